@@ -1,0 +1,207 @@
+// The one model of the simulated valve gear: dimensions, pivots, run state, view and options.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/Real.h"
+
+namespace zeph {
+
+// One point of the mechanism: its model position and the screen pixel it maps to.
+struct Pivot {
+    float x = 0.0f;
+    float y = 0.0f;
+    int32_t sx = 0;
+    int32_t sy = 0;
+};
+
+// Indices into the pivot table.
+enum PivotIndex : int {
+    DriverCentre = 1,
+    CrankPin = 2,
+    Crosshead = 3,
+    ValveJoint = 4,
+    BellCrankValvePin = 5,
+    BellCrankPivot = 6,
+    BellCrankPivotCopy = 7,
+    BellCrankYokePin = 8,
+    EccRodFrontEnd = 9,
+    HangerJoint = 10,
+    EccCrankPin = 11,
+    GuideLinkCentre = 12,
+    HangerTopPin = 13,
+    AuxRodCorner = 14,
+    RevArmAuxPin = 15,
+    RevArmPivot = 16,
+    RevArmPivotCopy = 17,
+    RevArmTop = 18,
+    RefPoint1 = 19,
+    RefPoint2 = 20,
+};
+
+constexpr int PivotCount = 21;
+constexpr int FrameDimCount = 27;
+constexpr int CylDimCount = 17;
+constexpr int CylCodeBase = 100;
+
+// The 27 frame and valve-gear dimensions that are plain scalars; rows 10, 11, 13, 14, 23
+// and 24 of the frame dialog live in the pivot table instead (guide-link centre, bell-crank
+// and reverse-arm fulcrums).
+struct FrameDims {
+    float DriverDia = 0, Stroke = 0, MainRodLen = 0, EccCircleDia = 0, EccCrankLen = 0;
+    float EccRodLeft = 0, EccRodRight = 0, RadHangerLen = 0, GuideLinkRadius = 0;
+    float TransYokeLen = 0, BellCrankVert = 0, BellCrankBackSet = 0, BellCrankHorz = 0;
+    float ValveConRodLen = 0, AuxRodVert = 0, AuxRodHorz = 0, RevArmUpper = 0, RevArmLower = 0;
+    float OffsetAngle = 0, RevArmNorm = 0, RevArmMax = 0;
+};
+
+// The cylinder and valve dimensions; CylCLHeight is pivot 3 y and not stored here.
+// Reserved is a value no computation reads, kept only so design files round-trip.
+struct CylDims {
+    float CylCentreX = 0, CylBoreDia = 0, CylBoreLen = 0, CylPortWidth = 0;
+    float PistonRodLen = 0, PistonWidth = 0, ValveCLOffset = 0, ValveBoreDia = 0, ValveBoreLen = 0;
+    float ValvePortOffset = 0, ValvePortWidthRear = 0, ValvePortWidthFront = 0;
+    float ValveInsideEdge = 0, ValveEndWidthRear = 0, ValveEndWidthFront = 0;
+    float ValveJointOffset = 0, Reserved = 0;
+};
+
+struct ViewTriple {
+    float scale = 0, panX = 0, panY = 0;
+};
+
+// Valve-event thresholds and the six joint-referred bases, written by SolveLinkage.
+struct EventLevels {
+    float FrontSteamOpenLevel = 0, FrontSteamMaxLevel = 0, FrontExhaustOpenLevel = 0;
+    float RearSteamOpenLevel = 0, RearSteamMaxLevel = 0, RearExhaustOpenLevel = 0;
+    float ValveTravel = 0;
+    float LeadFrontBase = 0, LeadRearBase = 0, LapFrontBase = 0, LapRearBase = 0;
+    float ExClFrontBase = 0, ExClRearBase = 0;
+};
+
+// What the steam sees, written by CalcPortOpenings.
+struct PortState {
+    float PistonTravel = 0;
+    float FrontSteamOpening = 0, FrontExhaustOpening = 0;
+    float RearSteamOpening = 0, RearExhaustOpening = 0;
+};
+
+// Tick-to-tick state of the steam display of each cylinder end.
+struct SteamState {
+    char FrontPhase = 0, RearPhase = 0;
+    float FrontDensity = 20, RearDensity = 20;
+    int32_t FrontDots = 0, RearDots = 0;
+    char FrontExhaustArmed = 0, RearExhaustArmed = 0;
+    float FrontBeatDensity = 0, RearBeatDensity = 0;
+};
+
+// One dynamic-variable slot: a dimension the user chose, its value and short name.
+struct DynVarSlot {
+    uint32_t code = 0;
+    float value = 0;
+    std::string name;
+};
+
+// One level of the undo store.
+struct UndoEntry {
+    int32_t code = 0;
+    float oldValue = 0;
+    float newValue = 0;
+    std::string name;
+};
+
+constexpr int DynVarSlotCount = 5;
+constexpr int UndoEntries = 21;
+constexpr int UndoLevels = 20;
+constexpr int LineSlots = 20;
+constexpr int DiagramRevArmCount = 10;
+constexpr int PresetCount = 7;
+
+// The name an empty dynamic-variable slot shows: 13 blanks and two question marks.
+inline const std::string& EmptySlotName()
+{
+    static const std::string name = "             ??";
+    return name;
+}
+
+class MechanismModel {
+public:
+    // ---- dimensions -------------------------------------------------------------------
+    FrameDims Frame;
+    CylDims Cyl;
+    std::array<float, FrameDimCount> FrameDefaults{};
+    CylDims CylDefaults;            // all but CylCLHeight, Reserved included
+    float CylCLHeightDefault = 0;
+    std::array<Pivot, PivotCount> Pivots{};
+
+    float& CylCLHeight() { return Pivots[Crosshead].y; }
+    float CylCLHeight() const { return Pivots[Crosshead].y; }
+    float& ValveCLHeight() { return Pivots[ValveJoint].y; }
+    float ValveCLHeight() const { return Pivots[ValveJoint].y; }
+
+    // ---- solver results ---------------------------------------------------------------
+    float RevArmCentre = 0;
+    float AuxRodDiag = 0;
+    float RadHangerAngle = 0;  // radians from the vertical
+    EventLevels Levels;
+    PortState Ports;
+
+    // ---- run state ---------------------------------------------------------------------
+    float DriverAngle = 0;
+    float StepAngle = 0;
+    float ChosenStepAngle = 10.0f;
+    float RevArmPosition = 0;
+    std::array<float, DiagramRevArmCount> DiagramRevArmPos{};
+    std::string RunDirection = "Fwd";
+    bool MechanismError = false;
+    bool ErrorBeepOn = true;
+    bool SteamDisplayOn = false;
+    int32_t LineWidth = 1;
+    float TextScaleX = 1, TextScaleY = 1;
+    std::string DimSetName = "Nominal";
+    float DiagramVScale = 1.5f;
+    float GraphicPosZoom = 7.5f;
+    int32_t GraphicDimCode = 0;
+    std::string FrontCutoffText, RearCutoffText;
+    float DynVarStep = 0.001f;
+    std::array<DynVarSlot, DynVarSlotCount> DynVarSlots{};
+    std::array<float, LineSlots> LineType{}, LineColour{}, LineRefMode{};
+    float PrevFrontSteamOpening = 0, PrevRearSteamOpening = 0;
+    SteamState Steam;
+
+    // ---- view --------------------------------------------------------------------------
+    float ViewScale = 0, ViewPanX = 0, ViewPanY = 0;
+    float SavedZoom = 0, SavedPanX = 0, SavedPanY = 0;
+    ViewTriple HomeView;
+    std::array<ViewTriple, PresetCount> ViewPresets{};
+
+    // Reverse-arm scroll bar range in thousandths, computed at start-up until a window owns it.
+    int32_t RevArmBarMin = 0, RevArmBarMax = 0;
+
+    // ---- operations --------------------------------------------------------------------
+    void ResetRunState();
+    void ResetView();
+    void LoadFrameDefaults();
+    void LoadCylDefaults();
+    void ResetFrameDims();
+    void ResetCylDims();
+    void CalcMidGear();
+    void RecalcValveCLHeight();
+    // The whole start-up order: resets, defaults, mid gear and the reverse-arm bar range.
+    void StartUp();
+
+    // Dimension access by DimCode (1..27 frame rows, 101..117 cylinder rows).
+    static bool IsFrameCode(int code) { return code >= 1 && code <= FrameDimCount; }
+    static bool IsCylCode(int code) { return code > CylCodeBase && code <= CylCodeBase + CylDimCount; }
+    static bool IsDimCode(int code) { return IsFrameCode(code) || IsCylCode(code); }
+    float GetDim(int code) const;
+    // Writes a dimension and keeps what depends on it consistent: the pivot copies of
+    // rows 13, 14, 23, 24 and the valve centre-line height for codes 102 and 108.
+    void SetDim(int code, float value);
+};
+
+// The caption the dimension pointer writes for a frame row (1..27), or "" for others.
+const char* FrameDimCaption(int row);
+
+}  // namespace zeph

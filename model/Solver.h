@@ -1,0 +1,17 @@
+// The linkage solver: places every moving pivot for the current driver angle and gear.
+#pragma once
+
+#include "model/MechanismModel.h"
+
+namespace zeph {
+
+// Solves pivots 2..5, 8..11, 13..15 and 18 for DriverAngle and RevArmPosition, sets
+// AuxRodDiag and RadHangerAngle, then the valve-event levels. Never fails: impossible
+// constructions are bent into range by the guards, which flag MechanismError.
+void SolveLinkage(MechanismModel& m);
+
+// The valve-event thresholds and joint-referred bases from the cylinder dimensions and
+// the current valve joint x.
+void CalcEventLevels(MechanismModel& m);
+
+}  // namespace zeph
