@@ -1,2 +1,18 @@
 // zepharin-report: valve events and solved pivots of a design, without a window.
-int main() { return 0; }
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tools/report/Report.h"
+
+int main(int argc, char** argv)
+{
+    try {
+        const std::vector<std::string> args(argv + 1, argv + argc);
+        return zeph::report::RunReport(args, std::cout, std::cerr);
+    } catch (const std::exception& e) {
+        std::cerr << "zepharin-report: " << e.what() << '\n';
+        return 1;
+    }
+}

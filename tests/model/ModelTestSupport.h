@@ -1,0 +1,37 @@
+// Shared helpers of the model tests: a started model, one solve, distances between pivots.
+#pragma once
+
+#include <cmath>
+
+#include "model/MechanismModel.h"
+#include "model/Solver.h"
+#include "model/ValveEvents.h"
+
+namespace zeph::test {
+
+inline MechanismModel StartedModel()
+{
+    MechanismModel m;
+    m.StartUp();
+    return m;
+}
+
+// Solves the linkage and the port openings at one angle and reverse-arm position.
+inline void SolveAt(MechanismModel& m, float revArm, float angle)
+{
+    m.RevArmPosition = revArm;
+    m.DriverAngle = angle;
+    SolveLinkage(m);
+    CalcPortOpenings(m);
+}
+
+inline double Dist(const Pivot& a, const Pivot& b)
+{
+    return std::hypot(double(a.x) - b.x, double(a.y) - b.y);
+}
+
+inline float ForwardGear(const MechanismModel& m) { return m.RevArmCentre + m.Frame.RevArmNorm; }
+inline float ForwardMaxGear(const MechanismModel& m) { return m.RevArmCentre + m.Frame.RevArmMax; }
+inline float ReverseGear(const MechanismModel& m) { return m.RevArmCentre - m.Frame.RevArmNorm; }
+
+}  // namespace zeph::test

@@ -1,0 +1,144 @@
+// Formats event and linkage results; CSV keeps four decimals, the tables stay narrow.
+#include "tools/report/ReportOutput.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace zeph::report {
+
+namespace {
+
+constexpr int CsvDecimals = 4;
+constexpr int TablePercentDecimals = 1;
+
+std::string Event(const std::optional<double>& v, int decimals, const char* missing)
+{
+    return v ? Fixed(*v, decimals) : std::string(missing);
+}
+
+void AppendEnd(Row& row, const EndEvents& e, int decimals, const char* missing)
+{
+    for (const auto* v : {&e.admission, &e.cutoff, &e.release, &e.compression})
+        row.push_back(Event(*v, decimals, missing));
+}
+
+// One gear's fields in the column order of both the CSV and the table.
+Row EventFields(const GearEvents& ev, int pctDecimals, const char* missing)
+{
+    Row row = {ev.gear.label,
+               Fixed(ev.gear.revArm, CsvDecimals),
+               ev.gear.forward ? "Fwd" : "Rev",
+               Fixed(ev.travelMin, CsvDecimals),
+               Fixed(ev.travelMax, CsvDecimals),
+               Fixed(ev.leadFront, CsvDecimals),
+               Fixed(ev.leadRear, CsvDecimals)};
+    AppendEnd(row, ev.front, pctDecimals, missing);
+    AppendEnd(row, ev.rear, pctDecimals, missing);
+    return row;
+}
+
+Row PivotsHeader()
+{
+    Row h = {"angle"};
+    for (int i = 0; i < PivotCount; ++i) {
+        h.push_back("x" + std::to_string(i));
+        h.push_back("y" + std::to_string(i));
+    }
+    for (const char* name : {"rad_hanger_deg", "valve_travel", "front_steam", "front_exhaust", "rear_steam",
+                             "rear_exhaust", "piston_travel", "error"})
+        h.push_back(name);
+    return h;
+}
+
+Row PivotFields(const LinkageSample& s)
+{
+    Row row = {Fixed(s.angle, CsvDecimals)};
+    for (const Pivot& p : s.pivots) {
+        row.push_back(Fixed(p.x, CsvDecimals));
+        row.push_back(Fixed(p.y, CsvDecimals));
+    }
+    const PortState& pt = s.ports;
+    for (float v : {s.radHangerDeg, s.valveTravel, pt.FrontSteamOpening, pt.FrontExhaustOpening, pt.RearSteamOpening,
+                    pt.RearExhaustOpening, pt.PistonTravel})
+        row.push_back(Fixed(v, CsvDecimals));
+    row.push_back(s.mechanismError ? "1" : "0");
+    return row;
+}
+
+}  // namespace
+
+std::string Fixed(double v, int decimals)
+{
+    if (!std::isfinite(v)) return "nan";
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+    std::string s(buf, res.ptr);
+    if (s.front() == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
+    return s;
+}
+
+void WriteCsv(std::ostream& out, const std::vector<Row>& rows)
+{
+    for (const Row& row : rows) {
+        for (size_t i = 0; i < row.size(); ++i) out << (i ? "," : "") << row[i];
+        out << '\n';
+    }
+}
+
+void WriteAligned(std::ostream& out, const std::vector<Row>& rows)
+{
+    std::vector<size_t> width;
+    for (const Row& row : rows) {
+        width.resize(std::max(width.size(), row.size()), 0);
+        for (size_t i = 0; i < row.size(); ++i) width[i] = std::max(width[i], row[i].size());
+    }
+    for (const Row& row : rows) {
+        std::string line;
+        for (size_t i = 0; i < row.size(); ++i) {
+            const std::string pad(width[i] - row[i].size(), ' ');
+            line += i == 0 ? row[i] + pad : "  " + pad + row[i];
+        }
+        out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
+    }
+}
+
+void WriteEvents(std::ostream& out, const std::vector<GearEvents>& events, double step, bool csv)
+{
+    if (csv) {
+        std::vector<Row> rows = {{"gear", "rev_arm", "direction", "travel_min", "travel_max", "lead_front",
+                                  "lead_rear", "front_admission", "front_cutoff", "front_release",
+                                  "front_compression", "rear_admission", "rear_cutoff", "rear_release",
+                                  "rear_compression"}};
+        for (const GearEvents& ev : events) rows.push_back(EventFields(ev, CsvDecimals, ""));
+        WriteCsv(out, rows);
+        return;
+    }
+    out << "Valve events over one driver turn in " << step << " degree steps\n"
+        << "Reverse arm, travel and lead in model length units; events in percent of stroke from the end "
+           "the port serves; - = not met in the turn\n\n";
+    std::vector<Row> rows = {
+        {"", "", "", "valve", "valve", "lead", "lead", "front", "front", "front", "front", "rear", "rear", "rear",
+         "rear"},
+        {"gear", "rev arm", "dir", "travel min", "travel max", "front", "rear", "admission", "cut-off", "release",
+         "compression", "admission", "cut-off", "release", "compression"}};
+    for (const GearEvents& ev : events) rows.push_back(EventFields(ev, TablePercentDecimals, "-"));
+    WriteAligned(out, rows);
+}
+
+void WritePivots(std::ostream& out, const Gear& gear, const std::vector<LinkageSample>& samples, bool csv)
+{
+    std::vector<Row> rows = {PivotsHeader()};
+    for (const LinkageSample& s : samples) rows.push_back(PivotFields(s));
+    if (csv) {
+        WriteCsv(out, rows);
+        return;
+    }
+    out << "Solved linkage in gear " << gear.label << ": reverse arm at " << Fixed(gear.revArm, CsvDecimals)
+        << ", running " << (gear.forward ? "Fwd" : "Rev") << "\n"
+        << "Pivots xN, yN in model length units; rad_hanger_deg in degrees; piston_travel 0 (front) .. 640 "
+           "(rear); error 1 = the linkage could not close\n\n";
+    WriteAligned(out, rows);
+}
+
+}  // namespace zeph::report
