@@ -67,6 +67,21 @@ struct CylDims {
     float ValveJointOffset = 0, Reserved = 0;
 };
 
+struct ScreenPt {
+    int32_t x = 0, y = 0;
+};
+
+// Screen outlines of the cylinder section, recomputed every tick from the dimensions.
+// CO: start point S then points 0..12; PI: inner passage edges; PO: piston corners, the
+// piston-rod end and the valve-stem end; VR, VF: the rear and front valve heads.
+struct ScreenOutlines {
+    ScreenPt S;
+    std::array<ScreenPt, 13> CO{};
+    std::array<ScreenPt, 4> PI{};
+    std::array<ScreenPt, 6> PO{};
+    std::array<ScreenPt, 4> VR{}, VF{};
+};
+
 struct ViewTriple {
     float scale = 0, panX = 0, panY = 0;
 };
@@ -175,6 +190,16 @@ public:
     float SavedZoom = 0, SavedPanX = 0, SavedPanY = 0;
     ViewTriple HomeView;
     std::array<ViewTriple, PresetCount> ViewPresets{};
+
+    ScreenOutlines Outlines;
+
+    // ---- display switches -------------------------------------------------------------
+    bool ScreenDataOn = true;
+    bool RefPointsOn = false;
+    bool DynVarOn = false;
+    bool UndoOn = false;
+    bool PivotDataOn = false;
+    bool LinePromptOn = false;
 
     // Reverse-arm scroll bar range in thousandths, computed at start-up until a window owns it.
     int32_t RevArmBarMin = 0, RevArmBarMax = 0;

@@ -1,0 +1,17 @@
+// Small helpers that place labels, boxes and buttons at fixed pixel positions in a dialog.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zeph {
+
+QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y);
+QLineEdit* AddEdit(QWidget* parent, int x, int y, int w = 50, int h = 21);
+QPushButton* AddButton(QWidget* parent, const QString& caption, int x, int y, int w = 52, int h = 21);
+// Fixed client size, dialog border, no resize grip; the dialog is always shown modally.
+void SetDialogFrame(QDialog* dialog, const QString& caption, int width, int height);
+
+}  // namespace zeph

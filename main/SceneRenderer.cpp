@@ -1,0 +1,35 @@
+// Builds the whole main-window picture of one tick, step by step, into an off-screen image.
+#include "main/SceneRenderer.h"
+
+#include "main/MechanismDrawing.h"
+#include "platform/Colour.h"
+
+namespace zeph {
+
+SceneRenderer::SceneRenderer(MechanismModel& model, SoundSink& sound)
+    : m(model), sound_(sound), steam_(model, sound, random_)
+{
+}
+
+void SceneRenderer::RenderScene(QImage& image)
+{
+    if (image.width() != 1280 || image.height() != 1024 || image.format() != QImage::Format_RGB32)
+        image = QImage(1280, 1024, QImage::Format_RGB32);
+    ImageCanvas canvas(image);
+    canvas.Clear(clWhite);
+    DrawScene(canvas);
+}
+
+void SceneRenderer::DrawScene(Canvas& c)
+{
+    c.SetPenWidth(m.LineWidth);
+    c.SetPenColor(clBlack);
+    if (m.SteamDisplayOn) steam_.DrawSteam(c);
+    DrawDriverAndPivots(c, m);
+    steam_.DrawOutline(c);
+    DrawFixedPivotMarks(c, m);
+    DrawGuideLink(c, m);
+    DrawRods(c, m);
+}
+
+}  // namespace zeph
