@@ -214,9 +214,9 @@ void TMainForm::BuildPanels()
     // controls, 7, 8 and 9 the dynamic-variable bars.
     const QRect places[13] = {
         {},
-        {0, 22, 632, 2},   {248, 23, 2, 46}, {0, 68, 632, 2},   {543, 23, 2, 46},
+        {0, 22, 632, 2},   {334, 23, 2, 46}, {0, 68, 632, 2},   {543, 23, 2, 46},
         {0, 120, 250, 2},  {248, 69, 2, 52}, {250, 120, 292, 2}, {542, 69, 2, 52},
-        {250, 69, 2, 52},  {457, 23, 2, 46}, {2, 69, 2, 52},     {75, 23, 2, 46},
+        {250, 23, 2, 46},  {457, 23, 2, 46}, {2, 69, 2, 52},     {75, 23, 2, 46},
     };
     for (int i = 1; i <= 12; ++i) {
         auto* frame = new QFrame(Client);
@@ -238,6 +238,9 @@ QAction* TMainForm::MenuItem(QMenu* menu, const QString& caption, void (TMainFor
 void TMainForm::BuildMenus()
 {
     QMenuBar* bar = menuBar();
+    // Compact items so that the whole menu fits the window's 632-pixel width on one line.
+    bar->setStyleSheet("QMenuBar { font-family: \"Liberation Sans\", Arial; font-size: 12px; spacing: 0px; }"
+                       "QMenuBar::item { padding: 1px 4px; }");
     QMenu* file = bar->addMenu("&File");
     OpenDimensions = MenuItem(file, "&OpenDimensions", nullptr);
     SaveAsDimensions = MenuItem(file, "Save&AsDimensions", nullptr);
