@@ -70,6 +70,7 @@ void TMainForm::BuildClient()
 
     Picture = new TPicture(scene_, Client);
     Picture->setGeometry(0, 0, 632, 380);
+    connect(Picture, &TPicture::MouseDown, this, &TMainForm::FormMouseDown);
 
     BuildToolBar();
     BuildPanels();
@@ -129,6 +130,7 @@ void TMainForm::BuildStrip()
     UnDoDn = MakeButton("UnDo", "", {280, 127, 36, 14});
     UnDoDn->setEnabled(false);
     UnDoDn->hide();
+    UndoButtons.append(UnDoDn);
     DataTableBut = MakeButton("DataTable", "", {2, 214, 60, 15});
     DataTableBut->hide();
 
@@ -186,7 +188,7 @@ void TMainForm::BuildViewControls()
         ApplyZoomStep(m, d);
         NormVHZ->setEnabled(true);
     });
-    auto refBar = [this](QScrollBar* bar, BarHistoryPair& history, int pivot, bool isX, QPushButton* zero) {
+    auto refBar = [this](QScrollBar* bar, BarHistory& history, int pivot, bool isX, QPushButton* zero) {
         new SelfCentringBar(bar, m, history, 1000, [this, pivot, isX, zero](Real d) {
             float& v = isX ? m.Pivots[pivot].x : m.Pivots[pivot].y;
             v = static_cast<float>(v + d);
@@ -327,6 +329,40 @@ void TMainForm::BuildToolBar()
         }
     }
     ToolButton[23]->setEnabled(false);
+}
+
+UndoButtonsSink TMainForm::UndoSink()
+{
+    return [this](bool enabled) {
+        for (QPushButton* b : UndoButtons) b->setEnabled(enabled);
+    };
+}
+
+void TMainForm::ConnectPointerDialogs()
+{
+    PointerHooks hooks;
+    hooks.closeDialog = [this](bool frame) {
+        QDialog* d = frame ? Windows.FrameDi : Windows.CylDimen;
+        if (d && d->isVisible()) d->done(QDialog::Rejected);
+    };
+    // Reopened once the tick that ended the pointer has returned, so no tick runs nested
+    // inside a half-finished one.
+    hooks.reopenDialog = [this](bool frame) {
+        QDialog* d = frame ? Windows.FrameDi : Windows.CylDimen;
+        if (d) QTimer::singleShot(0, this, [this, d] { OpenModal(d); });
+    };
+    hooks.setBusyCursor = [this](bool busy) {
+        if (busy)
+            setCursor(Qt::WaitCursor);
+        else
+            unsetCursor();
+    };
+    renderer_->Pointer().SetHooks(std::move(hooks));
+}
+
+void TMainForm::FormMouseDown(Qt::MouseButton, int, int)
+{
+    renderer_->Pointer().MouseDown();
 }
 
 void TMainForm::OpenModal(QDialog* dialog)

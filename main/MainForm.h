@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "main/SelfCentringBar.h"
+#include "model/DynVars.h"
 #include "model/MechanismModel.h"
 #include "platform/Sound.h"
 
@@ -74,6 +75,13 @@ public:
     // One-shot flag: the step dialog's own repositioning of the step bar is not snapped.
     bool SkipStepSnap = false;
 
+    // Every window's "UnDo" button; the undo store enables or disables them all together.
+    QList<QPushButton*> UndoButtons;
+    UndoButtonsSink UndoSink();
+    SceneRenderer& Renderer() { return *renderer_; }
+    // Wires the dimension pointer to the dimension dialogs once they exist.
+    void ConnectPointerDialogs();
+
     // The picture of the last render, as copied to the window.
     const QImage& SceneImage() const { return scene_; }
 
@@ -111,6 +119,7 @@ public slots:
     void SetPanZoomClick();
     void DynamicVariablesClick();
     void SetUnDoClick();
+    void FormMouseDown(Qt::MouseButton button, int x, int y);
 
 signals:
     // Raised after every render, once the new picture is in place.
@@ -143,8 +152,8 @@ private:
     SoundSink& sound_;
     QImage scene_;
     SceneRenderer* renderer_ = nullptr;
-    BarHistoryPair panVertHistory_, panHorzHistory_, zoomHistory_;
-    BarHistoryPair ref1VertHistory_, ref1HorzHistory_, ref2VertHistory_, ref2HorzHistory_;
+    BarHistory panVertHistory_, panHorzHistory_, zoomHistory_;
+    BarHistory ref1VertHistory_, ref1HorzHistory_, ref2VertHistory_, ref2HorzHistory_;
     SelfCentringBar *panVert_ = nullptr, *panHorz_ = nullptr;
 };
 

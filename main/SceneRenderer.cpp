@@ -7,7 +7,7 @@
 namespace zeph {
 
 SceneRenderer::SceneRenderer(MechanismModel& model, SoundSink& sound)
-    : m(model), sound_(sound), steam_(model, sound, random_)
+    : m(model), sound_(sound), steam_(model, sound, random_), readouts_(model, sound), pointer_(model)
 {
 }
 
@@ -25,11 +25,15 @@ void SceneRenderer::DrawScene(Canvas& c)
     c.SetPenWidth(m.LineWidth);
     c.SetPenColor(clBlack);
     if (m.SteamDisplayOn) steam_.DrawSteam(c);
+    readouts_.DrawCaptions();
     DrawDriverAndPivots(c, m);
     steam_.DrawOutline(c);
     DrawFixedPivotMarks(c, m);
     DrawGuideLink(c, m);
     DrawRods(c, m);
+    // User lines and circles join here.
+    readouts_.DrawReadouts(c);
+    if (m.GraphicDimCode > 0) pointer_.Draw(c);
 }
 
 }  // namespace zeph

@@ -3,6 +3,8 @@
 
 #include <QImage>
 
+#include "main/DimensionPointer.h"
+#include "main/Readouts.h"
 #include "main/SteamDisplay.h"
 #include "model/MechanismModel.h"
 #include "platform/Random.h"
@@ -20,12 +22,16 @@ public:
     void DrawScene(Canvas& c);
 
     Random& Rng() { return random_; }
+    Readouts& Texts() { return readouts_; }
+    DimensionPointer& Pointer() { return pointer_; }
 
 private:
     MechanismModel& m;
     SoundSink& sound_;
     Random random_;
     SteamDisplay steam_;
+    Readouts readouts_;
+    DimensionPointer pointer_;
 };
 
 }  // namespace zeph

@@ -5,7 +5,7 @@
 
 namespace zeph {
 
-SelfCentringBar::SelfCentringBar(QScrollBar* bar, MechanismModel& model, BarHistoryPair& history, Real divisor,
+SelfCentringBar::SelfCentringBar(QScrollBar* bar, MechanismModel& model, BarHistory& history, Real divisor,
                                  Apply apply)
     : QObject(bar), bar_(bar), m(model), history_(history), divisor_(divisor), apply_(std::move(apply))
 {

@@ -9,12 +9,6 @@
 
 namespace zeph {
 
-// Position history of a self-centring bar: last and second-to-last positions handled.
-struct BarHistoryPair {
-    int32_t last = 0;
-    int32_t secondLast = 0;
-};
-
 // Wires a QScrollBar to the self-centring rule: every change computes a step from the new
 // position and the bar's history, hands it to `apply`, and sets the bar back to 0 (which
 // re-enters the change once with position 0 and a zero step). The history may be shared
@@ -24,7 +18,7 @@ class SelfCentringBar : public QObject {
 public:
     using Apply = std::function<void(Real step)>;
 
-    SelfCentringBar(QScrollBar* bar, MechanismModel& model, BarHistoryPair& history, Real divisor, Apply apply);
+    SelfCentringBar(QScrollBar* bar, MechanismModel& model, BarHistory& history, Real divisor, Apply apply);
 
     QScrollBar* bar() const { return bar_; }
     // The change handler; public so that the bar's owner can run it for a programmatic move.
@@ -33,7 +27,7 @@ public:
 private:
     QScrollBar* bar_;
     MechanismModel& m;
-    BarHistoryPair& history_;
+    BarHistory& history_;
     Real divisor_;
     Apply apply_;
 };

@@ -126,6 +126,12 @@ struct UndoEntry {
     std::string name;
 };
 
+// Last and second-to-last positions handled by a self-centring bar.
+struct BarHistory {
+    int32_t last = 0;
+    int32_t secondLast = 0;
+};
+
 constexpr int DynVarSlotCount = 5;
 constexpr int UndoEntries = 21;
 constexpr int UndoLevels = 20;
@@ -181,6 +187,13 @@ public:
     std::string FrontCutoffText, RearCutoffText;
     float DynVarStep = 0.001f;
     std::array<DynVarSlot, DynVarSlotCount> DynVarSlots{};
+    // Undo store and dynamic-variable bookkeeping (see model/DynVars.h).
+    int32_t DynVarSlotIndex = 1;
+    std::array<BarHistory, 5> BarHistories{};  // per slot 1..4, shared by every window's bars
+    float ScrollStartValue = 0;
+    std::array<UndoEntry, UndoEntries> UndoStack{};
+    int32_t UndoDepth = 0;
+    bool DimEditTyped = false;
     std::array<float, LineSlots> LineType{}, LineColour{}, LineRefMode{};
     float PrevFrontSteamOpening = 0, PrevRearSteamOpening = 0;
     SteamState Steam;

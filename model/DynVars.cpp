@@ -1,0 +1,99 @@
+// Dynamic variables and the undo store: the four most recently chosen dimensions and 20 changes.
+#include "model/DynVars.h"
+
+#include "model/ViewTransform.h"
+
+namespace zeph {
+
+namespace {
+
+// Codes a dynamic variable or an undo level may change: frame rows 1..24, cylinder rows.
+bool Steppable(int64_t code)
+{
+    return (code >= 1 && code <= 24) || (code >= 101 && code <= 117);
+}
+
+void Notify(const UndoButtonsSink& buttons, bool enabled)
+{
+    if (buttons) buttons(enabled);
+}
+
+}  // namespace
+
+void RegisterDynVar(MechanismModel& m)
+{
+    auto& slots = m.DynVarSlots;
+    for (int s = 1; s <= 4; ++s) {
+        if (slots[s].code == slots[0].code) {
+            slots[s] = slots[0];
+            return;
+        }
+    }
+    for (int s = 4; s >= 2; --s) slots[s] = slots[s - 1];
+    slots[1] = slots[0];
+}
+
+void ClearDynVars(MechanismModel& m)
+{
+    for (DynVarSlot& slot : m.DynVarSlots) slot = {0, 0.0f, EmptySlotName()};
+}
+
+void StepSlot(MechanismModel& m, int slot)
+{
+    DynVarSlot& s = m.DynVarSlots[slot];
+    s.value = static_cast<float>(Real(s.value) + m.DynVarStep);
+    m.FrontCutoffText.clear();
+    m.RearCutoffText.clear();
+}
+
+void ApplyDynVarStep(MechanismModel& m)
+{
+    const int s = m.DynVarSlotIndex;
+    if (s < 1 || s > 4) return;
+    const uint32_t code = m.DynVarSlots[s].code;
+    if (!Steppable(code)) return;
+    m.DynVarSlots[s].value = m.GetDim(static_cast<int>(code));
+    StepSlot(m, s);
+    m.SetDim(static_cast<int>(code), m.DynVarSlots[s].value);
+}
+
+void PushUndo(MechanismModel& m, const UndoButtonsSink& buttons)
+{
+    if (!m.DimEditTyped) return;
+    Notify(buttons, true);
+    for (int k = UndoLevels - 1; k >= 0; --k) m.UndoStack[k + 1] = m.UndoStack[k];
+    if (m.UndoDepth < UndoLevels) ++m.UndoDepth;
+}
+
+void UndoLast(MechanismModel& m, const UndoButtonsSink& buttons)
+{
+    for (int k = 1; k <= UndoLevels; ++k) m.UndoStack[k - 1] = m.UndoStack[k];
+    const UndoEntry& undone = m.UndoStack[0];
+    if (Steppable(undone.code)) m.SetDim(undone.code, undone.oldValue);
+    // Bring each slot back in line with its dimension: +1 then -1 in 32-bit floats.
+    for (int s = 1; s <= 4; ++s) {
+        m.DynVarSlotIndex = s;
+        m.DynVarStep = 1.0f;
+        ApplyDynVarStep(m);
+        m.DynVarStep = -1.0f;
+        ApplyDynVarStep(m);
+    }
+    m.UndoStack[UndoLevels] = UndoEntry{};
+    if (m.UndoStack[1].code == 0) Notify(buttons, false);
+    if (m.UndoDepth > 0) --m.UndoDepth;
+}
+
+void ClearUndo(MechanismModel& m, const UndoButtonsSink& buttons)
+{
+    for (UndoEntry& e : m.UndoStack) e = UndoEntry{};
+    m.UndoDepth = 0;
+    Notify(buttons, false);
+}
+
+Real DynVarBarStep(const MechanismModel& m, int slot, int32_t position)
+{
+    const BarHistory& h = m.BarHistories[slot];
+    return BarStep(position, h.last, h.secondLast, 1000, 1, 10);
+}
+
+}  // namespace zeph
