@@ -1,0 +1,177 @@
+// Key filtering by kind of box and the strict decimal conversion of box texts.
+#include "platform/NumericKeyFilter.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace zeph {
+
+namespace {
+
+constexpr QChar Backspace = u'\b';
+constexpr QChar Enter = u'\r';
+
+bool IsDigit(QChar ch) { return ch >= u'0' && ch <= u'9'; }
+
+bool TakesMinus(KeyFilterKind kind)
+{
+    return kind == KeyFilterKind::RevArm || kind == KeyFilterKind::RefPoint || kind == KeyFilterKind::Dimension;
+}
+
+// Characters refused while the text already holds one.
+bool OnlyOnce(KeyFilterKind kind, QChar ch)
+{
+    return ch == u'.' || (ch == u'-' && kind != KeyFilterKind::RefPoint);
+}
+
+// Keys that type no character into the box even where the platform attaches a text to them.
+bool IsNavigationKey(int key)
+{
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Escape || key == Qt::Key_Delete;
+}
+
+// The character a key press types, or a null character for none.
+QChar TypedCharacter(const QKeyEvent& key)
+{
+    if (key.key() == Qt::Key_Backspace)
+        return Backspace;
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+        return Enter;
+    if (IsNavigationKey(key.key()) || key.text().isEmpty())
+        return QChar();
+    return key.text().front();
+}
+
+bool PassesEnter(KeyFilterKind kind)
+{
+    return kind == KeyFilterKind::RevArm || kind == KeyFilterKind::Unsigned || kind == KeyFilterKind::RefPoint;
+}
+
+}  // namespace
+
+bool PassesFirstTest(KeyFilterKind kind, QChar ch)
+{
+    if (IsDigit(ch) || ch == Backspace || ch == u'.')
+        return true;
+    if (ch == u'-')
+        return TakesMinus(kind);
+    return ch == Enter && kind == KeyFilterKind::Dimension;
+}
+
+bool AcceptKey(KeyFilterKind kind, QChar ch, const QString& text)
+{
+    return PassesFirstTest(kind, ch) && !(OnlyOnce(kind, ch) && text.contains(ch));
+}
+
+NumericKeyFilter* NumericKeyFilter::Install(QLineEdit* edit, KeyFilterKind kind)
+{
+    if (!edit)
+        return nullptr;
+    auto* filter = new NumericKeyFilter(edit, kind);
+    edit->installEventFilter(filter);
+    return filter;
+}
+
+NumericKeyFilter::NumericKeyFilter(QLineEdit* edit, KeyFilterKind kind) : QObject(edit), edit_(edit), kind_(kind) {}
+
+bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != edit_ || event->type() != QEvent::KeyPress)
+        return false;
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    const QChar ch = TypedCharacter(key);
+    if (ch.isNull() || (ch == Enter && PassesEnter(kind_)))
+        return false;
+    // A key press carrying several characters (composed input) is dropped if any is refused.
+    if (ch != Backspace && ch != Enter && key.text().size() > 1) {
+        bool refuse = false;
+        for (QChar c : key.text())
+            refuse = Examine(c) || refuse;
+        return refuse;
+    }
+    return Examine(ch);
+}
+
+bool NumericKeyFilter::Examine(QChar ch)
+{
+    emit keyTyped(ch, PassesFirstTest(kind_, ch));
+    const bool accepted = AcceptKey(kind_, ch, edit_->text());
+    if (ch == Enter) {
+        if (accepted)
+            emit enterPressed();
+        return true;
+    }
+    return !accepted;
+}
+
+// ---------------------------------------------------------------- conversion
+
+namespace {
+
+enum class Parse { Number, Zero, Invalid };
+
+// Checks the grammar [sign] digits [. digits] with at least one digit, or a lone ".".
+Parse CheckNumber(QStringView s)
+{
+    qsizetype i = 0;
+    if (i < s.size() && (s[i] == u'-' || s[i] == u'+'))
+        ++i;
+    const qsizetype signEnd = i;
+    qsizetype digits = 0, points = 0;
+    for (; i < s.size(); ++i) {
+        if (IsDigit(s[i]))
+            ++digits;
+        else if (s[i] == u'.' && points == 0)
+            ++points;
+        else
+            return Parse::Invalid;
+    }
+    if (digits > 0)
+        return Parse::Number;
+    return s.isEmpty() || (signEnd == 0 && points == 1) ? Parse::Zero : Parse::Invalid;
+}
+
+}  // namespace
+
+double ReadNumber(const QString& text, double previous)
+{
+    const QString trimmed = text.trimmed();
+    switch (CheckNumber(trimmed)) {
+    case Parse::Zero:
+        return 0.0;
+    case Parse::Invalid:
+        return previous;
+    case Parse::Number:
+        break;
+    }
+    // The grammar above is plain ASCII, so the Latin-1 bytes are the number itself;
+    // from_chars reads it independently of the C locale and takes no "+".
+    QByteArray bytes = trimmed.toLatin1();
+    if (bytes.startsWith('+'))
+        bytes.remove(0, 1);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(bytes.constData(), bytes.constData() + bytes.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Too large gives previous; too small (only zeros before the first significant digit
+        // after the point) is zero.
+        const qsizetype point = bytes.indexOf('.');
+        const QByteArray whole = bytes.left(point < 0 ? bytes.size() : point);
+        const bool belowOne = std::none_of(whole.begin(), whole.end(), [](char c) { return c >= '1' && c <= '9'; });
+        return belowOne ? 0.0 : previous;
+    }
+    if (error != std::errc() || end != bytes.constData() + bytes.size() || !std::isfinite(value))
+        return previous;
+    return value;
+}
+
+float ReadNumberF(const QString& text, float previous)
+{
+    const double value = ReadNumber(text, previous);
+    return std::fabs(value) > std::numeric_limits<float>::max() ? previous : static_cast<float>(value);
+}
+
+}  // namespace zeph
