@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QScreen>
 
+#include "main/DynVarBars.h"
 #include "main/Picture.h"
 #include "main/SceneRenderer.h"
 #include "main/ToolIcons.h"
@@ -32,7 +33,8 @@ TMainForm::TMainForm(MechanismModel& model, SoundSink& sound, QWidget* parent)
 
     BuildMenus();
     BuildClient();
-    setWindowTitle(QStringLiteral("ZEPHARIN Inside Admission            ") + QString::fromStdString(m.DimSetName));
+    setWindowTitle(WindowCaption(m, MainWindowTitle));
+    ConnectReadouts();
 
     Timer1 = new QTimer(this);
     Timer1->setTimerType(Qt::PreciseTimer);
@@ -216,7 +218,7 @@ void TMainForm::BuildPanels()
     // controls, 7, 8 and 9 the dynamic-variable bars.
     const QRect places[13] = {
         {},
-        {0, 22, 632, 2},   {334, 23, 2, 46}, {0, 68, 632, 2},   {543, 23, 2, 46},
+        {0, 22, 632, 2},   {334, 23, 2, 46}, {0, 68, 543, 2},   {543, 23, 2, 46},
         {0, 120, 250, 2},  {248, 69, 2, 52}, {250, 120, 292, 2}, {542, 69, 2, 52},
         {250, 23, 2, 46},  {457, 23, 2, 46}, {2, 69, 2, 52},     {75, 23, 2, 46},
     };
@@ -336,6 +338,32 @@ UndoButtonsSink TMainForm::UndoSink()
     return [this](bool enabled) {
         for (QPushButton* b : UndoButtons) b->setEnabled(enabled);
     };
+}
+
+void TMainForm::ConnectReadouts()
+{
+    ReadoutHooks hooks;
+    hooks.setMainCaption = [this](const QString& caption) {
+        if (windowTitle() != caption) setWindowTitle(caption);
+    };
+    hooks.showErrorIcon = [this](bool visible) { Error->setVisible(visible); };
+    hooks.placeUndoButton = [this](bool visible, int top) {
+        if (visible && UnDoDn->y() != top) UnDoDn->move(UnDoDn->x(), top);
+        if (UnDoDn->isVisible() != visible) UnDoDn->setVisible(visible);
+    };
+    hooks.enableDynVarBar = [this](int slot, bool enabled) {
+        if (SBDynVar[slot - 1]->isEnabled() != enabled) SBDynVar[slot - 1]->setEnabled(enabled);
+    };
+    renderer_->Texts().SetHooks(std::move(hooks));
+
+    DynVarBars::Wiring wiring;
+    wiring.bars = SBDynVar;
+    wiring.undoButton = UnDoDn;
+    wiring.mainUndoButton = UnDoDn;
+    wiring.focusTarget = SBRevArm;
+    wiring.undoButtons = UndoSink();
+    wiring.isMainWindow = true;
+    DynVars = new DynVarBars(m, std::move(wiring), this);
 }
 
 void TMainForm::ConnectPointerDialogs()

@@ -21,6 +21,7 @@ namespace zeph {
 
 class TPicture;
 class SceneRenderer;
+class DynVarBars;
 
 // Windows the main window opens; filled in by the application as it creates them.
 struct AppWindows {
@@ -56,6 +57,7 @@ public:
     QScrollBar *SBRef1Vert, *SBRef1Horz, *SBRef2Vert, *SBRef2Horz;
     std::array<QScrollBar*, 4> SBDynVar{};
     QPushButton* UnDoDn;
+    DynVarBars* DynVars = nullptr;
     QPushButton* DataTableBut;
     std::array<QFrame*, 13> Panel{};  // Panel[1]..Panel[12]
     QTimer* Timer1;
@@ -147,6 +149,7 @@ private:
     void CentreOn(int pivot);
     void ShowRefPointControls(bool on);
     void RenderScene();
+    void ConnectReadouts();
 
     MechanismModel& m;
     SoundSink& sound_;

@@ -229,7 +229,8 @@ void TMainForm::ResetAllDimensionsClick()
     SBRevArm->setMaximum(RoundInt(Real(m.Frame.RevArmMax) * 1000));
     SBRevArm->setMinimum(RoundInt(Real(m.Frame.RevArmMax) * -1000));
     m.ResetCylDims();
-    for (DynVarSlot& slot : m.DynVarSlots) slot = {0, 0.0f, EmptySlotName()};
+    ClearDynVars(m);
+    ClearUndo(m, UndoSink());
     m.CalcMidGear();
     CenterClick();
     NormVHZClick();

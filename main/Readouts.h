@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "model/MechanismModel.h"
 #include "platform/Canvas.h"
@@ -20,6 +21,12 @@ struct ReadoutHooks {
     std::function<void(int slot, bool enabled)> enableDynVarBar;
 };
 
+// Title of the main window's caption (the design name, date, time and version follow).
+inline const QString MainWindowTitle = QStringLiteral("ZEPHARIN Inside Admission            ");
+
+// A window caption: title, design name, today's date and time, and the version.
+QString WindowCaption(const MechanismModel& m, const QString& title);
+
 class Readouts {
 public:
     Readouts(MechanismModel& model, SoundSink& sound);
@@ -27,6 +34,8 @@ public:
     void SetHooks(ReadoutHooks hooks) { hooks_ = std::move(hooks); }
     // Step 3 of the render: every window's caption, whether or not the screen data are on.
     void DrawCaptions();
+    // Another window's caption, refreshed with the main window's on every render.
+    void AddCaption(std::function<void()> setCaption);
     // Step 10 of the render: everything drawn on the picture while the screen data are on.
     void DrawReadouts(Canvas& c);
 
@@ -36,9 +45,21 @@ public:
     float PrevPistonTravel = 0;
 
 private:
+    void Text(Canvas& c, int x, int y, const QString& text);
+    void UndoLine(Canvas& c);
+    void Values(Canvas& c);
+    void ErrorIndicator();
+    void PivotPrompt(Canvas& c);
+    bool CutoffCrossed(float prevOpening, float opening, float prevPiston, Real& piston) const;
+    void Cutoffs(Canvas& c);
+    void ReferenceCross(Canvas& c, int pivot, const QString& number);
+    void ReferencePoints(Canvas& c);
+    void DynamicVariables(Canvas& c);
+
     MechanismModel& m;
     SoundSink& sound_;
     ReadoutHooks hooks_;
+    std::vector<std::function<void()>> extraCaptions_;
 };
 
 }  // namespace zeph

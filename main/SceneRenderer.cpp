@@ -24,6 +24,8 @@ void SceneRenderer::DrawScene(Canvas& c)
 {
     c.SetPenWidth(m.LineWidth);
     c.SetPenColor(clBlack);
+    // The picture's texts: a plain sans-serif of 8 points, narrow enough for the readout columns.
+    c.SetFontName(QStringLiteral("Liberation Sans Narrow"));
     if (m.SteamDisplayOn) steam_.DrawSteam(c);
     readouts_.DrawCaptions();
     DrawDriverAndPivots(c, m);

@@ -21,6 +21,7 @@ void SelfCentringBar::Change(int position)
     history_.secondLast = history_.last;
     history_.last = position;
     bar_->setValue(0);
+    emit Changed();
 }
 
 }  // namespace zeph

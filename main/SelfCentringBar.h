@@ -24,6 +24,10 @@ public:
     // The change handler; public so that the bar's owner can run it for a programmatic move.
     void Change(int position);
 
+signals:
+    // Raised at the end of every change, after the bar has sprung back.
+    void Changed();
+
 private:
     QScrollBar* bar_;
     MechanismModel& m;

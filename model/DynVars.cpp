@@ -1,7 +1,6 @@
 // Dynamic variables and the undo store: the four most recently chosen dimensions and 20 changes.
 #include "model/DynVars.h"
 
-#include "model/ViewTransform.h"
 
 namespace zeph {
 
@@ -88,12 +87,6 @@ void ClearUndo(MechanismModel& m, const UndoButtonsSink& buttons)
     for (UndoEntry& e : m.UndoStack) e = UndoEntry{};
     m.UndoDepth = 0;
     Notify(buttons, false);
-}
-
-Real DynVarBarStep(const MechanismModel& m, int slot, int32_t position)
-{
-    const BarHistory& h = m.BarHistories[slot];
-    return BarStep(position, h.last, h.secondLast, 1000, 1, 10);
 }
 
 }  // namespace zeph

@@ -31,7 +31,4 @@ void UndoLast(MechanismModel& m, const UndoButtonsSink& buttons = {});
 // Empties every level.
 void ClearUndo(MechanismModel& m, const UndoButtonsSink& buttons = {});
 
-// The step a dynamic-variable bar change applies, from its position and its slot's history.
-Real DynVarBarStep(const MechanismModel& m, int slot, int32_t position);
-
 }  // namespace zeph

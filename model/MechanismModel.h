@@ -213,6 +213,7 @@ public:
     bool UndoOn = false;
     bool PivotDataOn = false;
     bool LinePromptOn = false;
+    bool LinePromptTwoPivots = false;  // the lines dialog waits for two pivots, not one
 
     // Reverse-arm scroll bar range in thousandths, computed at start-up until a window owns it.
     int32_t RevArmBarMin = 0, RevArmBarMax = 0;
