@@ -22,6 +22,12 @@ Real CosAtFirst(MechanismModel& m, Real d, Real r, Real rGuarded, Real other)
     return ClampCos(m, (d * d + r * r - other * other) / 2 / d / rGuarded);
 }
 
+// Sine and cosine of one angle in one go.
+struct SinCos {
+    Real s, c;
+    explicit SinCos(Real a) { ::sincosl(a, &s, &c); }
+};
+
 void Store(Pivot& p, Real x, Real y)
 {
     p.x = static_cast<float>(x);
@@ -35,7 +41,8 @@ void SolveLinkage(MechanismModel& m)
     const FrameDims& f = m.Frame;
     auto& P = m.Pivots;
     const Real th = Real(m.DriverAngle) * Pi / 180;
-    const Real sinTh = std::sin(th), cosTh = std::cos(th);
+    const SinCos t0(th);
+    const Real sinTh = t0.s, cosTh = t0.c;
     const Real halfStroke = Real(f.Stroke) / 2;
 
     // 1. Reverse-arm top x is the gear setting.
@@ -60,7 +67,8 @@ void SolveLinkage(MechanismModel& m)
         const Real e = GuardDivisor(m, f.EccCircleDia);
         t = ClampCos(m, t / e * 2);
         const Real a = AsinByAtan(t) - th - Pi / 2;
-        Store(P[EccCrankPin], -halfEcc * std::cos(a), -halfEcc * std::sin(a));
+        const SinCos sc(a);
+        Store(P[EccCrankPin], -halfEcc * sc.c, -halfEcc * sc.s);
     }
 
     // 5. Reverse-arm top y: the arm stands above its fulcrum.
@@ -91,8 +99,9 @@ void SolveLinkage(MechanismModel& m)
         const Real g = GuardDivisor(m, diag);
         const Real t = CosAtFirst(m, d, diag, g, f.GuideLinkRadius);
         a = a - Pi / 2 + AsinByAtan(t);
-        x13 = x15 + diag * std::cos(a);
-        y13 = y15 - diag * std::sin(a);
+        const SinCos sc(a);
+        x13 = x15 + diag * sc.c;
+        y13 = y15 - diag * sc.s;
         Store(P[HangerTopPin], x13, y13);
     }
 
@@ -100,7 +109,8 @@ void SolveLinkage(MechanismModel& m)
     {
         const Real h = GuardDivisor(m, f.AuxRodHorz);
         const Real b = a - std::atan(Real(f.AuxRodVert) / h);
-        Store(P[AuxRodCorner], x15 + Real(f.AuxRodHorz) * std::cos(b), y15 - Real(f.AuxRodHorz) * std::sin(b));
+        const SinCos sc(b);
+        Store(P[AuxRodCorner], x15 + Real(f.AuxRodHorz) * sc.c, y15 - Real(f.AuxRodHorz) * sc.s);
     }
 
     // 10. Hanger joint: EccRodLeft from the eccentric crank pin, RadHangerLen below the top pin.
@@ -113,8 +123,9 @@ void SolveLinkage(MechanismModel& m)
         const Real l = GuardDivisor(m, f.EccRodLeft);
         const Real t = CosAtFirst(m, d, f.EccRodLeft, l, f.RadHangerLen);
         b = b - Pi / 2 + AsinByAtan(t);
-        x10 = x11 + Real(f.EccRodLeft) * std::cos(b);
-        y10 = y11 + Real(f.EccRodLeft) * std::sin(b);
+        const SinCos sc(b);
+        x10 = x11 + Real(f.EccRodLeft) * sc.c;
+        y10 = y11 + Real(f.EccRodLeft) * sc.s;
         Store(P[HangerJoint], x10, y10);
     }
 
@@ -138,7 +149,8 @@ void SolveLinkage(MechanismModel& m)
         const Real h = GuardDivisor(m, f.BellCrankHorz);
         const Real t = CosAtFirst(m, d, f.BellCrankHorz, h, f.TransYokeLen);
         c = c + Pi / 2 - AsinByAtan(t);
-        Store(P[BellCrankYokePin], x7 - Real(f.BellCrankHorz) * std::sin(c), y7 - Real(f.BellCrankHorz) * std::cos(c));
+        const SinCos sc(c);
+        Store(P[BellCrankYokePin], x7 - Real(f.BellCrankHorz) * sc.s, y7 - Real(f.BellCrankHorz) * sc.c);
     }
 
     // 13. Bell-crank valve pin: the vertical arm, square to the horizontal one, set back.
@@ -148,8 +160,9 @@ void SolveLinkage(MechanismModel& m)
         const Real e = c - Pi / 2 + std::atan(Real(f.BellCrankBackSet) / v);
         Real r = std::sqrt(Real(f.BellCrankVert) * f.BellCrankVert + Real(f.BellCrankBackSet) * f.BellCrankBackSet);
         if (f.BellCrankVert < 0) r = -r;
-        x5 = x7 - r * std::sin(e);
-        y5 = y7 - r * std::cos(e);
+        const SinCos sc(e);
+        x5 = x7 - r * sc.s;
+        y5 = y7 - r * sc.c;
         Store(P[BellCrankValvePin], x5, y5);
     }
 
