@@ -55,10 +55,14 @@ TMainForm::~TMainForm()
     delete renderer_;
 }
 
+// The client area is the picture itself: the scene is copied to its top-left corner and the
+// controls of the strip sit on top of it. It starts at 632 x 380 and may be enlarged to see
+// more of the 1280 x 1024 scene (the large font spreads the readouts beyond the start size).
 void TMainForm::BuildClient()
 {
-    Client = new QWidget(this);
-    Client->setFixedSize(632, 380);
+    Picture = new TPicture(scene_, this);
+    Client = Picture;
+    Client->setMinimumSize(632, 380);
     Client->setAutoFillBackground(true);
     QPalette pal = Client->palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -69,16 +73,13 @@ void TMainForm::BuildClient()
     font.setUnderline(true);
     Client->setFont(font);
     setCentralWidget(Client);
-
-    Picture = new TPicture(scene_, Client);
-    Picture->setGeometry(0, 0, 632, 380);
     connect(Picture, &TPicture::MouseDown, this, &TMainForm::FormMouseDown);
 
     BuildToolBar();
     BuildPanels();
     BuildStrip();
     BuildViewControls();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    resize(632, 380 + menuBar()->sizeHint().height());
 }
 
 QPushButton* TMainForm::MakeButton(const QString& caption, const QString& hint, QRect place)
