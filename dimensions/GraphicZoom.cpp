@@ -27,28 +27,18 @@ void FitWithin(QLabel* label, int right)
 
 }  // namespace
 
-TGraphZoom::TGraphZoom(MechanismModel& model, TMainForm& mainForm) : QDialog(&mainForm), m(model)
+TGraphZoom::TGraphZoom(MechanismModel& model, TMainForm& mainForm)
+    : NumberDialog(&mainForm, {"Set Zoom of Dimensional Graphic Position", {270, 68}, KeyFilterKind::GraphicZoom,
+                               {64, 40}, {134, 40}, {194, 40}, false}),
+      m(model)
 {
-    SetDialogFrame(this, "Set Zoom of Dimensional Graphic Position", 270, 68);
     setFont(DimensionDialogFont());
     AddLabel(this, "Min = 0.5", 40, 3);
     AddLabel(this, "Max = 2000.0", 168, 3);
     FitWithin(AddLabel(this, "Approximate Factor = Locomotive Gauge in Units Used", 5, 20), 270);
     AddLabel(this, "Enter", 32, 42);
-    Edit1 = AddEdit(this, 64, 40);
-    NumericKeyFilter::Install(Edit1, KeyFilterKind::GraphicZoom);
-    OKBtn = AddButton(this, "OK", 134, 40);
-    CancelBtn = AddButton(this, "Cancel", 194, 40);
     // Enter on a focused button presses it; in the box Enter is dropped.
     for (QPushButton* b : {OKBtn, CancelBtn}) b->setAutoDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &TGraphZoom::OKBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TGraphZoom::showEvent(QShowEvent* e)
-{
-    QDialog::showEvent(e);
-    FormActivate();
 }
 
 void TGraphZoom::FormActivate()

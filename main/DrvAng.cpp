@@ -9,25 +9,14 @@
 
 namespace zeph {
 
-TDrivAng::TDrivAng(MechanismModel& model, TMainForm& mainForm) : QDialog(&mainForm), m(model), main_(mainForm)
+TDrivAng::TDrivAng(MechanismModel& model, TMainForm& mainForm)
+    : NumberDialog(&mainForm, {"Driver Angle", {208, 47}, KeyFilterKind::Unsigned, {34, 16}, {94, 17}, {152, 17}}),
+      m(model),
+      main_(mainForm)
 {
-    SetDialogFrame(this, "Driver Angle", 208, 47);
     AddLabel(this, "Min = 0.00", 10, 0);
     AddLabel(this, "Max = 360.00", 100, 0);
     AddLabel(this, "Enter", 5, 19);
-    Edit1 = AddEdit(this, 34, 16);
-    NumericKeyFilter::Install(Edit1, KeyFilterKind::Unsigned);
-    OKBtn = AddButton(this, "OK", 94, 17);
-    OKBtn->setDefault(true);
-    CancelBtn = AddButton(this, "Cancel", 152, 17);
-    connect(OKBtn, &QPushButton::clicked, this, &TDrivAng::OKBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TDrivAng::showEvent(QShowEvent* e)
-{
-    QDialog::showEvent(e);
-    FormActivate();
 }
 
 void TDrivAng::FormActivate()

@@ -1,30 +1,21 @@
 // The driver-angle dialog: stop the driver at a typed angle between 0 and 360 degrees.
 #pragma once
 
-#include <QDialog>
-#include <QLineEdit>
-#include <QPushButton>
-
+#include "main/NumberDialog.h"
 #include "model/MechanismModel.h"
 
 namespace zeph {
 
 class TMainForm;
 
-class TDrivAng : public QDialog {
+class TDrivAng : public NumberDialog {
     Q_OBJECT
 public:
     TDrivAng(MechanismModel& model, TMainForm& mainForm);
 
-    QLineEdit* Edit1;
-    QPushButton *OKBtn, *CancelBtn;
-
 public slots:
-    void FormActivate();
-    void OKBtnClick();
-
-protected:
-    void showEvent(QShowEvent* e) override;
+    void FormActivate() override;
+    void OKBtnClick() override;
 
 private:
     MechanismModel& m;

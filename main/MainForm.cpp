@@ -8,6 +8,8 @@
 #include <QLayout>
 #include <QScreen>
 
+#include "dimensions/CylinIN.h"
+#include "dimensions/ZpIFrame.h"
 #include "main/DynVarBars.h"
 #include "main/Picture.h"
 #include "main/SceneRenderer.h"
@@ -371,13 +373,13 @@ void TMainForm::ConnectPointerDialogs()
 {
     PointerHooks hooks;
     hooks.closeDialog = [this](bool frame) {
-        QDialog* d = frame ? Windows.FrameDi : Windows.CylDimen;
+        QDialog* d = frame ? static_cast<QDialog*>(Windows.FrameDi) : Windows.CylDimen;
         if (d && d->isVisible()) d->done(QDialog::Rejected);
     };
     // Reopened once the tick that ended the pointer has returned, so no tick runs nested
     // inside a half-finished one.
     hooks.reopenDialog = [this](bool frame) {
-        QDialog* d = frame ? Windows.FrameDi : Windows.CylDimen;
+        QDialog* d = frame ? static_cast<QDialog*>(Windows.FrameDi) : Windows.CylDimen;
         if (d) QTimer::singleShot(0, this, [this, d] { OpenModal(d); });
     };
     hooks.setBusyCursor = [this](bool busy) {

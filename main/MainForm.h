@@ -22,6 +22,8 @@ namespace zeph {
 class TPicture;
 class SceneRenderer;
 class DynVarBars;
+class TFrameDi;
+class TCylDimen;
 
 // Windows the main window opens; filled in by the application as it creates them.
 struct AppWindows {
@@ -29,9 +31,9 @@ struct AppWindows {
     QDialog* RefPnts = nullptr;
     QDialog* RevPos = nullptr;
     QDialog* StpAng = nullptr;
-    QDialog* FrameDi = nullptr;
+    TFrameDi* FrameDi = nullptr;
     QDialog* GraphZoom = nullptr;
-    QDialog* CylDimen = nullptr;
+    TCylDimen* CylDimen = nullptr;
 };
 
 class TMainForm : public QMainWindow {

@@ -1,6 +1,8 @@
 // The main window's timer tick and the handlers of its run, gear, step and option controls.
 #include <cmath>
 
+#include "dimensions/CylinIN.h"
+#include "dimensions/ZpIFrame.h"
 #include "main/MainForm.h"
 #include "main/Picture.h"
 #include "main/SceneRenderer.h"
@@ -225,12 +227,8 @@ void TMainForm::LargeFontClick()
 
 void TMainForm::ResetAllDimensionsClick()
 {
-    m.ResetFrameDims();
-    SBRevArm->setMaximum(RoundInt(Real(m.Frame.RevArmMax) * 1000));
-    SBRevArm->setMinimum(RoundInt(Real(m.Frame.RevArmMax) * -1000));
-    m.ResetCylDims();
-    ClearDynVars(m);
-    ClearUndo(m, UndoSink());
+    if (Windows.FrameDi) Windows.FrameDi->ResetFrameClick();
+    if (Windows.CylDimen) Windows.CylDimen->ResetCylClick();
     m.CalcMidGear();
     CenterClick();
     NormVHZClick();

@@ -9,28 +9,17 @@
 
 namespace zeph {
 
-TRevPos::TRevPos(MechanismModel& model, TMainForm& mainForm) : QDialog(&mainForm), m(model), main_(mainForm)
+TRevPos::TRevPos(MechanismModel& model, TMainForm& mainForm)
+    : NumberDialog(&mainForm, {"Reverse Arm Position", {208, 64}, KeyFilterKind::RevArm, {34, 32}, {94, 33}, {152, 33}}),
+      m(model),
+      main_(mainForm)
 {
-    SetDialogFrame(this, "Reverse Arm Position", 208, 64);
     LabelRev = AddLabel(this, "", 2, 0);
     LabelCen = AddLabel(this, "", 71, 0);
     LabelFwd = AddLabel(this, "", 141, 0);
     LabelMin = AddLabel(this, "", 2, 15);
     LabelMax = AddLabel(this, "", 141, 15);
     AddLabel(this, "Enter", 5, 35);
-    Edit1 = AddEdit(this, 34, 32);
-    NumericKeyFilter::Install(Edit1, KeyFilterKind::RevArm);
-    OKBtn = AddButton(this, "OK", 94, 33);
-    OKBtn->setDefault(true);
-    CancelBtn = AddButton(this, "Cancel", 152, 33);
-    connect(OKBtn, &QPushButton::clicked, this, &TRevPos::OKBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TRevPos::showEvent(QShowEvent* e)
-{
-    QDialog::showEvent(e);
-    FormActivate();
 }
 
 void TRevPos::FormActivate()

@@ -11,25 +11,14 @@
 
 namespace zeph {
 
-TStpAng::TStpAng(MechanismModel& model, TMainForm& mainForm) : QDialog(&mainForm), m(model), main_(mainForm)
+TStpAng::TStpAng(MechanismModel& model, TMainForm& mainForm)
+    : NumberDialog(&mainForm, {"Step Angle", {208, 47}, KeyFilterKind::Unsigned, {34, 16}, {94, 17}, {152, 17}}),
+      m(model),
+      main_(mainForm)
 {
-    SetDialogFrame(this, "Step Angle", 208, 47);
     AddLabel(this, "Min = 0.01", 10, 0);
     AddLabel(this, "Max = 45.00", 100, 0);
     AddLabel(this, "Enter", 5, 19);
-    Edit1 = AddEdit(this, 34, 16);
-    NumericKeyFilter::Install(Edit1, KeyFilterKind::Unsigned);
-    OKBtn = AddButton(this, "OK", 94, 17);
-    OKBtn->setDefault(true);
-    CancelBtn = AddButton(this, "Cancel", 152, 17);
-    connect(OKBtn, &QPushButton::clicked, this, &TStpAng::OKBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TStpAng::showEvent(QShowEvent* e)
-{
-    QDialog::showEvent(e);
-    FormActivate();
 }
 
 void TStpAng::FormActivate()

@@ -1,30 +1,21 @@
 // The step-angle dialog: any step between 0.01 and 45 degrees, off the 1-2-3-5 series.
 #pragma once
 
-#include <QDialog>
-#include <QLineEdit>
-#include <QPushButton>
-
+#include "main/NumberDialog.h"
 #include "model/MechanismModel.h"
 
 namespace zeph {
 
 class TMainForm;
 
-class TStpAng : public QDialog {
+class TStpAng : public NumberDialog {
     Q_OBJECT
 public:
     TStpAng(MechanismModel& model, TMainForm& mainForm);
 
-    QLineEdit* Edit1;
-    QPushButton *OKBtn, *CancelBtn;
-
 public slots:
-    void FormActivate();
-    void OKBtnClick();
-
-protected:
-    void showEvent(QShowEvent* e) override;
+    void FormActivate() override;
+    void OKBtnClick() override;
 
 private:
     MechanismModel& m;

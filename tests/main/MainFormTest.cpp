@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "dimensions/CylinIN.h"
+#include "dimensions/ZpIFrame.h"
 #include "main/MainForm.h"
 #include "model/ViewTransform.h"
 #include "platform/Sound.h"
@@ -258,18 +260,40 @@ TEST_F(MainFormTest, OptionTogglesNameTheirNextAction)
     EXPECT_FLOAT_EQ(m.TextScaleX, 1);
 }
 
-TEST_F(MainFormTest, ResetAllDimensionsRestoresDefaultsGearAndView)
+TEST_F(MainFormTest, ResetAllDimensionsRestoresDefaultsGearViewAndEditing)
 {
+    TFrameDi frame(m, *form);
+    TCylDimen cyl(m, *form);
+    form->Windows.FrameDi = &frame;
+    form->Windows.CylDimen = &cyl;
     m.Frame.Stroke = 5;
+    m.Frame.RevArmMax = 2;
     m.Cyl.CylCentreX = 20;
     m.ViewScale = 99;
+    m.DimSetName = "Mine";
+    m.DynVarSlots[0] = {2, 5.0f, "Stroke"};
+    RegisterDynVar(m);
+    m.DimEditTyped = true;
+    PushUndo(m, form->UndoSink());
+    m.DimEditTyped = false;
+    form->DynamicVariables->trigger();
+    form->SetUnDo->trigger();
     Click(form->Fwd);
+
     form->ResetAllDimensions->trigger();
     EXPECT_EQ(m.Frame.Stroke, 3.0f);
     EXPECT_EQ(m.Cyl.CylCentreX, 16.0f);
     EXPECT_EQ(form->SBRevArm->value(), 0);
+    EXPECT_EQ(form->SBRevArm->maximum(), 1300);
+    EXPECT_EQ(m.RevArmPosition, m.RevArmCentre);
     EXPECT_EQ(m.ViewScale, 28.0f);
     EXPECT_EQ(m.DimSetName, "Nominal");
+    EXPECT_EQ(m.DynVarSlots[1].code, 0u);
+    EXPECT_EQ(m.UndoDepth, 0);
+    EXPECT_FALSE(form->UnDoDn->isEnabled());
+    EXPECT_FALSE(m.DynVarOn);
+    EXPECT_FALSE(m.UndoOn);
+    EXPECT_FALSE(form->SBDynVar[0]->isVisible());
 }
 
 // ---- view controls --------------------------------------------------------------------
