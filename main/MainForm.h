@@ -147,6 +147,7 @@ private:
     void EmptyCutoffTexts();
     void SetStepButtons();
     void StepClick(QPushButton* button, float step, int barPosition);
+    void StopAt(float angle, QPushButton* pressed, QPushButton* other);
     void SetGearButtons();
     void CentreOn(int pivot);
     void ShowRefPointControls(bool on);

@@ -81,27 +81,20 @@ void TMainForm::SBDrvAngChange()
     Deg00->setEnabled(true);
 }
 
-void TMainForm::Deg00Click()
+// Stops the driver at an angle; the button for that angle is disabled, the other enabled.
+void TMainForm::StopAt(float angle, QPushButton* pressed, QPushButton* other)
 {
-    m.DriverAngle = 0;
-    SBDrvAng->setValue(0);
+    m.DriverAngle = angle;
+    SBDrvAng->setValue(RoundInt(Real(angle) * 100));
     m.StepAngle = 0;
     SBDrvAng->setEnabled(true);
     Run->setText("Run");
-    Deg00->setEnabled(false);
-    Deg180->setEnabled(true);
+    pressed->setEnabled(false);
+    other->setEnabled(true);
 }
 
-void TMainForm::Deg180Click()
-{
-    m.DriverAngle = 180;
-    SBDrvAng->setValue(18000);
-    m.StepAngle = 0;
-    SBDrvAng->setEnabled(true);
-    Run->setText("Run");
-    Deg180->setEnabled(false);
-    Deg00->setEnabled(true);
-}
+void TMainForm::Deg00Click() { StopAt(0, Deg00, Deg180); }
+void TMainForm::Deg180Click() { StopAt(180, Deg180, Deg00); }
 
 void TMainForm::StepClick(QPushButton* button, float step, int barPosition)
 {
