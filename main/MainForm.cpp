@@ -7,6 +7,8 @@
 #include <QMenuBar>
 #include <QLayout>
 #include <QScreen>
+#include <map>
+#include <set>
 
 #include "dimensions/CylinIN.h"
 #include "dimensions/ZpIFrame.h"
@@ -174,10 +176,7 @@ void TMainForm::BuildViewControls()
     SBRef2Horz = MakeBar("Change Ref Point 2 Horz", {20, 108, 121, 10}, -10000, 10000, 1, 25);
     RefPt1Zero = MakeButton("0", "Zero Reference Point 1", {5, 72, 14, 23});
     RefPt2Zero = MakeButton("0", "Zero Reference Point 2", {5, 95, 14, 23});
-    for (QWidget* w : {static_cast<QWidget*>(SBRef1Vert), static_cast<QWidget*>(SBRef1Horz),
-                       static_cast<QWidget*>(SBRef2Vert), static_cast<QWidget*>(SBRef2Horz),
-                       static_cast<QWidget*>(RefPt1Zero), static_cast<QWidget*>(RefPt2Zero)})
-        w->hide();
+    for (QWidget* w : RefPointWidgets()) w->hide();
     RefPt1Zero->setEnabled(false);
     RefPt2Zero->setEnabled(false);
 
@@ -310,28 +309,20 @@ void TMainForm::BuildToolBar()
     ToolBar1->setIconSize(QSize(16, 16));
     ToolBar1->setMovable(false);
     ToolBar1->setFont(QApplication::font());
-    struct Tool {
-        int number;
-        QAction* menuItem;
-    };
-    const std::initializer_list<std::initializer_list<Tool>> groups = {
-        {{1, OpenDimensions}, {2, SaveAsDimensions}},
-        {{4, FrameDimensions}, {5, CylinderDimensions}},
-        {{6, DriverAng}, {7, StepAng}, {8, RevArmPos}, {9, FindRevArmCent}},
-        {{10, SetSteam}, {11, RefPoints}, {23, DrawLines1}, {24, SetPivotData}, {12, DynamicVariables}, {3, SetUnDo}},
-        {{13, SineDiagram}, {14, OvalDiagram}, {15, SteamDiagram}, {16, PortOpenClose}},
-    };
-    bool first = true;
-    for (const auto& group : groups) {
-        if (!first) ToolBar1->addSeparator();
-        first = false;
-        for (const Tool& tool : group) {
-            QAction* button = ToolBar1->addAction(ToolIcon(tool.number), ToolHint(tool.number));
-            button->setToolTip(ToolHint(tool.number));
-            QAction* item = tool.menuItem;
-            connect(button, &QAction::triggered, item, &QAction::trigger);
-            ToolButton[tool.number] = button;
-        }
+    // Each button does what its menu item does; a separator stands before each new group.
+    const std::map<int, QAction*> menuItemOf = {
+        {1, OpenDimensions}, {2, SaveAsDimensions}, {4, FrameDimensions}, {5, CylinderDimensions},
+        {6, DriverAng},      {7, StepAng},          {8, RevArmPos},       {9, FindRevArmCent},
+        {10, SetSteam},      {11, RefPoints},       {23, DrawLines1},     {24, SetPivotData},
+        {12, DynamicVariables}, {3, SetUnDo},       {13, SineDiagram},    {14, OvalDiagram},
+        {15, SteamDiagram},  {16, PortOpenClose}};
+    const std::set<int> groupStarts = {4, 6, 10, 13};
+    for (int number : ToolButtons()) {
+        if (groupStarts.count(number)) ToolBar1->addSeparator();
+        QAction* button = ToolBar1->addAction(ToolIcon(number), ToolHint(number));
+        button->setToolTip(ToolHint(number));
+        connect(button, &QAction::triggered, menuItemOf.at(number), &QAction::trigger);
+        ToolButton[number] = button;
     }
     ToolButton[23]->setEnabled(false);
 }

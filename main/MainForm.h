@@ -150,6 +150,8 @@ private:
     void StopAt(float angle, QPushButton* pressed, QPushButton* other);
     void SetGearButtons();
     void CentreOn(int pivot);
+    // The reference points' bars and zero buttons, shown only with the reference points.
+    QList<QWidget*> RefPointWidgets() const;
     void ShowRefPointControls(bool on);
     void RenderScene();
     void ConnectReadouts();

@@ -79,12 +79,14 @@ void TMainForm::RefPt2ZeroClick()
     RefPt2Zero->setEnabled(false);
 }
 
+QList<QWidget*> TMainForm::RefPointWidgets() const
+{
+    return {SBRef1Vert, SBRef1Horz, SBRef2Vert, SBRef2Horz, RefPt1Zero, RefPt2Zero};
+}
+
 void TMainForm::ShowRefPointControls(bool on)
 {
-    for (QWidget* w : {static_cast<QWidget*>(SBRef1Vert), static_cast<QWidget*>(SBRef1Horz),
-                       static_cast<QWidget*>(SBRef2Vert), static_cast<QWidget*>(SBRef2Horz),
-                       static_cast<QWidget*>(RefPt1Zero), static_cast<QWidget*>(RefPt2Zero)})
-        w->setVisible(on);
+    for (QWidget* w : RefPointWidgets()) w->setVisible(on);
     for (int i : {5, 6, 11}) Panel[i]->setVisible(on);
     RefPt1->setEnabled(on);
     RefPt2->setEnabled(on);
@@ -119,11 +121,8 @@ void TMainForm::SetScreenDataClick()
                              SBPanVert, SBPanHorz, SBZoom, SBRevArm, SBDrvAng, SBStepAng, ToolBar1};
     for (QPushButton* p : Preset) strip.append(p);
     for (QWidget* w : strip) w->setVisible(on);
-    for (QWidget* w : {static_cast<QWidget*>(RefPt1Zero), static_cast<QWidget*>(RefPt2Zero),
-                       static_cast<QWidget*>(SBRef1Vert), static_cast<QWidget*>(SBRef1Horz),
-                       static_cast<QWidget*>(SBRef2Vert), static_cast<QWidget*>(SBRef2Horz),
-                       static_cast<QWidget*>(DataTableBut)})
-        w->hide();
+    for (QWidget* w : RefPointWidgets()) w->hide();
+    DataTableBut->hide();
     for (QScrollBar* bar : SBDynVar) bar->hide();
     for (QAction* a : {DriverAng, FindRevArmCent, DynamicVariables, RefPoints, SetUnDo, SetPivotData})
         a->setEnabled(on);

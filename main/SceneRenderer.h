@@ -21,7 +21,6 @@ public:
     // The same drawing steps onto any canvas (a recording one in tests).
     void DrawScene(Canvas& c);
 
-    Random& Rng() { return random_; }
     Readouts& Texts() { return readouts_; }
     DimensionPointer& Pointer() { return pointer_; }
 

@@ -101,8 +101,6 @@ public:
     explicit ImageCanvas(QImage& image);
 
     QImage& Image() { return image_; }
-    // Drawing is never buffered; Flush exists so that callers may mark the end of a frame.
-    void Flush() {}
 
     void LineTo(int x, int y) override;
     void Ellipse(int x1, int y1, int x2, int y2) override;

@@ -36,7 +36,6 @@ public:
     static NumericKeyFilter* Install(QLineEdit* edit, KeyFilterKind kind);
 
     NumericKeyFilter(QLineEdit* edit, KeyFilterKind kind);
-    KeyFilterKind Kind() const { return kind_; }
 
 signals:
     // Every character key examined, with whether it passed the first test.
