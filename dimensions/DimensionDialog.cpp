@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 #include "main/DialogKit.h"
 #include "main/MainForm.h"
@@ -224,8 +223,8 @@ void DimensionDialog::EditKeyPress(int row, QChar key, bool passedFirstTest)
 
 float DimensionDialog::BoxValue(int row) const
 {
-    const float value = ReadNumberF(Edit[static_cast<size_t>(row)]->text(), m.GetDim(CodeOf(row)));
-    return std::isfinite(value) ? value : 0.0f;
+    // The conversion never yields NaN or infinity: incomplete text keeps the current value.
+    return ReadNumberF(Edit[static_cast<size_t>(row)]->text(), m.GetDim(CodeOf(row)));
 }
 
 void DimensionDialog::EditExit(int row)
