@@ -3,121 +3,9 @@
 
 #include <cmath>
 
+#include "model/DimensionTable.h"
+
 namespace zeph {
-
-namespace {
-
-struct FrameRow {
-    const char* caption;
-    float defaultValue;
-};
-
-const FrameRow kFrameRows[FrameDimCount] = {
-    {"Driver Dia", 7.0f},
-    {"Stroke", 3.0f},
-    {"Main Rod Length", 10.0f},
-    {"Ecc Crank Cir Dia", 2.0f},
-    {"Ecc Crank Length", 1.77f},
-    {"Ecc Rod Left End", 8.47f},
-    {"Ecc Rod Right End", 1.5f},
-    {"Radius Hanger Length", 3.56f},
-    {"Guide Link Radius", 3.56f},
-    {"G Link Rad Cent Vert", 0.25f},
-    {"G Link Rad Cent Horz", 8.4f},
-    {"Transmission Yoke", 3.186f},
-    {"Bell Crank Piv Vert", 3.43f},
-    {"Bell Crank Piv Horz", 11.1f},
-    {"Bell Crank Vert", 1.12f},
-    {"Bell Crank BackSet", 0.0f},
-    {"Bell Crank Horz", 1.1f},
-    {"Valve Con Rod", 1.773f},
-    {"Auxil Reach Rod Vert", 0.68f},
-    {"Auxil Reach Rod Horz", 4.61f},
-    {"Reverse Arm Upper", 0.38f},
-    {"Reverse Arm Lower", 1.9f},
-    {"Rev Arm Piv Vert", 2.54f},
-    {"Rev Arm Piv Horz", 3.85f},
-    {"Offset Angle of Vert Cent", 0.0f},
-    {"Rev Arm to Cent Norm", 1.04f},
-    {"Rev Arm to Cent Max", 1.3f},
-};
-
-// Where a scalar frame row lives; the six pivot rows are handled apart.
-float FrameDims::* FrameMember(int row)
-{
-    switch (row) {
-    case 1: return &FrameDims::DriverDia;
-    case 2: return &FrameDims::Stroke;
-    case 3: return &FrameDims::MainRodLen;
-    case 4: return &FrameDims::EccCircleDia;
-    case 5: return &FrameDims::EccCrankLen;
-    case 6: return &FrameDims::EccRodLeft;
-    case 7: return &FrameDims::EccRodRight;
-    case 8: return &FrameDims::RadHangerLen;
-    case 9: return &FrameDims::GuideLinkRadius;
-    case 12: return &FrameDims::TransYokeLen;
-    case 15: return &FrameDims::BellCrankVert;
-    case 16: return &FrameDims::BellCrankBackSet;
-    case 17: return &FrameDims::BellCrankHorz;
-    case 18: return &FrameDims::ValveConRodLen;
-    case 19: return &FrameDims::AuxRodVert;
-    case 20: return &FrameDims::AuxRodHorz;
-    case 21: return &FrameDims::RevArmUpper;
-    case 22: return &FrameDims::RevArmLower;
-    case 25: return &FrameDims::OffsetAngle;
-    case 26: return &FrameDims::RevArmNorm;
-    case 27: return &FrameDims::RevArmMax;
-    default: return nullptr;
-    }
-}
-
-// Pivot rows: the pivot written and whether the row is its x (else its y).
-struct PivotRow {
-    int pivot;
-    bool isX;
-};
-
-bool FramePivotRow(int row, PivotRow& out)
-{
-    switch (row) {
-    case 10: out = {GuideLinkCentre, false}; return true;
-    case 11: out = {GuideLinkCentre, true}; return true;
-    case 13: out = {BellCrankPivot, false}; return true;
-    case 14: out = {BellCrankPivot, true}; return true;
-    case 23: out = {RevArmPivot, false}; return true;
-    case 24: out = {RevArmPivot, true}; return true;
-    default: return false;
-    }
-}
-
-// Cylinder rows 1..17 other than row 2 (CylCLHeight, which is pivot 3 y).
-float CylDims::* CylMember(int row)
-{
-    static float CylDims::* const members[CylDimCount + 1] = {
-        nullptr,
-        &CylDims::CylCentreX, nullptr, &CylDims::CylBoreDia, &CylDims::CylBoreLen,
-        &CylDims::CylPortWidth, &CylDims::PistonRodLen, &CylDims::PistonWidth,
-        &CylDims::ValveCLOffset, &CylDims::ValveBoreDia, &CylDims::ValveBoreLen,
-        &CylDims::ValvePortOffset, &CylDims::ValvePortWidthRear, &CylDims::ValvePortWidthFront,
-        &CylDims::ValveInsideEdge, &CylDims::ValveEndWidthRear, &CylDims::ValveEndWidthFront,
-        &CylDims::ValveJointOffset,
-    };
-    return (row >= 1 && row <= CylDimCount) ? members[row] : nullptr;
-}
-
-int PivotCopyOf(int pivot)
-{
-    if (pivot == BellCrankPivot) return BellCrankPivotCopy;
-    if (pivot == RevArmPivot) return RevArmPivotCopy;
-    return -1;
-}
-
-}  // namespace
-
-const char* FrameDimCaption(int row)
-{
-    return (row >= 1 && row <= FrameDimCount) ? kFrameRows[row - 1].caption : "";
-}
 
 void MechanismModel::ResetRunState()
 {
@@ -137,9 +25,7 @@ void MechanismModel::ResetRunState()
     RearCutoffText.clear();
     DynVarStep = 0.001f;
     for (DynVarSlot& slot : DynVarSlots) slot = {0, 0.0f, EmptySlotName()};
-    LineType.fill(-1.0f);
-    LineColour.fill(-1.0f);
-    LineRefMode.fill(-1.0f);
+    for (LineSlot& line : Lines) line.type = line.colour = line.refMode = -1.0f;
     PrevFrontSteamOpening = 0.0f;
     PrevRearSteamOpening = 0.0f;
     Steam = SteamState{};
@@ -174,46 +60,25 @@ void MechanismModel::ResetView()
 
 void MechanismModel::LoadFrameDefaults()
 {
-    for (int row = 1; row <= FrameDimCount; ++row) FrameDefaults[row - 1] = kFrameRows[row - 1].defaultValue;
+    for (const DimensionInfo& d : FrameDimensionRows()) FrameDefaults[d.code - 1] = d.defaultValue;
 }
 
 void MechanismModel::LoadCylDefaults()
 {
-    CylDefaults.CylCentreX = 16.0f;
-    CylDefaults.CylBoreDia = 2.125f;
-    CylDefaults.CylBoreLen = 4.0f;
-    CylDefaults.CylPortWidth = 0.2f;
-    CylDefaults.PistonRodLen = 6.0f;
-    CylDefaults.PistonWidth = 0.5f;
-    CylDefaults.ValveCLOffset = 2.25f;
-    CylDefaults.ValveBoreDia = 0.75f;
-    CylDefaults.ValveBoreLen = 4.0f;
-    CylDefaults.ValvePortOffset = 1.155f;
-    CylDefaults.ValvePortWidthRear = 0.187f;
-    CylDefaults.ValvePortWidthFront = 0.187f;
-    CylDefaults.ValveInsideEdge = 1.0f;
-    CylDefaults.ValveEndWidthRear = 0.342f;
-    CylDefaults.ValveEndWidthFront = 0.342f;
-    CylDefaults.ValveJointOffset = 3.176f;
-    CylDefaults.Reserved = 0.0f;
-    CylCLHeightDefault = 0.0f;
+    CylDefaults = CylDims{};  // the reserved value's default is 0
+    for (const DimensionInfo& d : CylinderDimensionRows()) {
+        if (d.storage.kind == DimStorage::Cylinder)
+            CylDefaults.*d.storage.cylinder = d.defaultValue;
+        else
+            CylCLHeightDefault = d.defaultValue;  // row 2 lives in pivot 3
+    }
     RecalcValveCLHeight();
 }
 
 void MechanismModel::ResetFrameDims()
 {
-    for (int row = 1; row <= FrameDimCount; ++row) {
-        const float value = FrameDefaults[row - 1];
-        PivotRow pr;
-        if (FramePivotRow(row, pr))
-            (pr.isX ? Pivots[pr.pivot].x : Pivots[pr.pivot].y) = value;
-        else
-            Frame.*FrameMember(row) = value;
-    }
-    Pivots[BellCrankPivotCopy].x = Pivots[BellCrankPivot].x;
-    Pivots[BellCrankPivotCopy].y = Pivots[BellCrankPivot].y;
-    Pivots[RevArmPivotCopy].x = Pivots[RevArmPivot].x;
-    Pivots[RevArmPivotCopy].y = Pivots[RevArmPivot].y;
+    // SetDimension writes the fulcrum copies 7 and 17 with their fulcrums.
+    for (const DimensionInfo& d : FrameDimensionRows()) SetDimension(*this, d, FrameDefaults[d.code - 1]);
 }
 
 void MechanismModel::ResetCylDims()
@@ -274,39 +139,13 @@ void MechanismModel::StartUp()
 
 float MechanismModel::GetDim(int code) const
 {
-    if (IsFrameCode(code)) {
-        PivotRow pr;
-        if (FramePivotRow(code, pr)) return pr.isX ? Pivots[pr.pivot].x : Pivots[pr.pivot].y;
-        return Frame.*FrameMember(code);
-    }
-    if (IsCylCode(code)) {
-        const int row = code - CylCodeBase;
-        return row == 2 ? CylCLHeight() : Cyl.*CylMember(row);
-    }
-    return 0.0f;
+    const DimensionInfo* d = FindDimension(code);
+    return d ? GetDimension(*this, *d) : 0.0f;
 }
 
 void MechanismModel::SetDim(int code, float value)
 {
-    if (IsFrameCode(code)) {
-        PivotRow pr;
-        if (FramePivotRow(code, pr)) {
-            (pr.isX ? Pivots[pr.pivot].x : Pivots[pr.pivot].y) = value;
-            const int copy = PivotCopyOf(pr.pivot);
-            if (copy >= 0) (pr.isX ? Pivots[copy].x : Pivots[copy].y) = value;
-        } else {
-            Frame.*FrameMember(code) = value;
-        }
-        return;
-    }
-    if (IsCylCode(code)) {
-        const int row = code - CylCodeBase;
-        if (row == 2)
-            CylCLHeight() = value;
-        else
-            Cyl.*CylMember(row) = value;
-        if (row == 2 || row == 8) RecalcValveCLHeight();
-    }
+    if (const DimensionInfo* d = FindDimension(code)) SetDimension(*this, *d, value);
 }
 
 }  // namespace zeph

@@ -126,6 +126,17 @@ struct UndoEntry {
     std::string name;
 };
 
+// One user line or circle drawn over the mechanism. Every field is a 32-bit real, as the
+// design file stores it: type -1 empty, 0 line, 1 circle; colour a 0x00BBGGRR value; reference
+// mode 0..3; points in model units (offsets from their pivots' recorded positions where carried);
+// the pivot numbers are pivot-table indices with the positions those pivots had when placed.
+struct LineSlot {
+    float type = -1.0f, colour = -1.0f, refMode = -1.0f;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    float pivot1 = 0, pivot1X = 0, pivot1Y = 0;
+    float pivot2 = 0, pivot2X = 0, pivot2Y = 0;
+};
+
 // Last and second-to-last positions handled by a self-centring bar.
 struct BarHistory {
     int32_t last = 0;
@@ -135,7 +146,7 @@ struct BarHistory {
 constexpr int DynVarSlotCount = 5;
 constexpr int UndoEntries = 21;
 constexpr int UndoLevels = 20;
-constexpr int LineSlots = 20;
+constexpr int LineSlotCount = 20;
 constexpr int DiagramRevArmCount = 10;
 constexpr int PresetCount = 7;
 
@@ -194,7 +205,9 @@ public:
     std::array<UndoEntry, UndoEntries> UndoStack{};
     int32_t UndoDepth = 0;
     bool DimEditTyped = false;
-    std::array<float, LineSlots> LineType{}, LineColour{}, LineRefMode{};
+    // User line slots 1..20 (index 0 unused) and the slot the lines dialog edits next.
+    std::array<LineSlot, LineSlotCount + 1> Lines{};
+    int32_t CurrentLineSlot = 1;
     float PrevFrontSteamOpening = 0, PrevRearSteamOpening = 0;
     SteamState Steam;
 
@@ -230,7 +243,8 @@ public:
     // The whole start-up order: resets, defaults, mid gear and the reverse-arm bar range.
     void StartUp();
 
-    // Dimension access by DimCode (1..27 frame rows, 101..117 cylinder rows).
+    // Dimension access by DimCode (1..27 frame rows, 101..117 cylinder rows), through the
+    // dimension table (model/DimensionTable.h); other codes read 0 and write nothing.
     static bool IsFrameCode(int code) { return code >= 1 && code <= FrameDimCount; }
     static bool IsCylCode(int code) { return code > CylCodeBase && code <= CylCodeBase + CylDimCount; }
     static bool IsDimCode(int code) { return IsFrameCode(code) || IsCylCode(code); }
@@ -241,6 +255,7 @@ public:
 };
 
 // The caption the dimension pointer writes for a frame row (1..27), or "" for others.
+// Defined with the dimension table.
 const char* FrameDimCaption(int row);
 
 }  // namespace zeph

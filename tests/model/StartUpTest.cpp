@@ -82,8 +82,8 @@ TEST(StartUp, StartsRunStateViewAndTables)
         EXPECT_EQ(s.value, 0.0f);
         EXPECT_EQ(s.name, EmptySlotName());
     }
-    for (const auto* table : {&m.LineType, &m.LineColour, &m.LineRefMode})
-        for (float v : *table) EXPECT_EQ(v, -1.0f);
+    for (const LineSlot& line : m.Lines)
+        for (float v : {line.type, line.colour, line.refMode}) EXPECT_EQ(v, -1.0f);
     for (int i = 4; i < DiagramRevArmCount; ++i) EXPECT_EQ(m.DiagramRevArmPos[i], 0.0f);
     EXPECT_EQ(m.RevArmPosition, m.RevArmCentre);
 }
@@ -99,7 +99,7 @@ TEST(StartUp, RestartRestoresAnEditedModel)
     m.ViewScale = 99.0f;
     m.SavedZoom = 11.0f;
     m.DynVarSlots[2] = {5, 1.5f, "Main Rod"};
-    m.LineType[3] = 2.0f;
+    m.Lines[3].type = 2.0f;
     m.Cyl.Reserved = 7.0f;
     m.StartUp();
     for (const auto& [code, value] : kDefaultsByCode) EXPECT_EQ(m.GetDim(code), fresh.GetDim(code)) << "code " << code;
@@ -107,7 +107,7 @@ TEST(StartUp, RestartRestoresAnEditedModel)
     EXPECT_EQ(m.DriverAngle, 0.0f);
     EXPECT_EQ(m.ViewScale, 28.0f);
     EXPECT_EQ(m.DynVarSlots[2].name, EmptySlotName());
-    EXPECT_EQ(m.LineType[3], -1.0f);
+    EXPECT_EQ(m.Lines[3].type, -1.0f);
     EXPECT_EQ(m.Cyl.Reserved, 0.0f);
     EXPECT_EQ(m.ValveCLHeight(), fresh.ValveCLHeight());
     EXPECT_EQ(m.RevArmCentre, fresh.RevArmCentre);
