@@ -112,7 +112,7 @@ void TFrameDi::ClampDiagramPositions()
 {
     const Real c = m.DiagramRevArmPos[0], n = m.Frame.RevArmNorm;
     const float low = static_cast<float>(c - n), high = static_cast<float>(c + n);
-    for (int i = 1; i < DiagramRevArmCount; ++i) {
+    for (int i = 1; i < DiagramRevArmEntries; ++i) {
         float& p = m.DiagramRevArmPos[static_cast<size_t>(i)];
         if (p == 0.0f) continue;  // not in use
         if (p < low) p = low;

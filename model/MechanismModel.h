@@ -147,7 +147,7 @@ constexpr int DynVarSlotCount = 5;
 constexpr int UndoEntries = 21;
 constexpr int UndoLevels = 20;
 constexpr int LineSlotCount = 20;
-constexpr int DiagramRevArmCount = 10;
+constexpr int DiagramRevArmEntries = 10;  // entry 0 is the centre, 1..9 the positions
 constexpr int PresetCount = 7;
 
 // The name an empty dynamic-variable slot shows: 13 blanks and two question marks.
@@ -184,7 +184,10 @@ public:
     float StepAngle = 0;
     float ChosenStepAngle = 10.0f;
     float RevArmPosition = 0;
-    std::array<float, DiagramRevArmCount> DiagramRevArmPos{};
+    std::array<float, DiagramRevArmEntries> DiagramRevArmPos{};
+    int32_t DiagramRevArmCount = 0;       // positions in use: the run of non-zero entries from 1
+    float LastDiagramRevArmPos = 0;       // the position a diagram plotted last
+    bool DiagramRedrawPending = false;    // the positions dialog closed: redraw at the next mouse move
     std::string RunDirection = "Fwd";
     bool MechanismError = false;
     bool ErrorBeepOn = true;

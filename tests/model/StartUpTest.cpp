@@ -84,7 +84,7 @@ TEST(StartUp, StartsRunStateViewAndTables)
     }
     for (const LineSlot& line : m.Lines)
         for (float v : {line.type, line.colour, line.refMode}) EXPECT_EQ(v, -1.0f);
-    for (int i = 4; i < DiagramRevArmCount; ++i) EXPECT_EQ(m.DiagramRevArmPos[i], 0.0f);
+    for (int i = 4; i < DiagramRevArmEntries; ++i) EXPECT_EQ(m.DiagramRevArmPos[i], 0.0f);
     EXPECT_EQ(m.RevArmPosition, m.RevArmCentre);
 }
 
