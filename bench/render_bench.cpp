@@ -1,29 +1,22 @@
 // Cost of one animation tick (solve, openings, map, outlines, render) beside a bare picture fill.
-#include <QApplication>
+#include <QGuiApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 
-#include "main/SceneRenderer.h"
-#include "model/Solver.h"
-#include "model/ValveEvents.h"
-#include "model/ViewTransform.h"
+#include "model/AnimationTick.h"
 #include "platform/Canvas.h"
-#include "platform/Sound.h"
+#include "render/ScenePainter.h"
 
 namespace {
 
 using namespace zeph;
 
-// One tick as the main window runs it, without the copy to the screen.
-void Tick(MechanismModel& m, SceneRenderer& renderer, QImage& image)
+// One tick as the main window runs it, without the sounds and the copy to the screen.
+void Tick(MechanismModel& m, ScenePainter& painter, QImage& image)
 {
-    SolveLinkage(m);
-    CalcPortOpenings(m);
-    MapPivots(m);
-    ComputeOutlines(m);
-    m.DriverAngle += m.StepAngle;
-    if (m.DriverAngle > 360.1f) m.DriverAngle -= 360;
-    renderer.RenderScene(image);
+    const TickEvents events = SimulateTick(m);
+    benchmark::DoNotOptimize(events.soundCount);
+    painter.Paint(image, m);
 }
 
 void RunTicks(benchmark::State& state, bool steam, int preset)
@@ -36,11 +29,10 @@ void RunTicks(benchmark::State& state, bool steam, int preset)
         m.ViewPanX = m.ViewPresets[preset].panX;
         m.ViewPanY = m.ViewPresets[preset].panY;
     }
-    RecordingSound sound;
-    SceneRenderer renderer(m, sound);
+    ScenePainter painter;
     QImage image(1280, 1024, QImage::Format_RGB32);
     for (auto _ : state) {
-        Tick(m, renderer, image);
+        Tick(m, painter, image);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -69,7 +61,7 @@ BENCHMARK(BM_TickPreset5SteamOn)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

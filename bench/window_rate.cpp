@@ -4,8 +4,9 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
-#include "main/MainForm.h"
-#include "platform/Sound.h"
+#include "platform/desktop/Sound.h"
+#include "ui/main/MainWindow.h"
+#include "ui/session/Session.h"
 
 namespace {
 
@@ -13,11 +14,12 @@ void BM_WindowTicksPerSecond(benchmark::State& state)
 {
     zeph::MechanismModel m;
     zeph::RecordingSound sound;
-    zeph::TMainForm form(m, sound);
-    m.SteamDisplayOn = state.range(0) != 0;
-    form.show();
+    zeph::Session session(m, sound);
+    zeph::MainWindow window(session);
+    if (state.range(0) != 0) session.ToggleSteamDisplay();
+    window.show();
     int ticks = 0;
-    QObject::connect(&form, &zeph::TMainForm::Rendered, [&ticks] { ++ticks; });
+    QObject::connect(&window, &zeph::MainWindow::rendered, [&ticks] { ++ticks; });
     double seconds = 0;
     for (auto _ : state) {
         ticks = 0;

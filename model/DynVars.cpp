@@ -32,6 +32,11 @@ void RegisterDynVar(MechanismModel& m)
     slots[1] = slots[0];
 }
 
+bool DynVarSlotInUse(const MechanismModel& m, int slot)
+{
+    return slot >= 1 && slot <= 4 && m.DynVarSlots[static_cast<size_t>(slot)].name != EmptySlotName();
+}
+
 void ClearDynVars(MechanismModel& m)
 {
     for (DynVarSlot& slot : m.DynVarSlots) slot = {0, 0.0f, EmptySlotName()};

@@ -11,6 +11,8 @@ namespace zeph {
 // 1..4 has its value and name refreshed in place, a new one enters slot 1 and pushes the
 // others down, the one in slot 4 dropping out.
 void RegisterDynVar(MechanismModel& m);
+// Slot 1..4 holds a dimension (its bar has something to change).
+bool DynVarSlotInUse(const MechanismModel& m, int slot);
 // Empties slots 0..4.
 void ClearDynVars(MechanismModel& m);
 // Adds DynVarStep to the slot DynVarSlotIndex and writes it into its dimension (keeping pivot

@@ -56,6 +56,7 @@ void MechanismModel::ResetView()
     ViewPanX = SavedPanX;
     ViewPanY = SavedPanY;
     HomeView = {SavedZoom, SavedPanX, SavedPanY};
+    MappedView = HomeView;
 }
 
 void MechanismModel::LoadFrameDefaults()

@@ -103,12 +103,39 @@ struct PortState {
 };
 
 // Tick-to-tick state of the steam display of each cylinder end.
+// The colour of a cylinder end's steam dots: the phase it is in (admission red, expansion
+// fuchsia, exhaust blue, compression green), black before any port has opened.
+enum class SteamColour : uint8_t { Black, Red, Fuchsia, Blue, Green };
+
 struct SteamState {
     char FrontPhase = 0, RearPhase = 0;
     float FrontDensity = 20, RearDensity = 20;
     int32_t FrontDots = 0, RearDots = 0;
     char FrontExhaustArmed = 0, RearExhaustArmed = 0;
     float FrontBeatDensity = 0, RearBeatDensity = 0;
+    // The colours of this tick's dots; the rear starts from the front's.
+    SteamColour FrontColour = SteamColour::Black, RearColour = SteamColour::Black;
+};
+
+// Cut-off tracking of the readouts: how many more ticks each value stays on screen, the
+// previous tick's piston position, and what the picture of this tick shows.
+struct CutoffState {
+    int32_t FrontTicks = 0, RearTicks = 0;
+    float PrevPistonTravel = 0;
+    bool LabelsShown = false;       // "FrontCO% " and "RearCO% " are drawn this tick
+    bool FrontValueShown = false;   // the front value is drawn beside its label this tick
+    bool RearValueShown = false;
+};
+
+// The dimension pointer between ticks, and what it shows in the picture of this tick.
+struct PointerState {
+    int32_t Ticks = 0;
+    int32_t BlinkTicks = 0;
+    bool ReopenFrameDialog = false;
+    bool Active = false;        // from the tick that saved the user's view to the one that restored it
+    int32_t ShownCode = 0;      // the code drawn this tick, 0 while no pointer shows
+    bool ShownRed = false;      // the line blinks red, otherwise black
+    ViewTriple LineView;        // the view the line's model points are mapped with this tick
 };
 
 // One dynamic-variable slot: a dimension the user chose, its value and short name.
@@ -213,6 +240,9 @@ public:
     int32_t CurrentLineSlot = 1;
     float PrevFrontSteamOpening = 0, PrevRearSteamOpening = 0;
     SteamState Steam;
+    CutoffState Cutoff;
+    int32_t ErrorTicks = 0;  // ticks the mechanism error has been shown
+    PointerState Pointer;
 
     // ---- view --------------------------------------------------------------------------
     float ViewScale = 0, ViewPanX = 0, ViewPanY = 0;
@@ -221,6 +251,9 @@ public:
     std::array<ViewTriple, PresetCount> ViewPresets{};
 
     ScreenOutlines Outlines;
+    // The view the pivots and outlines of this tick were mapped with; pictures of the tick are
+    // drawn with it even when the dimension pointer has changed the view since.
+    ViewTriple MappedView;
 
     // ---- display switches -------------------------------------------------------------
     bool ScreenDataOn = true;

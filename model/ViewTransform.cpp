@@ -24,6 +24,16 @@ int32_t RoundInt(Real v)
     return static_cast<int32_t>(std::nearbyint(v));
 }
 
+int32_t ScreenX(const ViewTriple& v, Real x)
+{
+    return RoundPixel(x * v.scale + v.panX);
+}
+
+int32_t ScreenY(const ViewTriple& v, Real y)
+{
+    return RoundPixel(-y * v.scale + v.panY);
+}
+
 int32_t ScreenX(const MechanismModel& m, Real x)
 {
     return RoundPixel(x * m.ViewScale + m.ViewPanX);
@@ -34,8 +44,21 @@ int32_t ScreenY(const MechanismModel& m, Real y)
     return RoundPixel(-y * m.ViewScale + m.ViewPanY);
 }
 
+ViewTriple CurrentView(const MechanismModel& m)
+{
+    return {m.ViewScale, m.ViewPanX, m.ViewPanY};
+}
+
+void SetView(MechanismModel& m, const ViewTriple& v)
+{
+    m.ViewScale = v.scale;
+    m.ViewPanX = v.panX;
+    m.ViewPanY = v.panY;
+}
+
 void MapPivots(MechanismModel& m)
 {
+    m.MappedView = CurrentView(m);
     for (Pivot& p : m.Pivots) {
         p.sx = ScreenX(m, p.x);
         p.sy = ScreenY(m, p.y);

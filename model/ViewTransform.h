@@ -14,10 +14,18 @@ int32_t RoundPixel(Real v);
 // Nearest integer with ties to even for bar positions and counts; NaN gives 0.
 int32_t RoundInt(Real v);
 
+// Screen pixel of a model coordinate with a view, or with the model's current view.
+int32_t ScreenX(const ViewTriple& v, Real x);
+int32_t ScreenY(const ViewTriple& v, Real y);
 int32_t ScreenX(const MechanismModel& m, Real x);
 int32_t ScreenY(const MechanismModel& m, Real y);
 
-// Maps every pivot's model point to its screen point with the current view.
+// The view now in force, and setting it.
+ViewTriple CurrentView(const MechanismModel& m);
+void SetView(MechanismModel& m, const ViewTriple& v);
+
+// Maps every pivot's model point to its screen point with the current view, and records that
+// view as the one this tick's picture is drawn with.
 void MapPivots(MechanismModel& m);
 
 // The step a self-centring bar applies for a change to position p, given its last and

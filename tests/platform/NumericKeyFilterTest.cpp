@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "platform/NumericKeyFilter.h"
+#include "platform/desktop/NumericKeyFilter.h"
 
 namespace zeph {
 

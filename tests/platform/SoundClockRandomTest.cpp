@@ -12,7 +12,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Random.h"
-#include "platform/Sound.h"
+#include "platform/desktop/Sound.h"
 
 namespace zeph {
 

@@ -1,0 +1,65 @@
+// One tick of the animation, in the order the main window's timer runs it, free of any window.
+#include "model/AnimationTick.h"
+
+#include "model/CutoffTracking.h"
+#include "model/PointerSimulation.h"
+#include "model/Solver.h"
+#include "model/SteamSimulation.h"
+#include "model/ValveEvents.h"
+#include "model/ViewTransform.h"
+
+namespace zeph {
+
+void SolveAndMap(MechanismModel& m)
+{
+    SolveLinkage(m);
+    CalcPortOpenings(m);
+    MapPivots(m);
+    ComputeOutlines(m);
+}
+
+void AdvanceDriverAngle(MechanismModel& m)
+{
+    Real angle = m.DriverAngle;
+    angle += (m.RunDirection == "Fwd") ? Real(m.StepAngle) : -Real(m.StepAngle);
+    m.DriverAngle = static_cast<float>(angle);
+    if (Real(m.DriverAngle) > 360.1L) m.DriverAngle = static_cast<float>(Real(m.DriverAngle) - 360);
+    if (m.DriverAngle < 0) m.DriverAngle = static_cast<float>(Real(m.DriverAngle) + 360);
+}
+
+void StepErrorIndicator(MechanismModel& m, TickEvents& events)
+{
+    if (!m.ScreenDataOn || !m.MechanismError) return;
+    ++m.ErrorTicks;
+    if (m.ErrorTicks < 10) events.errorIconVisible = true;
+    if (m.ErrorTicks == 10) {
+        events.errorIconVisible = false;
+        events.Play("Error.wav");
+    }
+    if (m.ErrorTicks > 20) {
+        m.ErrorTicks = 0;
+        m.MechanismError = false;
+    }
+}
+
+TickEvents UpdateTickState(MechanismModel& m)
+{
+    TickEvents events;
+    TrackCutoffs(m);
+    if (m.SteamDisplayOn) StepSteam(m, events);
+    // The reverse-arm top carries the gear setting, as the solver placed it.
+    m.Pivots[RevArmTop].x = m.RevArmPosition;
+    StepErrorIndicator(m, events);
+    StepPointer(m, events);
+    return events;
+}
+
+TickEvents SimulateTick(MechanismModel& m)
+{
+    SolveAndMap(m);
+    TickEvents events = UpdateTickState(m);
+    AdvanceDriverAngle(m);
+    return events;
+}
+
+}  // namespace zeph

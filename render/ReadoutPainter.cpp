@@ -1,0 +1,171 @@
+// Painting of the readouts over the picture: values, cut-offs, prompts, reference points, dynamic variables, undo line.
+#include "render/ReadoutPainter.h"
+
+#include <cmath>
+
+#include "model/ViewTransform.h"
+#include "platform/Colour.h"
+#include "platform/NumberText.h"
+
+namespace zeph {
+
+namespace {
+
+const QString kRowOfAsterisks = QStringLiteral("*******************************");
+
+class Readouts {
+public:
+    Readouts(Canvas& c, const MechanismModel& m) : c_(c), m_(m) {}
+
+    void UndoLine();
+    void Values();
+    void PivotPrompt();
+    void Cutoffs();
+    void ReferencePoints();
+    void DynamicVariables();
+
+private:
+    // Base positions grow with the large font; labels next to pivots do not.
+    void Text(int x, int y, const QString& text)
+    {
+        c_.TextOut(RoundInt(Real(m_.TextScaleX) * x), RoundInt(Real(m_.TextScaleY) * y), text);
+    }
+    void ReferenceCross(int pivot, const QString& number);
+
+    Canvas& c_;
+    const MechanismModel& m_;
+};
+
+void Readouts::UndoLine()
+{
+    if (!UndoButtonShown(m_)) return;
+    const Real sx = m_.TextScaleX;
+    const int baseY = m_.DynVarOn ? 128 : 73;
+    const UndoEntry& e = m_.UndoStack[1];
+    const QString line = StrI(m_.UndoDepth, 2) + "- " + QString::fromStdString(e.name) + " " + StrF(e.newValue, 6, 3) +
+                         " to " + StrF(e.oldValue, 6, 3);
+    c_.TextOut(RoundInt(sx * 320), RoundInt(sx * baseY), line);
+}
+
+void Readouts::Values()
+{
+    Text(199, 25, "Pan Vert");
+    Text(199, 39, "Pan Horz");
+    Text(199, 53, "Zoom");
+    const PortState& p = m_.Ports;
+    struct Value {
+        const char* label;
+        double value;
+        int width, decimals, x, y;
+    };
+    const Value values[] = {
+        {"Rev Arm ", m_.RevArmPosition, 6, 3, 459, 25},
+        {"Driv Ang ", m_.DriverAngle, 6, 2, 459, 39},
+        {"Step Ang", m_.ChosenStepAngle, 6, 2, 459, 53},
+        {"Piston % ", double(p.PistonTravel / 6.4L + 0.00001L), 6, 2, 545, 25},
+        {"ValveCen", m_.Levels.ValveTravel, 7, 3, 545, 37},
+        {"ValveFSt", p.FrontSteamOpening, 7, 3, 545, 49},
+        {"ValveFEx", p.FrontExhaustOpening, 7, 3, 545, 61},
+        {"ValveRSt", p.RearSteamOpening, 7, 3, 545, 73},
+        {"ValveREx", p.RearExhaustOpening, 7, 3, 545, 85},
+        {"RadHagA", double(m_.RadHangerAngle * 180 / Pi), 7, 2, 545, 97},
+    };
+    for (const Value& v : values) Text(v.x, v.y, v.label + StrF(v.value, v.width, v.decimals) + "  ");
+}
+
+void Readouts::PivotPrompt()
+{
+    c_.SetFontColor(clRed);
+    c_.SetFontBold(true);
+    if (m_.LinePromptTwoPivots) {
+        Text(10, 130, "STOP MOTION AND SELECT PIVOT 1 AND PIVOT 2");
+        Text(10, 143, "USE LEFT MOUSE BUTTON FIRST THEN RIGHT");
+        Text(10, 156, "MOVE MOTION IF NECESSARY TO CLEAR PIVOTS");
+    } else {
+        Text(10, 130, "STOP MOTION AND SELECT PIVOT 1");
+        Text(10, 143, "USE LEFT MOUSE BUTTON");
+        Text(10, 156, "MOVE MOTION IF NECESSARY TO CLEAR PIVOT");
+    }
+    c_.SetFontColor(clBlack);
+    c_.SetFontBold(false);
+}
+
+void Readouts::Cutoffs()
+{
+    const CutoffState& cut = m_.Cutoff;
+    if (!cut.LabelsShown) return;
+    Text(545, 109, "FrontCO% ");
+    if (cut.FrontValueShown) Text(600, 109, QString::fromStdString(m_.FrontCutoffText));
+    Text(545, 121, "RearCO% ");
+    if (cut.RearValueShown) Text(600, 121, QString::fromStdString(m_.RearCutoffText));
+}
+
+void Readouts::ReferenceCross(int pivot, const QString& number)
+{
+    const int x = m_.Pivots[pivot].sx, y = m_.Pivots[pivot].sy;
+    c_.MoveTo(x, y - 10);
+    c_.LineTo(x, y + 10);
+    c_.MoveTo(x - 10, y);
+    c_.LineTo(x + 10, y);
+    c_.TextOut(x + 3, y - 17, number);
+}
+
+void Readouts::ReferencePoints()
+{
+    const Pivot& p1 = m_.Pivots[RefPoint1];
+    const Pivot& p2 = m_.Pivots[RefPoint2];
+    ReferenceCross(RefPoint2, "2");
+    Text(143, 95, "Pt2V " + StrF(p2.y, 6, 3));
+    Text(143, 107, "Pt2H " + StrF(p2.x, 6, 3));
+    ReferenceCross(RefPoint1, "1");
+    Text(143, 71, "Pt1V " + StrF(p1.y, 6, 3));
+    Text(143, 83, "Pt1H " + StrF(p1.x, 6, 3));
+    const Real dy = Real(p1.y) - p2.y, dx = Real(p1.x) - p2.x;
+    Text(210, 71, StrF(double(dy), 6, 3));
+    Text(210, 83, StrF(double(dx), 6, 3));
+    Text(207, 95, "Pt1-Pt2");
+    Text(209, 107, StrF(double(std::sqrt(dx * dx + dy * dy)), 6, 3));
+}
+
+void Readouts::DynamicVariables()
+{
+    if (m_.DynVarSlots[1].name == EmptySlotName()) {
+        c_.SetFontColor(clRed);
+        Text(377, 71, kRowOfAsterisks);
+        Text(377, 81, "* First Select Dimensions *");
+        Text(377, 95, kRowOfAsterisks);
+        c_.SetFontColor(clBlack);
+        return;
+    }
+    for (int s = 1; s <= 4; ++s) {
+        const int y = 71 + 12 * (s - 1);
+        Text(377, y, QString::fromStdString(m_.DynVarSlots[s].name));
+        Text(498, y, StrF(m_.DynVarSlots[s].value, 6, 3));
+    }
+}
+
+}  // namespace
+
+bool UndoButtonShown(const MechanismModel& m)
+{
+    return m.UndoOn && m.ScreenDataOn;
+}
+
+int UndoButtonTop(const MechanismModel& m)
+{
+    return RoundInt(Real(m.TextScaleX) * (m.DynVarOn ? 127 : 72));
+}
+
+void DrawReadouts(Canvas& c, const MechanismModel& m)
+{
+    Readouts r(c, m);
+    r.UndoLine();
+    if (!m.ScreenDataOn) return;
+    r.Values();
+    if (m.LinePromptOn) r.PivotPrompt();
+    r.Cutoffs();
+    if (m.RefPointsOn) r.ReferencePoints();
+    if (m.DynVarOn) r.DynamicVariables();
+}
+
+}  // namespace zeph

@@ -1,0 +1,21 @@
+// Painting of the readouts over the picture: values, cut-offs, prompts, reference points, dynamic variables, undo line.
+#pragma once
+
+#include "model/MechanismModel.h"
+#include "platform/Canvas.h"
+
+namespace zeph {
+
+// Everything the main window's picture shows in text, in the order it is drawn: the undo line
+// (while the undo display and the screen data are on), then, only while the screen data are
+// on, the view labels and the mechanism's values, the pivot-selection prompt, the cut-offs
+// the tick left to show, the reference points and the dynamic variables. Positions grow with
+// the large font; the numbers beside pivots and reference points do not.
+void DrawReadouts(Canvas& c, const MechanismModel& m);
+
+// Where the main window's "UnDo" button stands beside the undo line (its top, in pixels), and
+// whether it shows at all.
+bool UndoButtonShown(const MechanismModel& m);
+int UndoButtonTop(const MechanismModel& m);
+
+}  // namespace zeph

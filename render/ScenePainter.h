@@ -1,0 +1,28 @@
+// The whole main-window picture of one tick, painted from the model alone.
+#pragma once
+
+#include <QImage>
+
+#include "model/MechanismModel.h"
+#include "platform/Canvas.h"
+#include "platform/Random.h"
+
+namespace zeph {
+
+// Paints what the tick left in the model (pivots, outlines, steam, cut-offs, pointer) and never
+// changes it, so the same picture can be drawn by a window, a report or a test.
+class ScenePainter {
+public:
+    static constexpr int Width = 1280;
+    static constexpr int Height = 1024;
+
+    // Paints into `image`, made 1280 x 1024 and white first.
+    void Paint(QImage& image, const MechanismModel& m);
+    // The same drawing steps onto any canvas (a recording one in tests).
+    void Paint(Canvas& c, const MechanismModel& m);
+
+private:
+    Random random_;  // scatters the steam dots
+};
+
+}  // namespace zeph

@@ -1,0 +1,215 @@
+// The readouts drawn on the picture, the error indicator, cut-offs, and the dynamic-variable bars.
+#include <QTest>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "QStringPrinter.h"
+#include "TickSupport.h"
+#include "model/CutoffTracking.h"
+#include "model/DynVars.h"
+#include "model/Solver.h"
+#include "model/ValveEvents.h"
+#include "platform/Canvas.h"
+#include "platform/Colour.h"
+#include "platform/desktop/Sound.h"
+#include "render/ReadoutPainter.h"
+
+using namespace zeph;
+
+namespace {
+
+class ReadoutsTest : public ::testing::Test {
+protected:
+    void SetUp() override { m.StartUp(); }
+
+    // One tick's worth: solve and openings at the current angle, the tick's state, then the readouts.
+    RecordingCanvas& Draw()
+    {
+        SolveLinkage(m);
+        CalcPortOpenings(m);
+        events = test::UpdateState(m, sound);
+        canvas = std::make_unique<RecordingCanvas>();
+        DrawReadouts(*canvas, m);
+        return *canvas;
+    }
+
+    // Where the main window puts its "UnDo" button beside the undo line; -1 while hidden.
+    int UndoButtonPlace() const { return UndoButtonShown(m) ? UndoButtonTop(m) : -1; }
+
+    static QPoint At(const CanvasCall* call) { return call ? QPoint(call->x(), call->y()) : QPoint(-1, -1); }
+
+    // Runs a whole forward turn at a step and returns the last cut-off texts.
+    std::pair<double, double> CutoffsOverATurn(float step)
+    {
+        m.RevArmPosition = m.RevArmCentre + m.Frame.RevArmNorm;
+        m.StepAngle = step;
+        const int steps = static_cast<int>(std::lround(360 / step)) + 2;
+        for (int i = 0; i <= steps; ++i) {
+            m.DriverAngle = std::fmod(i * step, 360.0f);
+            Draw();
+        }
+        return {std::stod(m.FrontCutoffText), std::stod(m.RearCutoffText)};
+    }
+
+    MechanismModel m;
+    RecordingSound sound;
+    TickEvents events;
+    std::unique_ptr<RecordingCanvas> canvas;
+};
+
+}  // namespace
+
+TEST_F(ReadoutsTest, ValuesStandAtTheirPlacesInTheirFormats)
+{
+    RecordingCanvas& c = Draw();
+    EXPECT_EQ(At(c.FindText("Pan Vert")), QPoint(199, 25));
+    EXPECT_EQ(At(c.FindText("Zoom")), QPoint(199, 53));
+    EXPECT_EQ(At(c.FindText("Rev Arm  3.769  ")), QPoint(459, 25));
+    EXPECT_EQ(At(c.FindText("Driv Ang   0.00  ")), QPoint(459, 39));
+    EXPECT_EQ(At(c.FindText("Step Ang 10.00  ")), QPoint(459, 53));
+    EXPECT_EQ(At(c.FindText("Piston %   0.00  ")), QPoint(545, 25));
+    EXPECT_EQ(At(c.FindText("ValveCen  0.179  ")), QPoint(545, 37));
+    EXPECT_EQ(At(c.FindText("ValveFSt  0.024  ")), QPoint(545, 49));
+    EXPECT_EQ(At(c.FindText("ValveFEx -0.179  ")), QPoint(545, 61));
+    EXPECT_EQ(At(c.FindText("ValveRSt -0.334  ")), QPoint(545, 73));
+    EXPECT_EQ(At(c.FindText("ValveREx  0.179  ")), QPoint(545, 85));
+    EXPECT_NE(c.FindText("FrontCO% "), nullptr);
+    EXPECT_EQ(At(c.FindText("FrontCO% ")), QPoint(545, 109));
+    EXPECT_EQ(At(c.FindText("RearCO% ")), QPoint(545, 121));
+}
+
+TEST_F(ReadoutsTest, LargeFontScalesPositionsAndTheUndoLineByTheHorizontalScale)
+{
+    m.TextScaleX = 1.27f;
+    m.TextScaleY = 1.22f;
+    m.UndoOn = true;
+    RecordingCanvas& c = Draw();
+    int buttonTop = UndoButtonPlace();
+    EXPECT_EQ(At(c.FindText("FrontCO% ")), QPoint(692, 133));
+    EXPECT_EQ(At(c.FindText("Pan Vert")), QPoint(253, 31));  // 1.22f * 25 is just above 30.5
+    EXPECT_EQ(At(c.FindText(" 0-   0.000 to  0.000")), QPoint(406, 93));
+    EXPECT_EQ(buttonTop, 91);
+    m.DynVarOn = true;
+    RecordingCanvas& d = Draw();
+    buttonTop = UndoButtonPlace();
+    EXPECT_EQ(At(d.FindText(" 0-   0.000 to  0.000")), QPoint(406, 163));
+    EXPECT_EQ(buttonTop, 161);
+}
+
+TEST_F(ReadoutsTest, ScreenDataOffDrawsNothingAndTracksNothing)
+{
+    m.ScreenDataOn = false;
+    m.MechanismError = true;
+    m.PrevFrontSteamOpening = 1;
+    RecordingCanvas& c = Draw();
+    for (const CanvasCall& call : c.calls) EXPECT_NE(call.op, CanvasOp::TextOut);
+    EXPECT_EQ(m.ErrorTicks, 0);
+    EXPECT_EQ(m.PrevFrontSteamOpening, 1);
+}
+
+TEST_F(ReadoutsTest, ErrorIndicatorShowsNineTicksThenSoundsAndClears)
+{
+    std::vector<bool> shown;
+    m.MechanismError = true;
+    for (int tick = 1; tick <= 21; ++tick) {
+        Draw();
+        if (events.errorIconVisible) shown.push_back(*events.errorIconVisible);
+        if (tick <= 20) m.MechanismError = true;  // not raised again by the solver here
+        if (tick == 9) {
+            EXPECT_EQ(shown.size(), 9u);
+            EXPECT_TRUE(sound.plays.empty());
+        }
+        if (tick == 10) {
+            ASSERT_EQ(sound.plays.size(), 1u);
+            EXPECT_EQ(sound.plays[0].fileName, "Error.wav");
+            EXPECT_FALSE(shown.back());
+        }
+    }
+    EXPECT_EQ(m.ErrorTicks, 0);
+    EXPECT_FALSE(m.MechanismError);
+}
+
+TEST_F(ReadoutsTest, CutoffShowsForAboutOneTurnAndOnlyAtModerateSteps)
+{
+    CutoffsOverATurn(10);
+    EXPECT_EQ(m.Cutoff.FrontTicks > 0 || m.Cutoff.RearTicks > 0, true);
+    // A fresh cut-off at step 10 is shown for round(400 / 10.1) = 40 ticks.
+    m.PrevFrontSteamOpening = 0.01f;
+    m.Ports.FrontSteamOpening = -0.01f;
+    m.Cutoff.FrontTicks = 0;
+    canvas = std::make_unique<RecordingCanvas>();
+    m.Ports.PistonTravel = 100;
+    TrackCutoffs(m);
+    DrawReadouts(*canvas, m);
+    EXPECT_EQ(m.Cutoff.FrontTicks, 40 - 1);
+
+    m.StepAngle = 23;
+    RecordingCanvas& c = Draw();
+    EXPECT_EQ(c.FindText("FrontCO% "), nullptr);
+    m.StepAngle = 0;
+    EXPECT_EQ(Draw().FindText("RearCO% "), nullptr);
+}
+
+TEST_F(ReadoutsTest, CutoffsAgreeWithTheReportAtAFineStepAndStayCloseAtCoarseOnes)
+{
+    const auto fine = CutoffsOverATurn(0.1f);
+    // The same turn swept the companion report's way, with the shared event-crossing rule.
+    MechanismModel ref;
+    ref.StartUp();
+    ref.RevArmPosition = ref.RevArmCentre + ref.Frame.RevArmNorm;
+    Real prevF = 0, prevR = 0, prevP = 0, front = -1, rear = -1;
+    for (int k = 0; k <= 3600; ++k) {
+        ref.DriverAngle = static_cast<float>(k * 0.1L);
+        SolveLinkage(ref);
+        CalcPortOpenings(ref);
+        const PortState& p = ref.Ports;
+        if (k > 0) {
+            if (auto c = EventCrossing(Crossing::Falling, prevF, p.FrontSteamOpening, prevP, p.PistonTravel))
+                front = FrontPercent(*c);
+            if (auto c = EventCrossing(Crossing::Falling, prevR, p.RearSteamOpening, prevP, p.PistonTravel))
+                rear = RearPercent(*c);
+        }
+        prevF = p.FrontSteamOpening;
+        prevR = p.RearSteamOpening;
+        prevP = p.PistonTravel;
+    }
+    EXPECT_NEAR(fine.first, front, 0.1);
+    EXPECT_NEAR(fine.second, rear, 0.1);
+    EXPECT_NEAR(CutoffsOverATurn(1).first, 77.6, 0.3);
+    EXPECT_NEAR(CutoffsOverATurn(10).first, 77.6, 3);
+}
+
+TEST_F(ReadoutsTest, ReferencePointsAndTheirDistance)
+{
+    m.RefPointsOn = true;
+    m.Pivots[RefPoint1] = {3, 4, 200, 150};
+    m.Pivots[RefPoint2] = {0, 0, 115, 270};
+    RecordingCanvas& c = Draw();
+    EXPECT_EQ(At(c.FindText("Pt1V  4.000")), QPoint(143, 71));
+    EXPECT_EQ(At(c.FindText("Pt1H  3.000")), QPoint(143, 83));
+    EXPECT_EQ(At(c.FindText("Pt2V  0.000")), QPoint(143, 95));
+    EXPECT_EQ(At(c.FindText(" 5.000")), QPoint(209, 107));
+    EXPECT_EQ(At(c.FindText("1")), QPoint(203, 133));
+    EXPECT_EQ(At(c.FindText("2")), QPoint(118, 253));
+}
+
+TEST_F(ReadoutsTest, DynamicVariablesWarnUntilChosenThenListTheSlots)
+{
+    m.DynVarOn = true;
+    RecordingCanvas& c = Draw();
+    const CanvasCall* warning = c.FindText("* First Select Dimensions *");
+    ASSERT_NE(warning, nullptr);
+    EXPECT_EQ(warning->fontColor, clRed);
+    EXPECT_EQ(At(warning), QPoint(377, 81));
+    EXPECT_FALSE(DynVarSlotInUse(m, 1));  // its bar has nothing to change
+
+    m.DynVarSlots[1] = {2, 3.0f, "Stroke"};
+    RecordingCanvas& d = Draw();
+    EXPECT_EQ(At(d.FindText("Stroke")), QPoint(377, 71));
+    EXPECT_EQ(At(d.FindText(" 3.000")), QPoint(498, 71));
+    EXPECT_TRUE(DynVarSlotInUse(m, 1));
+    EXPECT_FALSE(DynVarSlotInUse(m, 2));
+}
+
+

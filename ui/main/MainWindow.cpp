@@ -1,0 +1,428 @@
+// The main window: the animated picture, the control strip, menus, tool bar, and the windows it opens.
+#include "ui/main/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <map>
+#include <set>
+
+#include "platform/desktop/Sound.h"
+#include "render/ReadoutPainter.h"
+#include "ui/dimensions/CylinderDimensionsDialog.h"
+#include "ui/dimensions/FrameDimensionsDialog.h"
+#include "ui/dimensions/GraphicZoomDialog.h"
+#include "ui/main/DriverAngleDialog.h"
+#include "ui/main/ReferencePointsDialog.h"
+#include "ui/main/ReverseArmDialog.h"
+#include "ui/main/StepAngleDialog.h"
+#include "ui/main/ToolIcons.h"
+#include "ui/widgets/DynVarBars.h"
+#include "ui/widgets/PictureView.h"
+#include "ui/widgets/SelfCentringBar.h"
+#include "ui/widgets/WindowCaption.h"
+
+namespace zeph {
+
+namespace {
+
+constexpr uint32_t HalfVolume = 0x80008000u;
+constexpr int ClientWidth = 632;
+constexpr int ClientHeight = 380;
+
+}  // namespace
+
+MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent), session_(session)
+{
+    scene_ = QImage(ScenePainter::Width, ScenePainter::Height, QImage::Format_RGB32);
+    scene_.fill(Qt::white);
+
+    BuildMenus();
+    BuildClient();
+    BuildDialogs();
+    ConnectSession();
+    Refresh(Session::All);
+    SetCaption();
+
+    tickTimer_ = new QTimer(this);
+    tickTimer_->setObjectName("tickTimer");
+    tickTimer_->setTimerType(Qt::PreciseTimer);
+    tickTimer_->setInterval(1);
+    connect(tickTimer_, &QTimer::timeout, this, &MainWindow::Tick);
+    tickTimer_->start();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        const QSize size = sizeHint();
+        move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+    reverseArmBar_->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+// ---- the animation ---------------------------------------------------------------------------
+
+void MainWindow::Tick()
+{
+    session_.Tick();
+    SetCaption();
+    painter_.Paint(scene_, session_.model());
+    picture_->update();
+    emit rendered();
+}
+
+void MainWindow::SetCaption()
+{
+    const QString caption = WindowCaption(session_.model(), MainWindowTitle);
+    if (windowTitle() != caption) setWindowTitle(caption);
+}
+
+bool MainWindow::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate) session_.MainWindowActivated();
+    return QMainWindow::event(e);
+}
+
+void MainWindow::closeEvent(QCloseEvent* e)
+{
+    session_.sound().SetWaveVolume(HalfVolume);
+    QMainWindow::closeEvent(e);
+}
+
+void MainWindow::OpenModal(QDialog* dialog)
+{
+    if (dialog) dialog->exec();
+}
+
+QDialog* MainWindow::PointerDialog(bool frame) const
+{
+    return frame ? frameDialog_ : cylinderDialog_;
+}
+
+// ---- building --------------------------------------------------------------------------------
+
+QAction* MainWindow::AddItem(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    return a;
+}
+
+void MainWindow::BuildMenus()
+{
+    QMenuBar* bar = menuBar();
+    // Compact items so that the whole menu fits the window's 632-pixel width on one line.
+    bar->setStyleSheet("QMenuBar { font-family: \"Liberation Sans\", Arial; font-size: 12px; spacing: 0px; }"
+                       "QMenuBar::item { padding: 1px 4px; }");
+    Session& s = session_;
+
+    QMenu* file = bar->addMenu("&File");
+    openAction_ = AddItem(file, "openDimensions", "&OpenDimensions");
+    saveAsAction_ = AddItem(file, "saveAsDimensions", "Save&AsDimensions");
+    file->addSeparator();
+    connect(AddItem(file, "exit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* setup = bar->addMenu("&SetUp");
+    reverseArmAction_ = AddItem(setup, "setReverseArm", "Set&RevArmPos");
+    driverAngleAction_ = AddItem(setup, "setDriverAngle", "Set&DriverAng");
+    stepAngleAction_ = AddItem(setup, "setStepAngle", "Set&StepAng");
+    refPointsDialogAction_ = AddItem(setup, "setReferencePoints", "SetRef&Points");
+    setup->addSeparator();
+    largeFontAction_ = AddItem(setup, "largeFont", "SetLarge&Font");
+    midGearAction_ = AddItem(setup, "calcMidGear", "&CalcCentRevArm");
+    steamAction_ = AddItem(setup, "steamDisplay", "SetS&teamDisp On");
+    errorBeepAction_ = AddItem(setup, "errorBeep", "Set&ErrorBeep Off");
+    lineWidthAction_ = AddItem(setup, "lineWidth", "Set&LineWidth 2");
+    screenDataAction_ = AddItem(setup, "screenData", "SetScree&nData Off");
+    panZoomAction_ = AddItem(setup, "panZoom", "SetP&anZoom On");
+    connect(largeFontAction_, &QAction::triggered, &s, &Session::ToggleLargeFont);
+    connect(midGearAction_, &QAction::triggered, &s, &Session::CalcMidGearAndCentre);
+    connect(steamAction_, &QAction::triggered, &s, &Session::ToggleSteamDisplay);
+    connect(errorBeepAction_, &QAction::triggered, &s, &Session::ToggleErrorBeep);
+    connect(lineWidthAction_, &QAction::triggered, &s, &Session::ToggleLineWidth);
+    connect(screenDataAction_, &QAction::triggered, &s, &Session::ToggleScreenData);
+    connect(panZoomAction_, &QAction::triggered, &s, &Session::TogglePanZoomBars);
+
+    QMenu* edit = bar->addMenu("&EditDimen");
+    frameAction_ = AddItem(edit, "frameDimensions", "&FrameDimensions");
+    cylinderAction_ = AddItem(edit, "cylinderDimensions", "&CylinderDimensions");
+    edit->addSeparator();
+    graphicZoomAction_ = AddItem(edit, "graphicZoom", "Set&GraphicZoom");
+    edit->addSeparator();
+    connect(AddItem(edit, "resetAllDimensions", "&ResetAllDimensions"), &QAction::triggered, &s,
+            &Session::ResetAllDimensions);
+
+    auto topLevel = [this, bar](const char* name, const QString& caption) {
+        QAction* a = bar->addAction(caption);
+        a->setObjectName(name);
+        return a;
+    };
+    refPointsAction_ = topLevel("referencePoints", "&ReferPoints");
+    drawLinesAction_ = topLevel("drawLines", "&DrawLinesCircles");
+    pivotDataAction_ = topLevel("pivotData", "Pi&votData");
+    dynVarsAction_ = topLevel("dynamicVariables", "D&ynamicVari");
+    undoAction_ = topLevel("undoDisplay", "&UnDo");
+    connect(refPointsAction_, &QAction::triggered, &s, &Session::ToggleReferencePoints);
+    connect(dynVarsAction_, &QAction::triggered, &s, &Session::ToggleDynVarDisplay);
+    connect(undoAction_, &QAction::triggered, &s, &Session::ToggleUndoDisplay);
+
+    QMenu* graphs = bar->addMenu("Draw&Graphs");
+    sineAction_ = AddItem(graphs, "sineDiagram", "&SineDiagram");
+    ovalAction_ = AddItem(graphs, "ovalDiagram", "&OvalDiagram");
+    steamDiagramAction_ = AddItem(graphs, "steamDiagram", "S&teamDiagram");
+    portsAction_ = AddItem(graphs, "portsDiagram", "&PortOpenClose");
+
+    QMenu* help = bar->addMenu("&Help");
+    AddItem(help, "instructions", "&Instructions");
+    AddItem(help, "specialInstructions", "Instructions&Special");
+    help->addSeparator();
+    AddItem(help, "about", "&About");
+
+    errorAction_ = bar->addAction(QIcon(WarningPicture()), QString());
+    errorAction_->setObjectName("mechanismError");
+    errorAction_->setVisible(false);
+}
+
+// The client area is the picture itself: the scene is copied to its top-left corner and the
+// controls of the strip sit on top of it. It starts at 632 x 380 and may be enlarged to see more
+// of the 1280 x 1024 scene (the large font spreads the readouts beyond the start size).
+void MainWindow::BuildClient()
+{
+    picture_ = new PictureView(scene_, this);
+    picture_->setObjectName("picture");
+    picture_->setMinimumSize(ClientWidth, ClientHeight);
+    picture_->setAutoFillBackground(true);
+    QPalette pal = picture_->palette();
+    pal.setColor(QPalette::Window, QColor(192, 192, 192));
+    picture_->setPalette(pal);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    font.setUnderline(true);
+    picture_->setFont(font);
+    setCentralWidget(picture_);
+    connect(picture_, &PictureView::pressed, this,
+            [this](Qt::MouseButton button, int x, int y) { session_.PicturePressed(button == Qt::LeftButton, x, y); });
+
+    BuildToolBar();
+    BuildPanels();
+    BuildStrip();
+    BuildViewControls();
+    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+}
+
+QPushButton* MainWindow::MakeButton(const char* name, const QString& caption, const QString& hint, QRect place)
+{
+    auto* b = new QPushButton(caption, picture_);
+    b->setObjectName(name);
+    b->setGeometry(place);
+    b->setToolTip(hint);
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
+QScrollBar* MainWindow::MakeBar(const char* name, const QString& hint, QRect place, int min, int max, int small,
+                                int large)
+{
+    auto* bar = new QScrollBar(Qt::Horizontal, picture_);
+    bar->setObjectName(name);
+    bar->setGeometry(place);
+    bar->setToolTip(hint);
+    bar->setRange(min, max);
+    bar->setSingleStep(small);
+    bar->setPageStep(large);
+    bar->setValue(0);
+    return bar;
+}
+
+void MainWindow::BuildToolBar()
+{
+    toolBar_ = new QToolBar(picture_);
+    toolBar_->setObjectName("toolBar");
+    toolBar_->setGeometry(0, 0, ClientWidth, 22);
+    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->setMovable(false);
+    toolBar_->setFont(QApplication::font());
+    // Each button does what its menu item does; a separator stands before each new group.
+    const std::map<int, QAction*> menuItemOf = {
+        {1, openAction_},        {2, saveAsAction_},     {4, frameAction_},         {5, cylinderAction_},
+        {6, driverAngleAction_}, {7, stepAngleAction_},  {8, reverseArmAction_},    {9, midGearAction_},
+        {10, steamAction_},      {11, refPointsAction_}, {23, drawLinesAction_},    {24, pivotDataAction_},
+        {12, dynVarsAction_},    {3, undoAction_},       {13, sineAction_},         {14, ovalAction_},
+        {15, steamDiagramAction_}, {16, portsAction_}};
+    const std::set<int> groupStarts = {4, 6, 10, 13};
+    for (int number : ToolButtons()) {
+        if (groupStarts.count(number)) toolBar_->addSeparator();
+        QAction* button = toolBar_->addAction(ToolIcon(number), ToolHint(number));
+        button->setObjectName(QString("tool%1").arg(number));
+        button->setToolTip(ToolHint(number));
+        connect(button, &QAction::triggered, menuItemOf.at(number), &QAction::trigger);
+        toolButtons_[static_cast<size_t>(number)] = button;
+    }
+}
+
+void MainWindow::BuildPanels()
+{
+    // Thin sunken separators framing the strip; 5, 6 and 11 frame the reference-point
+    // controls, 7, 8 and 9 the dynamic-variable bars.
+    const QRect places[13] = {
+        {},
+        {0, 22, 632, 2},   {334, 23, 2, 46}, {0, 68, 543, 2},   {543, 23, 2, 46},
+        {0, 120, 250, 2},  {248, 69, 2, 52}, {250, 120, 292, 2}, {542, 69, 2, 52},
+        {250, 23, 2, 46},  {457, 23, 2, 46}, {2, 69, 2, 52},     {75, 23, 2, 46},
+    };
+    for (size_t i = 1; i <= 12; ++i) {
+        auto* frame = new QFrame(picture_);
+        frame->setObjectName(QString("panel%1").arg(i));
+        frame->setFrameShape(places[i].width() > places[i].height() ? QFrame::HLine : QFrame::VLine);
+        frame->setFrameShadow(QFrame::Sunken);
+        frame->setGeometry(places[i]);
+        panels_[i] = frame;
+    }
+}
+
+void MainWindow::BuildStrip()
+{
+    const ControlState& c = session_.controls();
+    reverseArmBar_ = MakeBar("reverseArmBar", "Set Reverse Arm Between Max & Min", {336, 26, 121, 12},
+                             c.revArmBar.minimum, c.revArmBar.maximum, 1, 20);
+    driverAngleBar_ = MakeBar("driverAngleBar", "Set Driver Angle From 0 to 360 Deg", {336, 40, 121, 12}, -4000, 40000,
+                              1000, 4500);
+    stepAngleBar_ = MakeBar("stepAngleBar", "Set Driver Step Angle to Predefined Values", {336, 54, 121, 12}, 0, 14613,
+                            920, 2760);
+
+    runButton_ = MakeButton("run", "Stop", "Start / Stop Driver Rotation", {277, 39, 36, 14});
+    centreButton_ = MakeButton("centre", "Cen", "Set Reverse Arm to Mid Gear", {280, 25, 27, 14});
+    reverseButton_ = MakeButton("reverse", "Rev", "Set Reverse Arm to Normal Reverse", {252, 25, 28, 14});
+    forwardButton_ = MakeButton("forward", "Fwd", "Set Reverse Arm to Normal Forward", {307, 25, 28, 14});
+    halfTurnButton_ = MakeButton("halfTurn", "180", "Set Driver Angle to 180 Deg", {252, 39, 25, 14});
+    zeroButton_ = MakeButton("zero", "0.0", "Set Driver to 0 Deg", {313, 39, 22, 14});
+    step1Button_ = MakeButton("step1", "1.0", "Set Driver Step Angle to 1 Deg", {252, 53, 25, 14});
+    step10Button_ = MakeButton("step10", "10.0", "Set Driver Step Angle to 10 Deg", {277, 53, 29, 14});
+    step45Button_ = MakeButton("step45", "45.0", "Set Driver Step Angle to 45 Deg", {306, 53, 29, 14});
+
+    const QStringList dynHints = {"Change Last Variable Clicked", "Change Next to Last Variable Clicked",
+                                  "Change 2nd to Last Variable Clicked", "Change 3rd to Last Variable Clicked"};
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray name = QString("dynVarBar%1").arg(i + 1).toLatin1();
+        dynVarBars_[static_cast<size_t>(i)] =
+            MakeBar(name.constData(), dynHints[i], {253, 72 + 12 * i, 121, 10}, -200, 200, 1, 10);
+    }
+    undoButton_ = MakeButton("undo", "UnDo", "", {280, 127, 36, 14});
+    dataTableButton_ = MakeButton("dataTable", "DataTable", "", {2, 214, 60, 15});
+
+    Session& s = session_;
+    connect(runButton_, &QPushButton::clicked, &s, &Session::ToggleRun);
+    connect(centreButton_, &QPushButton::clicked, &s, &Session::CentreReverseArm);
+    connect(reverseButton_, &QPushButton::clicked, &s, &Session::NormalReverse);
+    connect(forwardButton_, &QPushButton::clicked, &s, &Session::NormalForward);
+    connect(halfTurnButton_, &QPushButton::clicked, &s, &Session::StopAtHalfTurn);
+    connect(zeroButton_, &QPushButton::clicked, &s, &Session::StopAtZero);
+    connect(step1Button_, &QPushButton::clicked, &s, [&s] { s.ChooseStep(1); });
+    connect(step10Button_, &QPushButton::clicked, &s, [&s] { s.ChooseStep(10); });
+    connect(step45Button_, &QPushButton::clicked, &s, [&s] { s.ChooseStep(45); });
+    connect(reverseArmBar_, &QScrollBar::valueChanged, &s, &Session::MoveReverseArmBar);
+    connect(driverAngleBar_, &QScrollBar::valueChanged, &s, &Session::MoveDriverBar);
+    connect(stepAngleBar_, &QScrollBar::valueChanged, &s, &Session::MoveStepBar);
+
+    DynVarBars::Wiring wiring;
+    wiring.bars = dynVarBars_;
+    wiring.undoButton = undoButton_;
+    wiring.focusTarget = reverseArmBar_;
+    dynVars_ = new DynVarBars(session_, std::move(wiring), this);
+}
+
+void MainWindow::BuildViewControls()
+{
+    panVerticalBar_ = MakeBar("panVerticalBar", "Pan Vertical", {76, 26, 121, 12}, -500, 500, 1, 10);
+    panHorizontalBar_ = MakeBar("panHorizontalBar", "Pan Horizontal", {76, 40, 121, 12}, -500, 500, 1, 10);
+    zoomBar_ = MakeBar("zoomBar", "Zoom In / Out", {76, 54, 121, 12}, -200, 200, 1, 10);
+    normButton_ = MakeButton("norm", "Norm", "Return Pan & Zoom to Normal", {33, 39, 42, 14});
+    for (int n = 1; n <= 5; ++n) {
+        const QByteArray name = QString("preset%1").arg(n).toLatin1();
+        presetButtons_[static_cast<size_t>(n)] = MakeButton(name.constData(), QString::number(n),
+                                                            QString("Pan & Zoom to Preset %1").arg(n),
+                                                            {5 + 14 * (n - 1), 25, 14, 14});
+    }
+    presetButtons_[6] = MakeButton("preset6", "6", "Pan & Zoom to Preset 6", {5, 39, 14, 14});
+    presetButtons_[0] = MakeButton("preset0", "P", "Select First to Change Presets", {19, 39, 14, 14});
+    refPoint1Button_ = MakeButton("refPoint1", "RP1", "Pan to Ref Point 1", {5, 53, 35, 14});
+    refPoint2Button_ = MakeButton("refPoint2", "RP2", "Pan to Ref Point 2", {40, 53, 35, 14});
+    refBars_[0] = MakeBar("ref1VerticalBar", "Change Ref Point 1 Vert", {20, 72, 121, 10}, -5000, 5000, 1, 25);
+    refBars_[1] = MakeBar("ref1HorizontalBar", "Change Ref Point 1 Horz", {20, 84, 121, 10}, -10000, 10000, 1, 25);
+    refBars_[2] = MakeBar("ref2VerticalBar", "Change Ref Point 2 Vert", {20, 96, 121, 10}, -5000, 5000, 1, 25);
+    refBars_[3] = MakeBar("ref2HorizontalBar", "Change Ref Point 2 Horz", {20, 108, 121, 10}, -10000, 10000, 1, 25);
+    refZeroButtons_[0] = MakeButton("refZero1", "0", "Zero Reference Point 1", {5, 72, 14, 23});
+    refZeroButtons_[1] = MakeButton("refZero2", "0", "Zero Reference Point 2", {5, 95, 14, 23});
+
+    Session& s = session_;
+    const std::pair<QScrollBar*, ViewBar> bars[] = {
+        {panVerticalBar_, ViewBar::PanVertical}, {panHorizontalBar_, ViewBar::PanHorizontal},
+        {zoomBar_, ViewBar::Zoom},               {refBars_[0], ViewBar::Ref1Vertical},
+        {refBars_[1], ViewBar::Ref1Horizontal},  {refBars_[2], ViewBar::Ref2Vertical},
+        {refBars_[3], ViewBar::Ref2Horizontal}};
+    for (const auto& [bar, which] : bars)
+        SelfCentringBar::Connect(bar, [&s, which = which](int position) { s.MoveViewBar(which, position); });
+    connect(normButton_, &QPushButton::clicked, &s, &Session::NormView);
+    connect(presetButtons_[0], &QPushButton::clicked, &s, &Session::ArmPreset);
+    for (int n = 1; n < PresetCount; ++n)
+        connect(presetButtons_[static_cast<size_t>(n)], &QPushButton::clicked, &s, [&s, n] { s.RecallPreset(n); });
+    connect(refPoint1Button_, &QPushButton::clicked, &s, [&s] { s.CentreOnReferencePoint(1); });
+    connect(refPoint2Button_, &QPushButton::clicked, &s, [&s] { s.CentreOnReferencePoint(2); });
+    connect(refZeroButtons_[0], &QPushButton::clicked, &s, [&s] { s.ZeroReferencePoint(1); });
+    connect(refZeroButtons_[1], &QPushButton::clicked, &s, [&s] { s.ZeroReferencePoint(2); });
+}
+
+// The windows the main window opens, created hidden in their start-up order.
+void MainWindow::BuildDialogs()
+{
+    driverAngleDialog_ = new DriverAngleDialog(session_, this);
+    referencePointsDialog_ = new ReferencePointsDialog(session_, this);
+    reverseArmDialog_ = new ReverseArmDialog(session_, this);
+    stepAngleDialog_ = new StepAngleDialog(session_, this);
+    frameDialog_ = new FrameDimensionsDialog(session_, this);
+    graphicZoomDialog_ = new GraphicZoomDialog(session_, this);
+    cylinderDialog_ = new CylinderDimensionsDialog(session_, this);
+
+    const std::pair<QAction*, QDialog*> opens[] = {
+        {reverseArmAction_, reverseArmDialog_}, {driverAngleAction_, driverAngleDialog_},
+        {stepAngleAction_, stepAngleDialog_},   {refPointsDialogAction_, referencePointsDialog_},
+        {frameAction_, frameDialog_},           {cylinderAction_, cylinderDialog_},
+        {graphicZoomAction_, graphicZoomDialog_}};
+    for (const auto& [action, dialog] : opens)
+        connect(action, &QAction::triggered, this, [this, dialog = dialog] { OpenModal(dialog); });
+}
+
+void MainWindow::ConnectSession()
+{
+    connect(&session_, &Session::changed, this, &MainWindow::Refresh);
+    connect(&session_, &Session::errorIconChanged, errorAction_, &QAction::setVisible);
+    connect(&session_, &Session::pointerDialogClosing, this, [this](bool frame) {
+        QDialog* d = PointerDialog(frame);
+        if (d->isVisible()) d->done(QDialog::Rejected);
+    });
+    // Reopened once the tick that ended the pointer has returned, so no tick runs nested inside
+    // a half-finished one.
+    connect(&session_, &Session::pointerDialogReopening, this, [this](bool frame) {
+        QDialog* d = PointerDialog(frame);
+        QTimer::singleShot(0, this, [this, d] { OpenModal(d); });
+    });
+    connect(&session_, &Session::busyCursorChanged, this, [this](bool busy) {
+        if (busy)
+            setCursor(Qt::WaitCursor);
+        else
+            unsetCursor();
+    });
+    connect(&session_, &Session::animationPausedChanged, this, [this](bool paused) {
+        if (paused)
+            tickTimer_->stop();
+        else
+            tickTimer_->start();
+    });
+}
+
+}  // namespace zeph

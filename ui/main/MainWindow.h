@@ -1,0 +1,113 @@
+// The main window: the animated picture, the control strip, menus, tool bar, and the windows it opens.
+#pragma once
+
+#include <QAction>
+#include <QFrame>
+#include <QImage>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolBar>
+#include <array>
+
+#include "render/ScenePainter.h"
+#include "ui/session/Session.h"
+
+class QDialog;
+
+namespace zeph {
+
+class DynVarBars;
+class PictureView;
+
+// Every control and menu item carries an object name (see MainWindow.cpp) by which tests find
+// it; the window keeps no state of its own: it shows the session's and calls its commands.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(Session& session, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // One tick of the animation timer: the session's tick, then the picture painted and shown.
+    void Tick();
+    // The picture of the last tick, as copied to the window.
+    const QImage& SceneImage() const { return scene_; }
+
+signals:
+    // Raised after every tick, once the new picture is in place.
+    void rendered();
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    // ---- building --------------------------------------------------------------------------
+    void BuildMenus();
+    void BuildClient();
+    void BuildToolBar();
+    void BuildPanels();
+    void BuildStrip();
+    void BuildViewControls();
+    void BuildDialogs();
+    void ConnectSession();
+    QPushButton* MakeButton(const char* name, const QString& caption, const QString& hint, QRect place);
+    QScrollBar* MakeBar(const char* name, const QString& hint, QRect place, int min, int max, int small, int large);
+    QAction* AddItem(QMenu* menu, const char* name, const QString& caption);
+
+    // ---- showing the session's state -------------------------------------------------------
+    void Refresh(Session::Changes what);
+    void RefreshRunAndStep();
+    void RefreshGear();
+    void RefreshView();
+    void RefreshDisplay();
+    void RefreshUndoButton();
+    void SetCaption();
+    void OpenModal(QDialog* dialog);
+    QDialog* PointerDialog(bool frame) const;
+
+    Session& session_;
+    ScenePainter painter_;
+    QImage scene_;
+
+    PictureView* picture_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QTimer* tickTimer_ = nullptr;
+
+    QScrollBar *reverseArmBar_ = nullptr, *driverAngleBar_ = nullptr, *stepAngleBar_ = nullptr;
+    QPushButton *runButton_ = nullptr, *centreButton_ = nullptr, *reverseButton_ = nullptr, *forwardButton_ = nullptr;
+    QPushButton *halfTurnButton_ = nullptr, *zeroButton_ = nullptr;
+    QPushButton *step1Button_ = nullptr, *step10Button_ = nullptr, *step45Button_ = nullptr;
+
+    QScrollBar *panVerticalBar_ = nullptr, *panHorizontalBar_ = nullptr, *zoomBar_ = nullptr;
+    QPushButton* normButton_ = nullptr;
+    std::array<QPushButton*, PresetCount> presetButtons_{};  // "P" then "1".."6"
+    QPushButton *refPoint1Button_ = nullptr, *refPoint2Button_ = nullptr;
+    std::array<QPushButton*, 2> refZeroButtons_{};
+    std::array<QScrollBar*, 4> refBars_{};  // point 1 vertical, horizontal, point 2 vertical, horizontal
+
+    std::array<QScrollBar*, 4> dynVarBars_{};
+    QPushButton* undoButton_ = nullptr;
+    DynVarBars* dynVars_ = nullptr;
+    QPushButton* dataTableButton_ = nullptr;
+    std::array<QFrame*, 13> panels_{};  // separators 1..12 of the strip
+
+    QAction *openAction_ = nullptr, *saveAsAction_ = nullptr;
+    QAction *reverseArmAction_ = nullptr, *driverAngleAction_ = nullptr, *stepAngleAction_ = nullptr;
+    QAction *refPointsDialogAction_ = nullptr, *largeFontAction_ = nullptr, *midGearAction_ = nullptr;
+    QAction *steamAction_ = nullptr, *errorBeepAction_ = nullptr, *lineWidthAction_ = nullptr;
+    QAction *screenDataAction_ = nullptr, *panZoomAction_ = nullptr;
+    QAction *frameAction_ = nullptr, *cylinderAction_ = nullptr, *graphicZoomAction_ = nullptr;
+    QAction *refPointsAction_ = nullptr, *drawLinesAction_ = nullptr, *pivotDataAction_ = nullptr;
+    QAction *dynVarsAction_ = nullptr, *undoAction_ = nullptr;
+    QAction *sineAction_ = nullptr, *ovalAction_ = nullptr, *steamDiagramAction_ = nullptr, *portsAction_ = nullptr;
+    QAction* errorAction_ = nullptr;
+    std::array<QAction*, 25> toolButtons_{};  // by the button's number
+
+    QDialog *driverAngleDialog_ = nullptr, *referencePointsDialog_ = nullptr, *reverseArmDialog_ = nullptr;
+    QDialog *stepAngleDialog_ = nullptr, *frameDialog_ = nullptr, *graphicZoomDialog_ = nullptr;
+    QDialog* cylinderDialog_ = nullptr;
+};
+
+}  // namespace zeph

@@ -1,0 +1,46 @@
+// The reverse-arm position dialog: type an exact gear setting between the limits shown.
+#include "ui/main/ReverseArmDialog.h"
+
+#include "model/Real.h"
+#include "platform/NumberText.h"
+#include "ui/session/Session.h"
+#include "ui/widgets/DialogKit.h"
+
+namespace zeph {
+
+ReverseArmDialog::ReverseArmDialog(Session& session, QWidget* parent)
+    : NumberDialog(parent,
+                   {"Reverse Arm Position", {208, 64}, KeyFilterKind::RevArm, {34, 32}, {94, 33}, {152, 33}}),
+      session_(session)
+{
+    const QPoint places[] = {{2, 0}, {71, 0}, {141, 0}, {2, 15}, {141, 15}};
+    const char* names[] = {"normalReverse", "centre", "normalForward", "minimum", "maximum"};
+    for (size_t i = 0; i < limits_.size(); ++i) {
+        limits_[i] = AddLabel(this, "", places[i].x(), places[i].y());
+        limits_[i]->setObjectName(names[i]);
+    }
+    AddLabel(this, "Enter", 5, 35);
+}
+
+void ReverseArmDialog::Refresh()
+{
+    const MechanismModel& m = session_.model();
+    const Real c = m.RevArmCentre, n = m.Frame.RevArmNorm, x = m.Frame.RevArmMax;
+    const QString texts[] = {"Rev = " + StrF(double(c - n), 5, 3), "Cen = " + StrF(double(c), 5, 3),
+                             "Fwd = " + StrF(double(c + n), 5, 3), "Min = " + StrF(double(c - x), 5, 3),
+                             "Max = " + StrF(double(c + x), 5, 3)};
+    for (size_t i = 0; i < limits_.size(); ++i) {
+        limits_[i]->setText(texts[i]);
+        limits_[i]->adjustSize();
+    }
+    box_->setText(StrF(m.RevArmPosition, 7, 3));
+    cancelButton_->setFocus();
+}
+
+void ReverseArmDialog::Confirm()
+{
+    session_.SetReverseArm(ReadNumberF(box_->text(), session_.model().RevArmPosition));
+    accept();
+}
+
+}  // namespace zeph

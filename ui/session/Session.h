@@ -1,0 +1,189 @@
+// The commands every window uses on the one model, the state of the main window's controls, and change signals.
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <cstdint>
+
+#include "model/DynVars.h"
+#include "model/MechanismModel.h"
+#include "model/TickEvents.h"
+#include "ui/session/SliderState.h"
+
+namespace zeph {
+
+class SoundSink;
+
+// What the main window's controls show. The session owns it: windows read it to set their
+// widgets and never keep state of their own in a widget or a caption.
+struct ControlState {
+    bool running = true;  // the "Run" button reads "Stop" while running
+
+    SliderState driverBar{-4000, 40000, 1, 1000, 4500};  // hundredths of a degree
+    bool driverBarEnabled = false;
+    bool zeroEnabled = true;      // "0.0"
+    bool halfTurnEnabled = true;  // "180"
+
+    SliderState stepBar{0, 14613, 12000, 920, 2760};  // 4000 x log10(100 x step)
+    bool skipStepSnap = false;  // the step dialog's own move of the bar is not snapped
+    bool step1Enabled = true, step10Enabled = false, step45Enabled = true;
+
+    SliderState revArmBar{0, 0, 0, 1, 20};  // thousandths from mid gear
+    bool centreEnabled = false, forwardEnabled = true, reverseEnabled = true;
+
+    bool normEnabled = false;
+    bool presetArmed = false;  // "P" pressed: the next preset button stores the view
+    std::array<bool, 2> refZeroEnabled{false, false};
+
+    bool largeFont = false;
+    bool panZoomShown = false;  // the pan and zoom bars shown while the screen data are off
+    bool undoEnabled = false;   // every window's "UnDo" button
+    bool errorIconShown = false;
+    bool animationPaused = false;  // a diagram window has stopped the timer
+};
+
+// One self-centring bar of the main window's view controls.
+enum class ViewBar { PanVertical, PanHorizontal, Zoom, Ref1Vertical, Ref1Horizontal, Ref2Vertical, Ref2Horizontal };
+
+class Session : public QObject {
+    Q_OBJECT
+public:
+    // What a change touched; windows refresh the widgets that show it.
+    enum Change : unsigned {
+        Run = 1u << 0,         // running, driver angle and its bar, "0.0", "180"
+        Step = 1u << 1,        // step angle, step bar and buttons
+        Gear = 1u << 2,        // reverse arm, its bar and buttons
+        View = 1u << 3,        // view, presets, reference points and their controls
+        Display = 1u << 4,     // options and the switches of what is shown
+        Dimensions = 1u << 5,  // any dimension, mid gear, the diagram list
+        DynVars = 1u << 6,     // the dynamic-variable slots
+        UndoStore = 1u << 7,   // the undo store and the "UnDo" buttons
+        All = 0xFFFFu,
+    };
+    Q_DECLARE_FLAGS(Changes, Change)
+
+    Session(MechanismModel& model, SoundSink& sound, QObject* parent = nullptr);
+
+    const MechanismModel& model() const { return m; }
+    const ControlState& controls() const { return c_; }
+    SoundSink& sound() { return sound_; }
+
+    // ---- the animation -------------------------------------------------------------------
+    // One timer tick: the model's tick, its sounds played, its icon and pointer events signalled.
+    void Tick();
+    void MainWindowActivated();
+    // A press on the picture (client pixels).
+    void PicturePressed(bool leftButton, int x, int y);
+    // Diagram windows stop the animation while they are open.
+    void PauseAnimation(bool paused);
+
+    // ---- run, driver angle and step --------------------------------------------------------
+    void ToggleRun();
+    void MoveDriverBar(int position);
+    void StopAtZero();
+    void StopAtHalfTurn();
+    void ChooseStep(float step);  // the 1.0, 10.0 and 45.0 buttons
+    void MoveStepBar(int position);
+    // The driver-angle dialog: stops the driver at the angle, kept within 0..360.
+    void SetDriverAngle(double angle);
+    // The step dialog: any step within 0.01..45 without snapping, the run state kept.
+    void SetStepAngle(double step);
+
+    // ---- gear ------------------------------------------------------------------------------
+    void MoveReverseArmBar(int position);
+    void CentreReverseArm();
+    void NormalForward();
+    void NormalReverse();
+    void CalcMidGearAndCentre();
+    // The reverse-arm dialog: a position kept within mid gear +- the maximum.
+    void SetReverseArm(double position);
+
+    // ---- options ---------------------------------------------------------------------------
+    void ToggleSteamDisplay();
+    void ToggleErrorBeep();
+    void ToggleLineWidth();
+    void ToggleLargeFont();
+    void ToggleScreenData();
+    void TogglePanZoomBars();
+    void ToggleDynVarDisplay();
+    void ToggleUndoDisplay();
+
+    // ---- view and reference points ---------------------------------------------------------
+    // A self-centring bar moved to a position; the session applies its step and the bar's
+    // spring back to 0 (which the window then shows).
+    void MoveViewBar(ViewBar bar, int position);
+    void NormView();
+    void ArmPreset();
+    void RecallPreset(int n);
+    void CentreOnReferencePoint(int point);
+    void ZeroReferencePoint(int point);
+    void ToggleReferencePoints();
+    // The reference-points dialog: "OK" with both points, "Cancel", "Zero".
+    void SetReferencePoints(float y1, float x1, float y2, float x2);
+    void CancelReferencePoints();
+    void ZeroReferencePoints();
+
+    // ---- dimensions ------------------------------------------------------------------------
+    // A key the filter let through in a gray dimension box: the next exit records an undo level.
+    void MarkDimensionTyped();
+    // Leaving a dimension box with its value: a gray row records its undo level (when typed) and
+    // becomes the newest dynamic variable; rows 25..27 store their value with their limits.
+    void LeaveDimensionBox(int code, float value);
+    // "Close" of either dimension dialog: mid gear, the reverse arm centred, cut-offs cleared.
+    void CloseDimensionDialog();
+    // The reset buttons' halves: the press resets the dimensions and the slots, the click also
+    // empties the undo store.
+    void ResetFrameDimensions(bool clearUndo);
+    void ResetCylinderDimensions(bool clearUndo);
+    void ResetAllDimensions();
+    void ShowDimensionPointer(int code);
+    void SetGraphicZoom(float zoom);
+
+    // ---- dynamic variables and undo --------------------------------------------------------
+    void MoveDynVarBar(int slot, int position);
+    void EnterDynVarBar(int slot);
+    // A finished scroll of a slot's bar: one undo level from the value the bar found.
+    void EndDynVarScroll(int slot);
+    void Undo();
+
+signals:
+    void changed(zeph::Session::Changes what);
+    // After every tick, once the model holds the tick's picture.
+    void ticked();
+    void errorIconChanged(bool visible);
+    // The dimension pointer asks for its dialog to close while it shows and to reopen afterwards.
+    void pointerDialogClosing(bool frameDialog);
+    void pointerDialogReopening(bool frameDialog);
+    void busyCursorChanged(bool busy);
+    void animationPausedChanged(bool paused);
+
+private:
+    void Emit(Changes what) { emit changed(what); }
+    void Events(const TickEvents& events);
+    UndoButtonsSink UndoSink();
+    // The handlers the bars' change notifications run.
+    void OnDriverBarChanged();
+    void OnStepBarChanged();
+    void OnReverseArmBarChanged();
+    void SetDriverBarValue(int value);
+    void SetStepBarValue(int value);
+    void SetReverseArmBarValue(int value);
+    void SetReverseArmBarRange();
+    void Stop(float angle);
+    void SetStepButtons();
+    void SetGearButtons();
+    void EmptyCutoffTexts();
+    void ApplyViewBarStep(ViewBar bar, Real step);
+    void LeaveWhiteRow(int row, float value);
+    void ClampDiagramPositions();
+    void SetReferencePointsOn(bool on);
+
+    MechanismModel& m;
+    SoundSink& sound_;
+    ControlState c_;
+    std::array<BarHistory, 7> viewBarHistories_{};
+};
+
+}  // namespace zeph
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(zeph::Session::Changes)

@@ -1,0 +1,88 @@
+// One window's four dynamic-variable bars and its "UnDo" button, driving the session's shared slots and undo store.
+#include "ui/widgets/DynVarBars.h"
+
+#include <QKeyEvent>
+
+#include "model/DynVars.h"
+#include "ui/session/Session.h"
+#include "ui/widgets/SelfCentringBar.h"
+
+namespace zeph {
+
+DynVarBars::DynVarBars(Session& session, Wiring wiring, QObject* parent)
+    : QObject(parent), session_(session), w_(std::move(wiring))
+{
+    for (int s = 1; s <= 4; ++s) {
+        QScrollBar* bar = w_.bars[static_cast<size_t>(s - 1)];
+        bar->setFocusPolicy(Qt::StrongFocus);  // so that using the bar raises its enter event
+        bar->installEventFilter(this);
+        SelfCentringBar::Connect(bar, [this, s](int position) {
+            session_.MoveDynVarBar(s, position);
+            if (w_.redraw) w_.redraw();
+        });
+    }
+    if (w_.undoButton) connect(w_.undoButton, &QPushButton::clicked, this, &DynVarBars::UndoClick);
+}
+
+void DynVarBars::Refresh()
+{
+    const MechanismModel& m = session_.model();
+    for (int s = 1; s <= 4; ++s) {
+        QScrollBar* bar = w_.bars[static_cast<size_t>(s - 1)];
+        bar->setVisible(m.DynVarOn);
+        bar->setEnabled(DynVarSlotInUse(m, s));
+    }
+    if (w_.undoButton) w_.undoButton->setEnabled(session_.controls().undoEnabled);
+}
+
+int DynVarBars::SlotOf(QObject* bar) const
+{
+    for (int s = 1; s <= 4; ++s)
+        if (w_.bars[static_cast<size_t>(s - 1)] == bar) return s;
+    return 0;
+}
+
+bool DynVarBars::eventFilter(QObject* watched, QEvent* event)
+{
+    const int slot = SlotOf(watched);
+    if (slot == 0) return false;
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        BarEnter(slot);
+        break;
+    case QEvent::MouseButtonRelease:
+        BarEndScroll(slot);
+        break;
+    case QEvent::KeyRelease: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool scrolls = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_PageUp ||
+                             key == Qt::Key_PageDown || key == Qt::Key_Up || key == Qt::Key_Down;
+        if (scrolls && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) BarEndScroll(slot);
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+void DynVarBars::BarEnter(int slot)
+{
+    session_.EnterDynVarBar(slot);
+}
+
+// A finished scroll is one undoable change, from the value the bar found to the value now.
+void DynVarBars::BarEndScroll(int slot)
+{
+    session_.EndDynVarScroll(slot);
+    if (w_.focusTarget) w_.focusTarget->setFocus();
+    if (w_.redraw) w_.redraw();
+}
+
+void DynVarBars::UndoClick()
+{
+    session_.Undo();
+    if (w_.redraw) w_.redraw();
+}
+
+}  // namespace zeph

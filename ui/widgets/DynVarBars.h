@@ -1,0 +1,47 @@
+// One window's four dynamic-variable bars and its "UnDo" button, driving the session's shared slots and undo store.
+#pragma once
+
+#include <QObject>
+#include <QPushButton>
+#include <QScrollBar>
+#include <array>
+#include <functional>
+
+namespace zeph {
+
+class Session;
+
+// The main window and each diagram window carry one of these; all of them drive the same four
+// slots, the same bar histories and the same undo store through the session.
+class DynVarBars : public QObject {
+    Q_OBJECT
+public:
+    struct Wiring {
+        std::array<QScrollBar*, 4> bars{};
+        QPushButton* undoButton = nullptr;
+        QWidget* focusTarget = nullptr;  // takes the focus when a scroll ends
+        std::function<void()> redraw;    // diagram windows redraw after a change
+    };
+
+    DynVarBars(Session& session, Wiring wiring, QObject* parent = nullptr);
+
+    // Bars shown with the dynamic variables, each enabled while its slot holds a dimension;
+    // the "UnDo" button enabled while the store holds a level.
+    void Refresh();
+
+    // The events of slot s (1..4), public so that windows and tests can drive them.
+    void BarEnter(int slot);
+    void BarEndScroll(int slot);
+    void UndoClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int SlotOf(QObject* bar) const;
+
+    Session& session_;
+    Wiring w_;
+};
+
+}  // namespace zeph
