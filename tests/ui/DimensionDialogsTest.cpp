@@ -18,25 +18,14 @@ using namespace zeph;
 
 namespace {
 
-class DimensionDialogTest : public ::testing::Test {
+class DimensionDialogTest : public test::MainWindowTestBase {
 protected:
-    void SetUp() override
-    {
-        session = std::make_unique<Session>(m, sound);
-        window = std::make_unique<MainWindow>(*session);
-        test::Child<QTimer>(*window, "tickTimer")->stop();
-        window->show();
-    }
-
-    QPushButton* Button(const char* name) { return test::Child<QPushButton>(*window, name); }
-    QScrollBar* Bar(const char* name) { return test::Child<QScrollBar>(*window, name); }
+    using MainWindowTestBase::Box;
     static QLineEdit* Box(const QDialog& d, int row) { return test::Child<QLineEdit>(d, QString("box%1").arg(row)); }
-    static QLineEdit* Box(const QDialog& d) { return test::Child<QLineEdit>(d, "box"); }
     static QPushButton* Pointer(const QDialog& d, int row)
     {
         return test::Child<QPushButton>(d, QString("pointer%1").arg(row));
     }
-    static QPushButton* Press(const QDialog& d, const char* name) { return test::Child<QPushButton>(d, name); }
 
     // Shows the dialog as the active window, so that focus changes reach its boxes.
     static void Open(QDialog& dialog)
@@ -46,26 +35,12 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     }
 
-    // Replaces the box's text by typing, so that the key filter sees every key.
-    static void Type(QLineEdit* edit, const QString& keys)
-    {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, keys);
-    }
-
     // Types into a row of an open dialog and leaves the box with Enter.
     static void Enter(DimensionDialog& dialog, int row, const QString& keys)
     {
         Type(Box(dialog, row), keys);
         QTest::keyClick(Box(dialog, row), Qt::Key_Return);
     }
-
-    MechanismModel m;
-    RecordingSound sound;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<MainWindow> window;
 };
 
 using FrameDialogTest = DimensionDialogTest;

@@ -17,28 +17,13 @@ using namespace zeph;
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test::MainWindowTestBase {
 protected:
-    void SetUp() override
-    {
-        session = std::make_unique<Session>(m, sound);
-        window = std::make_unique<MainWindow>(*session);
-        Timer()->stop();
-        window->show();
-    }
-
     void Click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
-    QTimer* Timer() { return test::Child<QTimer>(*window, "tickTimer"); }
-    QPushButton* Button(const char* name) { return test::Child<QPushButton>(*window, name); }
-    QScrollBar* Bar(const char* name) { return test::Child<QScrollBar>(*window, name); }
-    QAction* Action(const char* name) { return test::Child<QAction>(*window, name); }
-    QToolBar* ToolBar(const char* name) { return test::Child<QToolBar>(*window, name); }
-    QWidget* Widget(const char* name) { return test::Child<QWidget>(*window, name); }
-
-    MechanismModel m;
-    RecordingSound sound;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<MainWindow> window;
+    QTimer* Timer() { return W<QTimer>("tickTimer"); }
+    QAction* Action(const char* name) { return W<QAction>(name); }
+    QToolBar* ToolBar(const char* name) { return W<QToolBar>(name); }
+    QWidget* Widget(const char* name) { return W<QWidget>(name); }
 };
 
 QStringList MenuCaptions(const QMenuBar* bar)

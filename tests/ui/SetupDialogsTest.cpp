@@ -19,35 +19,9 @@ using namespace zeph;
 
 namespace {
 
-class SetupDialogsTest : public ::testing::Test {
+class SetupDialogsTest : public test::MainWindowTestBase {
 protected:
-    void SetUp() override
-    {
-        session = std::make_unique<Session>(m, sound);
-        window = std::make_unique<MainWindow>(*session);
-        test::Child<QTimer>(*window, "tickTimer")->stop();
-        window->show();
-    }
-
-    QPushButton* Button(const char* name) { return test::Child<QPushButton>(*window, name); }
-    QScrollBar* Bar(const char* name) { return test::Child<QScrollBar>(*window, name); }
-    static QLineEdit* Box(const QDialog& d, const char* name = "box") { return test::Child<QLineEdit>(d, name); }
-    static QPushButton* Press(const QDialog& d, const char* name) { return test::Child<QPushButton>(d, name); }
     static QString Label(const QDialog& d, const char* name) { return test::Child<QLabel>(d, name)->text(); }
-
-    // Replaces the box's text by typing, so that the key filter sees every key.
-    static void Type(QLineEdit* edit, const QString& keys)
-    {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, keys);
-    }
-
-    MechanismModel m;
-    RecordingSound sound;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace
