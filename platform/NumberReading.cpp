@@ -38,7 +38,10 @@ Parse CheckNumber(QStringView s)
 
 }  // namespace
 
-double ReadNumber(const QString& text, double previous)
+namespace {
+
+// Reads a box's text; a well-formed number too large for a double gives `tooLarge` with its sign.
+double Read(const QString& text, double previous, double tooLarge)
 {
     const QString trimmed = text.trimmed();
     switch (CheckNumber(trimmed)) {
@@ -62,11 +65,25 @@ double ReadNumber(const QString& text, double previous)
         const qsizetype point = bytes.indexOf('.');
         const QByteArray whole = bytes.left(point < 0 ? bytes.size() : point);
         const bool belowOne = std::none_of(whole.begin(), whole.end(), [](char c) { return c >= '1' && c <= '9'; });
-        return belowOne ? 0.0 : previous;
+        if (belowOne) return 0.0;
+        return bytes.startsWith('-') ? -tooLarge : tooLarge;
     }
     if (error != std::errc() || end != bytes.constData() + bytes.size() || !std::isfinite(value))
         return previous;
     return value;
+}
+
+}  // namespace
+
+double ReadNumber(const QString& text, double previous)
+{
+    const double value = Read(text, previous, std::numeric_limits<double>::quiet_NaN());
+    return std::isnan(value) ? previous : value;
+}
+
+double ReadNumberToClamp(const QString& text, double previous)
+{
+    return Read(text, previous, std::numeric_limits<double>::infinity());
 }
 
 float ReadNumberF(const QString& text, float previous)

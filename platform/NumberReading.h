@@ -14,6 +14,10 @@ bool IsDigit(QChar ch);
 // number (a lone "-", "12-", "1.2.3", letters) and values beyond the double range give previous,
 // so the result is always finite; values too small to represent read as 0.
 double ReadNumber(const QString& text, double previous);
+// The same for a box whose value is clamped to its limits afterwards: every well-formed number,
+// however many digits it has, reads as itself or, beyond the double range, as plus or minus
+// infinity, so that the clamp takes it to the nearest limit.
+double ReadNumberToClamp(const QString& text, double previous);
 // The same for a 32-bit float: values beyond its range give previous.
 float ReadNumberF(const QString& text, float previous);
 

@@ -1,12 +1,16 @@
 // Key filtering by kind of box and the strict decimal conversion of box texts.
 #include "platform/desktop/NumericKeyFilter.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <limits>
+#include <QMenu>
+#include <QMouseEvent>
+#include <memory>
 
 namespace zeph {
 
@@ -15,7 +19,11 @@ namespace {
 constexpr QChar Backspace = u'\b';
 constexpr QChar Enter = u'\r';
 
-
+// Editing shortcuts that work in a number box as in any text box.
+bool IsEditingShortcut(const QKeyEvent& key)
+{
+    return key.matches(QKeySequence::SelectAll) || key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Cut);
+}
 
 bool TakesMinus(KeyFilterKind kind)
 {
@@ -76,13 +84,43 @@ NumericKeyFilter* NumericKeyFilter::Install(QLineEdit* edit, KeyFilterKind kind)
     return filter;
 }
 
-NumericKeyFilter::NumericKeyFilter(QLineEdit* edit, KeyFilterKind kind) : QObject(edit), edit_(edit), kind_(kind) {}
+NumericKeyFilter::NumericKeyFilter(QLineEdit* edit, KeyFilterKind kind) : QObject(edit), edit_(edit), kind_(kind)
+{
+    // Dropped text would bypass the filter; pasting goes through it instead (Paste below).
+    edit_->setAcceptDrops(false);
+}
 
 bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != edit_ || event->type() != QEvent::KeyPress)
+    if (watched != edit_)
         return false;
-    const auto& key = static_cast<const QKeyEvent&>(*event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return KeyPress(static_cast<const QKeyEvent&>(*event));
+    case QEvent::ContextMenu:
+        ContextMenu(static_cast<const QContextMenuEvent&>(*event));
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        // The middle button pastes the selection on some desktops: only through the filter.
+        if (static_cast<const QMouseEvent*>(event)->button() != Qt::MiddleButton)
+            return false;
+        if (event->type() == QEvent::MouseButtonRelease)
+            Paste(QClipboard::Selection);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool NumericKeyFilter::KeyPress(const QKeyEvent& key)
+{
+    if (key.matches(QKeySequence::Paste)) {
+        Paste(QClipboard::Clipboard);
+        return true;
+    }
+    if (IsEditingShortcut(key))
+        return false;
     const QChar ch = TypedCharacter(key);
     if (ch.isNull() || (ch == Enter && PassesEnter(kind_)))
         return false;
@@ -94,6 +132,40 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event)
         return refuse;
     }
     return Examine(ch);
+}
+
+// A paste inserts what typing the same characters would have inserted, and nothing else; line
+// breaks are passed over, so a pasted Enter never closes a dialog.
+void NumericKeyFilter::Paste(QClipboard::Mode mode)
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard || edit_->isReadOnly())
+        return;
+    for (QChar ch : clipboard->text(mode)) {
+        if (ch == u'\n' || ch == u'\r')
+            continue;
+        if (!Examine(ch))
+            edit_->insert(QString(ch));
+    }
+}
+
+QAction* PasteAction(const QMenu& menu)
+{
+    const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* action : menu.actions())
+        if (action->text().startsWith(paste)) return action;
+    return nullptr;
+}
+
+// The box's usual menu, with its "Paste" going through the filter.
+void NumericKeyFilter::ContextMenu(const QContextMenuEvent& event)
+{
+    std::unique_ptr<QMenu> menu(edit_->createStandardContextMenu());
+    if (QAction* paste = PasteAction(*menu)) {
+        disconnect(paste, &QAction::triggered, nullptr, nullptr);
+        connect(paste, &QAction::triggered, this, [this] { Paste(QClipboard::Clipboard); });
+    }
+    menu->exec(event.globalPos());
 }
 
 bool NumericKeyFilter::Examine(QChar ch)

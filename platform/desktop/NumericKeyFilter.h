@@ -2,8 +2,14 @@
 #pragma once
 
 #include <QChar>
+#include <QClipboard>
 #include <QObject>
 #include <QString>
+
+class QAction;
+class QContextMenuEvent;
+class QKeyEvent;
+class QMenu;
 
 #include "platform/NumberReading.h"
 
@@ -27,10 +33,15 @@ bool PassesFirstTest(KeyFilterKind kind, QChar ch);
 bool AcceptKey(KeyFilterKind kind, QChar ch, const QString& text);
 
 // Event filter on a line edit that drops refused keys. It examines every key press that types
-// a character (also backspace, Enter and control characters such as Ctrl+V's); keys that type
-// none (arrows, Delete, Home, End, Tab, Escape, Shift) pass untouched. Enter passes untouched
-// for RevArm, Unsigned and RefPoint so the dialog's default button fires; Dimension consumes it
-// and emits enterPressed; GraphicZoom drops it.
+// a character (also backspace, Enter and control characters); keys that type none (arrows,
+// Delete, Home, End, Tab, Escape, Shift) and the editing shortcuts Select All, Copy and Cut pass
+// untouched. Enter passes untouched for RevArm, Unsigned and RefPoint so the dialog's default
+// button fires; Dimension consumes it and emits enterPressed; GraphicZoom drops it. Pasting (the
+// paste shortcuts, the context menu's "Paste", the middle button) inserts only what typing the
+// pasted characters would have inserted; dropped text is refused.
+// The "Paste" item of a line edit's standard context menu, or null.
+QAction* PasteAction(const QMenu& menu);
+
 class NumericKeyFilter : public QObject {
     Q_OBJECT
 public:
@@ -49,7 +60,11 @@ protected:
 
 private:
     // True when the key press is to be consumed.
+    bool KeyPress(const QKeyEvent& key);
+    // True when the character is refused; reports it as typed either way.
     bool Examine(QChar ch);
+    void Paste(QClipboard::Mode mode);
+    void ContextMenu(const QContextMenuEvent& event);
 
     QLineEdit* edit_;
     KeyFilterKind kind_;

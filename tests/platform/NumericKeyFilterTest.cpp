@@ -1,7 +1,12 @@
 // Key filter rules of every kind of number box, on their own and on a real line edit.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialog>
+#include <QMenu>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -127,16 +132,16 @@ TEST_F(KeyFilterOnEdit, TypedKeysAreFilteredAndEditingKeysPass)
     EXPECT_EQ(edit->text(), "-3.79");
 }
 
-TEST_F(KeyFilterOnEdit, ControlCharactersSuchAsPasteAreRefusedNavigationKeysPass)
+TEST_F(KeyFilterOnEdit, ControlCharactersAreRefusedNavigationKeysPass)
 {
     NumericKeyFilter* filter = Make(K::Unsigned);
     QSignalSpy typed(filter, &NumericKeyFilter::keyTyped);
     edit->setText("12");
-    Send(Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+    Send(Qt::Key_B, Qt::ControlModifier, QStringLiteral("\x02"));
     EXPECT_EQ(edit->text(), "12");
     EXPECT_TRUE(passed.keys.empty());
     ASSERT_EQ(typed.size(), 1);
-    EXPECT_EQ(typed[0][0].value<QChar>(), QChar(0x16));
+    EXPECT_EQ(typed[0][0].value<QChar>(), QChar(0x02));
     EXPECT_FALSE(typed[0][1].toBool());
 
     Send(Qt::Key_Shift, Qt::ShiftModifier, QString());
@@ -145,6 +150,51 @@ TEST_F(KeyFilterOnEdit, ControlCharactersSuchAsPasteAreRefusedNavigationKeysPass
     Send(Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
     EXPECT_EQ(passed.keys, (std::vector<int>{Qt::Key_Shift, Qt::Key_Tab, Qt::Key_Escape, Qt::Key_Delete}));
     EXPECT_EQ(typed.size(), 1);
+}
+
+// A paste obeys the typing rule whichever way it comes: shortcut, Shift+Insert or the menu.
+TEST_F(KeyFilterOnEdit, PastingInsertsOnlyWhatTypingWouldHave)
+{
+    NumericKeyFilter* filter = Make(K::RevArm);
+    QSignalSpy typed(filter, &NumericKeyFilter::keyTyped);
+    QApplication::clipboard()->setText("abc1.2.3xyz");
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "1.23");
+    EXPECT_EQ(typed.size(), 11);  // every pasted character is examined like a typed one
+
+    edit->clear();
+    QApplication::clipboard()->setText("--4.5\n6");
+    QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(edit->text(), "-4.56");  // the line break neither types nor presses Enter
+
+    // The context menu's own "Paste" goes through the filter as well.
+    edit->clear();
+    QApplication::clipboard()->setText("x7.y8");
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        if (QAction* paste = PasteAction(*menu)) paste->trigger();
+        menu->close();
+    });
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(2, 2), edit->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(edit, &menuEvent);
+    EXPECT_EQ(edit->text(), "7.8");  // also fails if the menu had no "Paste" to trigger
+}
+
+TEST_F(KeyFilterOnEdit, SelectAllCopyAndCutWorkAsInAnyTextBox)
+{
+    Make(K::Unsigned);
+    edit->setText("12.5");
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(edit->selectedText(), "12.5");
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "12.5");
+    QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "");
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "12.5");
 }
 
 TEST_F(KeyFilterOnEdit, ReportsEveryCharacterWithItsFirstTest)

@@ -32,11 +32,12 @@ TEST(MainWindowDynVars, ArrowClickStepsTheDimensionAndEndOfScrollRecordsUndo)
     DynVarBars* bars = window.findChild<DynVarBars*>();
     ASSERT_NE(bars, nullptr);
 
-    bars->BarEnter(1);
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    // A click on the right arrow: one step, and one undo level when the button comes up.
+    const QPoint rightArrow(bar->width() - 3, bar->height() / 2);
+    const QPoint leftTrough(bar->width() / 2 - 30, bar->height() / 2);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, rightArrow);
     EXPECT_EQ(m.Frame.Stroke, static_cast<float>(Real(3.0f) + Real(0.001f)));
     EXPECT_EQ(bar->value(), 0);
-    bars->BarEndScroll(1);
     EXPECT_EQ(m.UndoDepth, 1);
     EXPECT_EQ(m.UndoStack[1].code, 2);
     EXPECT_EQ(m.UndoStack[1].oldValue, 3.0f);
@@ -45,10 +46,9 @@ TEST(MainWindowDynVars, ArrowClickStepsTheDimensionAndEndOfScrollRecordsUndo)
     EXPECT_TRUE(undo->isEnabled());
     EXPECT_FALSE(m.DimEditTyped);
 
-    bars->BarEnter(1);
-    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, leftTrough);  // a page step down
     EXPECT_NEAR(m.Frame.Stroke, 2.991, 1e-6);
-    bars->BarEndScroll(1);
+    EXPECT_EQ(m.UndoDepth, 2);
 
     QTest::mouseClick(undo, Qt::LeftButton);
     QTest::mouseClick(undo, Qt::LeftButton);

@@ -101,9 +101,6 @@ void DimensionDialog::BuildRow(int row)
     edit->setObjectName(QString("box%1").arg(row));
     edit->setFrame(false);
     edit->setTextMargins(0, 0, 0, 0);
-    // Only keys reach a box: no pasting from a context menu, no dropped text.
-    edit->setContextMenuPolicy(Qt::NoContextMenu);
-    edit->setAcceptDrops(false);
     QPalette colours = edit->palette();
     colours.setColor(QPalette::Base, IsGray(row) ? Silver : QColor(Qt::white));
     edit->setPalette(colours);

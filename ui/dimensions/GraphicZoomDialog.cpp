@@ -46,7 +46,7 @@ void GraphicZoomDialog::Refresh()
 
 void GraphicZoomDialog::Confirm()
 {
-    session_.SetGraphicZoom(ReadNumberF(box_->text(), session_.model().GraphicPosZoom));
+    session_.SetGraphicZoom(ReadNumberToClamp(box_->text(), session_.model().GraphicPosZoom));
     accept();
 }
 

@@ -25,7 +25,7 @@ void DriverAngleDialog::Refresh()
 
 void DriverAngleDialog::Confirm()
 {
-    session_.SetDriverAngle(ReadNumberF(box_->text(), session_.model().DriverAngle));
+    session_.SetDriverAngle(ReadNumberToClamp(box_->text(), session_.model().DriverAngle));
     accept();
 }
 

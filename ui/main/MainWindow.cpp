@@ -21,6 +21,7 @@
 #include "ui/main/StepAngleDialog.h"
 #include "ui/main/ToolIcons.h"
 #include "ui/widgets/DynVarBars.h"
+#include "ui/widgets/HorizontalBar.h"
 #include "ui/widgets/PictureView.h"
 #include "ui/widgets/SelfCentringBar.h"
 #include "ui/widgets/WindowCaption.h"
@@ -30,8 +31,6 @@ namespace zeph {
 namespace {
 
 constexpr uint32_t HalfVolume = 0x80008000u;
-constexpr int ClientWidth = 632;
-constexpr int ClientHeight = 380;
 
 }  // namespace
 
@@ -50,8 +49,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent),
     tickTimer_ = new QTimer(this);
     tickTimer_->setObjectName("tickTimer");
     tickTimer_->setTimerType(Qt::PreciseTimer);
-    tickTimer_->setInterval(1);
     connect(tickTimer_, &QTimer::timeout, this, &MainWindow::Tick);
+    RefreshTimer();
     tickTimer_->start();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -139,6 +138,7 @@ void MainWindow::BuildMenus()
     lineWidthAction_ = AddItem(setup, "lineWidth", "Set&LineWidth 2");
     screenDataAction_ = AddItem(setup, "screenData", "SetScree&nData Off");
     panZoomAction_ = AddItem(setup, "panZoom", "SetP&anZoom On");
+    fastTimerAction_ = AddItem(setup, "fastTimer", "SetFast&Timer On");
     connect(largeFontAction_, &QAction::triggered, &s, &Session::ToggleLargeFont);
     connect(midGearAction_, &QAction::triggered, &s, &Session::CalcMidGearAndCentre);
     connect(steamAction_, &QAction::triggered, &s, &Session::ToggleSteamDisplay);
@@ -146,6 +146,7 @@ void MainWindow::BuildMenus()
     connect(lineWidthAction_, &QAction::triggered, &s, &Session::ToggleLineWidth);
     connect(screenDataAction_, &QAction::triggered, &s, &Session::ToggleScreenData);
     connect(panZoomAction_, &QAction::triggered, &s, &Session::TogglePanZoomBars);
+    connect(fastTimerAction_, &QAction::triggered, &s, &Session::ToggleFastTimer);
 
     QMenu* edit = bar->addMenu("&EditDimen");
     frameAction_ = AddItem(edit, "frameDimensions", "&FrameDimensions");
@@ -184,7 +185,11 @@ void MainWindow::BuildMenus()
 
     errorAction_ = bar->addAction(QIcon(WarningPicture()), QString());
     errorAction_->setObjectName("mechanismError");
+    // The bar keeps the height it has with the warning shown, so that the window below it does
+    // not jump each time the warning comes and goes.
+    const int withWarning = bar->sizeHint().height();
     errorAction_->setVisible(false);
+    bar->setFixedHeight(std::max(withWarning, bar->sizeHint().height()));
 }
 
 // The client area is the picture itself: the scene is copied to its top-left corner and the
@@ -228,7 +233,7 @@ QPushButton* MainWindow::MakeButton(const char* name, const QString& caption, co
 QScrollBar* MainWindow::MakeBar(const char* name, const QString& hint, QRect place, int min, int max, int small,
                                 int large)
 {
-    auto* bar = new QScrollBar(Qt::Horizontal, picture_);
+    QScrollBar* bar = MakeHorizontalBar(picture_);
     bar->setObjectName(name);
     bar->setGeometry(place);
     bar->setToolTip(hint);

@@ -26,6 +26,12 @@ class PictureView;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // The client area at the start, and the tick periods of the normal and the fast timer.
+    static constexpr int ClientWidth = 632;
+    static constexpr int ClientHeight = 380;
+    static constexpr int NormalTickMs = 16;
+    static constexpr int FastTickMs = 1;
+
     explicit MainWindow(Session& session, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -63,6 +69,9 @@ private:
     void RefreshView();
     void RefreshDisplay();
     void RefreshUndoButton();
+    void RefreshTimer();
+    // The client area grows to show the readouts spread by the large font, and shrinks back.
+    void FitClientToFont();
     void SetCaption();
     void OpenModal(QDialog* dialog);
     QDialog* PointerDialog(bool frame) const;
@@ -97,13 +106,15 @@ private:
     QAction *reverseArmAction_ = nullptr, *driverAngleAction_ = nullptr, *stepAngleAction_ = nullptr;
     QAction *refPointsDialogAction_ = nullptr, *largeFontAction_ = nullptr, *midGearAction_ = nullptr;
     QAction *steamAction_ = nullptr, *errorBeepAction_ = nullptr, *lineWidthAction_ = nullptr;
-    QAction *screenDataAction_ = nullptr, *panZoomAction_ = nullptr;
+    QAction *screenDataAction_ = nullptr, *panZoomAction_ = nullptr, *fastTimerAction_ = nullptr;
     QAction *frameAction_ = nullptr, *cylinderAction_ = nullptr, *graphicZoomAction_ = nullptr;
     QAction *refPointsAction_ = nullptr, *drawLinesAction_ = nullptr, *pivotDataAction_ = nullptr;
     QAction *dynVarsAction_ = nullptr, *undoAction_ = nullptr;
     QAction *sineAction_ = nullptr, *ovalAction_ = nullptr, *steamDiagramAction_ = nullptr, *portsAction_ = nullptr;
     QAction* errorAction_ = nullptr;
     std::array<QAction*, 25> toolButtons_{};  // by the button's number
+    bool largeFontShown_ = false;
+    QSize clientBeforeLargeFont_;
 
     QDialog *driverAngleDialog_ = nullptr, *referencePointsDialog_ = nullptr, *reverseArmDialog_ = nullptr;
     QDialog *stepAngleDialog_ = nullptr, *frameDialog_ = nullptr, *graphicZoomDialog_ = nullptr;

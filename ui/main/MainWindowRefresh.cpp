@@ -1,9 +1,11 @@
 // The main window's widgets brought in line with the session's state after each change.
 #include <QSignalBlocker>
 
+#include "model/ViewTransform.h"
 #include "render/ReadoutPainter.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/DynVarBars.h"
+#include "ui/widgets/PictureView.h"
 
 namespace zeph {
 
@@ -85,6 +87,9 @@ void MainWindow::RefreshDisplay()
     largeFontAction_->setText(Caption(c.largeFont, "SetSmall&Font", "SetLarge&Font"));
     screenDataAction_->setText(Caption(on, "SetScree&nData Off", "SetScree&nData On"));
     panZoomAction_->setText(Caption(c.panZoomShown, "SetP&anZoom Off", "SetP&anZoom On"));
+    fastTimerAction_->setText(Caption(c.fastTimer, "SetFast&Timer Off", "SetFast&Timer On"));
+    RefreshTimer();
+    FitClientToFont();
     panZoomAction_->setEnabled(!on);
 
     for (size_t i : {1, 2, 3, 4, 9, 10, 12}) panels_[i]->setVisible(on);
@@ -106,6 +111,30 @@ void MainWindow::RefreshDisplay()
     refPointsDialogAction_->setVisible(on);
     drawLinesAction_->setEnabled(on && m.RefPointsOn);
     toolButtons_[23]->setEnabled(on && m.RefPointsOn);
+}
+
+// About 62 ticks a second, the pace the step buttons are sized for; or as fast as the platform
+// delivers, for measuring cut-offs at fine steps quickly.
+void MainWindow::RefreshTimer()
+{
+    if (tickTimer_) tickTimer_->setInterval(session_.controls().fastTimer ? FastTickMs : NormalTickMs);
+}
+
+void MainWindow::FitClientToFont()
+{
+    const bool large = session_.controls().largeFont;
+    if (large == largeFontShown_) return;
+    largeFontShown_ = large;
+    const QSize normal(ClientWidth, ClientHeight);
+    const QSize grown(RoundInt(ClientWidth * Real(session_.model().TextScaleX)), ClientHeight);
+    if (large) {
+        clientBeforeLargeFont_ = picture_->size();
+        picture_->setMinimumSize(grown);
+        resize(size() + grown.expandedTo(clientBeforeLargeFont_) - picture_->size());
+    } else {
+        picture_->setMinimumSize(normal);
+        resize(size() + clientBeforeLargeFont_.expandedTo(normal) - picture_->size());
+    }
 }
 
 void MainWindow::RefreshUndoButton()

@@ -24,7 +24,7 @@ void StepAngleDialog::Refresh()
 
 void StepAngleDialog::Confirm()
 {
-    session_.SetStepAngle(ReadNumberF(box_->text(), session_.model().ChosenStepAngle));
+    session_.SetStepAngle(ReadNumberToClamp(box_->text(), session_.model().ChosenStepAngle));
     accept();
 }
 

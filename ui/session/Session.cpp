@@ -351,6 +351,7 @@ void Session::SetReverseArm(double position)
     Real v = position;
     if (v < c - x) v = c - x;
     if (v > c + x) v = c + x;
+    if (!std::isfinite(v)) return;  // limits that are not numbers leave the arm where it is
     m.RevArmPosition = static_cast<float>(v);
     SetReverseArmBarValue(RoundInt((v - c) * 1000));
     Emit(Gear);
@@ -399,6 +400,12 @@ void Session::ToggleScreenData()
         }
     }
     Emit(Display | View | DynVars | UndoStore);
+}
+
+void Session::ToggleFastTimer()
+{
+    c_.fastTimer = !c_.fastTimer;
+    Emit(Display);
 }
 
 void Session::TogglePanZoomBars()
@@ -659,9 +666,9 @@ void Session::ShowDimensionPointer(int code)
     m.GraphicDimCode = code;
 }
 
-void Session::SetGraphicZoom(float zoom)
+void Session::SetGraphicZoom(double zoom)
 {
-    m.GraphicPosZoom = std::clamp(zoom, 0.5f, 2000.0f);
+    m.GraphicPosZoom = static_cast<float>(std::clamp(zoom, 0.5, 2000.0));
 }
 
 // ---- dynamic variables and undo ------------------------------------------------------------

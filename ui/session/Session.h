@@ -40,6 +40,7 @@ struct ControlState {
     bool undoEnabled = false;   // every window's "UnDo" button
     bool errorIconShown = false;
     bool animationPaused = false;  // a diagram window has stopped the timer
+    bool fastTimer = false;        // tick every millisecond instead of about 62 times a second
 };
 
 // One self-centring bar of the main window's view controls.
@@ -107,6 +108,7 @@ public:
     void TogglePanZoomBars();
     void ToggleDynVarDisplay();
     void ToggleUndoDisplay();
+    void ToggleFastTimer();
 
     // ---- view and reference points ---------------------------------------------------------
     // A self-centring bar moved to a position; the session applies its step and the bar's
@@ -137,7 +139,8 @@ public:
     void ResetCylinderDimensions(bool clearUndo);
     void ResetAllDimensions();
     void ShowDimensionPointer(int code);
-    void SetGraphicZoom(float zoom);
+    // The pointer-zoom dialog: kept within 0.5..2000.
+    void SetGraphicZoom(double zoom);
 
     // ---- dynamic variables and undo --------------------------------------------------------
     void MoveDynVarBar(int slot, int position);

@@ -12,7 +12,10 @@ namespace zeph {
 class Session;
 
 // The main window and each diagram window carry one of these; all of them drive the same four
-// slots, the same bar histories and the same undo store through the session.
+// slots, the same bar histories and the same undo store through the session. Every way a bar
+// can move ends in exactly one undo level per completed change: a drag, a held arrow or trough
+// press ends when the mouse button is released, a key when it is released, and a move made
+// neither by the mouse nor by a key (the wheel, the bar's own context menu) at once.
 class DynVarBars : public QObject {
     Q_OBJECT
 public:
@@ -38,10 +41,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What the user is holding down on a bar: a change ends when it is let go.
+    struct Use {
+        bool mouseDown = false;
+        bool keyDown = false;
+    };
+
     int SlotOf(QObject* bar) const;
+    void Moved(int slot, int position);
 
     Session& session_;
     Wiring w_;
+    std::array<Use, 4> use_{};
 };
 
 }  // namespace zeph
