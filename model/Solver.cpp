@@ -80,7 +80,6 @@ struct GearSetup {
     bool bent;           // some guard bent a value on the way
     Real halfEcc;
     Dir eccPhase;        // arcsin of the eccentric's law-of-cosines quotient
-    Real eccPhaseAngle;  // the same arcsin as an angle, for driver angles of many turns
     float y18, auxRodDiag;
     Point p15, p13, p14;
     Real x13, y13;       // the hanger top pin unrounded, as the later steps use it
@@ -121,11 +120,9 @@ void SetEccentricPhase(GearSetup& g)
     const Real halfStroke = Real(k.stroke) / 2;
     const Real s = GuardDivisor(g.bent, k.stroke);
     g.halfEcc = Real(k.eccCircleDia) / 2;
-    Real t = (halfStroke * halfStroke + g.halfEcc * g.halfEcc - Real(k.eccCrankLen) * k.eccCrankLen) / s;
+    const Real t = (halfStroke * halfStroke + g.halfEcc * g.halfEcc - Real(k.eccCrankLen) * k.eccCrankLen) / s;
     const Real e = GuardDivisor(g.bent, k.eccCircleDia);
-    t = ClampCos(g.bent, t / e * 2);
-    g.eccPhase = Arcsin(t);
-    g.eccPhaseAngle = AsinByAtan(t);
+    g.eccPhase = Arcsin(ClampCos(g.bent, t / e * 2));
 }
 
 // 5 to 9. The reverse arm, the hanger top pin on the guide link and the reach rod's corner.
@@ -206,7 +203,7 @@ Dir EccentricDirection(const GearSetup& g, float driverAngleDeg, Dir crank)
     constexpr float twoTurns = 720;
     if (std::fabs(driverAngleDeg) <= twoTurns) return QuarterBack(g.eccPhase - crank);
     Dir d;
-    ::sincosl(g.eccPhaseAngle - Real(driverAngleDeg) * Pi / 180 - Pi / 2, &d.s, &d.c);
+    ::sincosl(AsinByAtan(g.eccPhase.s) - Real(driverAngleDeg) * Pi / 180 - Pi / 2, &d.s, &d.c);
     return d;
 }
 
