@@ -42,27 +42,39 @@ void CalcEventLevels(MechanismModel& m)
     L.ExClRearBase = F(Real(L.RearExhaustOpenLevel) - k);
 }
 
-float PistonTravelAt(MechanismModel& m, Real driverAngleDeg)
+namespace {
+
+// Piston travel from the crank angle's cosine and sine.
+float PistonTravelFrom(MechanismModel& m, CosSin crank)
 {
-    const Real th = driverAngleDeg * Pi / 180;
     const Real stroke = m.Frame.Stroke;
     const Real rod = m.Frame.MainRodLen;
     const Real s = GuardDivisor(m, stroke);
-    const Real h = std::sin(th) * stroke / 2;
+    const Real h = crank.s * stroke / 2;
     const Real q = AbsRadicand(m, rod * rod - h * h);
-    return F(320 - (std::cos(th) + std::sqrt(q) / s * 2 - rod / s * 2) * 320);
+    return F(320 - (crank.c + std::sqrt(q) / s * 2 - rod / s * 2) * 320);
+}
+
+}  // namespace
+
+float PistonTravelAt(MechanismModel& m, Real driverAngleDeg)
+{
+    CosSin crank;
+    ::sincosl(driverAngleDeg * Pi / 180, &crank.s, &crank.c);
+    return PistonTravelFrom(m, crank);
 }
 
 void CalcPortOpenings(MechanismModel& m)
 {
     PortState& p = m.Ports;
     const EventLevels& L = m.Levels;
-    p.PistonTravel = PistonTravelAt(m, m.DriverAngle);
+    p.PistonTravel = PistonTravelFrom(m, DriverAngleCosSin(m.DriverAngle));
     const Real travel = TravelOf(m);
     p.FrontSteamOpening = F(travel - L.FrontSteamOpenLevel);
     p.FrontExhaustOpening = F(Real(L.FrontExhaustOpenLevel) - travel);
     p.RearSteamOpening = F(-travel - L.RearSteamOpenLevel);
     p.RearExhaustOpening = F(travel + L.RearExhaustOpenLevel);
+    if (!AllFinite(p)) RaiseMechanismError(m);
 }
 
 Real CrossingPiston(Real prevOpening, Real opening, Real prevPiston, Real piston)

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <functional>
+#include <thread>
 #include <vector>
 
 #include "model/Guards.h"
@@ -231,6 +233,115 @@ TEST(Solver, ReversedLayoutGivesTheMirrorPointWithoutError)
     EXPECT_NEAR(p13.x, 2 * p15.x - onArc.x, 1e-4);
     EXPECT_NEAR(p13.y, 2 * p15.y - onArc.y, 1e-4);
     EXPECT_GT(std::fabs(Dist(p13, p12) - radius), 1.0);
+}
+
+// What one solve and its openings give out.
+struct Solved {
+    std::array<Pivot, PivotCount> pivots;
+    float auxRodDiag, radHangerAngle;
+    EventLevels levels;
+    PortState ports;
+    bool error;
+};
+
+Solved SolvedOf(const MechanismModel& m)
+{
+    return {m.Pivots, m.AuxRodDiag, m.RadHangerAngle, m.Levels, m.Ports, m.MechanismError};
+}
+
+bool SameBits(const Solved& a, const Solved& b)
+{
+    return std::memcmp(&a.pivots, &b.pivots, sizeof a.pivots) == 0 &&
+           std::memcmp(&a.auxRodDiag, &b.auxRodDiag, sizeof(float)) == 0 &&
+           std::memcmp(&a.radHangerAngle, &b.radHangerAngle, sizeof(float)) == 0 &&
+           std::memcmp(&a.levels, &b.levels, sizeof a.levels) == 0 &&
+           std::memcmp(&a.ports, &b.ports, sizeof a.ports) == 0 && a.error == b.error;
+}
+
+// Solves a copy of the model on a thread of its own, where nothing is left of earlier solves.
+Solved SolvedAfresh(MechanismModel m, float revArm, float angle)
+{
+    Solved s;
+    std::thread([&] {
+        m.MechanismError = false;
+        SolveAt(m, revArm, angle);
+        s = SolvedOf(m);
+    }).join();
+    return s;
+}
+
+// The solver keeps what depends only on the dimensions and the gear between solves; a change
+// of any dimension, fulcrum or the gear must reach the next solve all the same.
+TEST(Solver, EveryChangeReachesTheNextSolve)
+{
+    for (int code = 1; code <= 117; ++code) {
+        if (!MechanismModel::IsDimCode(code)) continue;
+        MechanismModel m = StartedModel();
+        SolveAt(m, ForwardGear(m), 40.0f);
+        const Solved before = SolvedOf(m);
+        m.SetDim(code, m.GetDim(code) * 1.07f + 0.05f);
+        m.MechanismError = false;
+        SolveAt(m, ForwardGear(m), 40.0f);
+        EXPECT_TRUE(SameBits(SolvedOf(m), SolvedAfresh(m, ForwardGear(m), 40.0f))) << "code " << code;
+        if (code != 1 && code < 25) {
+            EXPECT_FALSE(SameBits(SolvedOf(m), before)) << "code " << code;
+        }
+    }
+    MechanismModel m = StartedModel();
+    for (float gear : {ForwardGear(m), ReverseGear(m), m.RevArmCentre}) {
+        SolveAt(m, gear, 40.0f);
+        EXPECT_TRUE(SameBits(SolvedOf(m), SolvedAfresh(m, gear, 40.0f))) << "gear " << gear;
+    }
+}
+
+// Two designs solved turn about give what each gives on its own.
+TEST(Solver, DesignsSolvedTurnAboutAreIndependent)
+{
+    MechanismModel a = StartedModel(), b = StartedModel();
+    b.SetDim(9, 3.9f);
+    b.SetDim(22, 2.1f);
+    b.CalcMidGear();
+    for (float angle = 0; angle < 360; angle += 45) {
+        SolveAt(a, ForwardGear(a), angle);
+        SolveAt(b, ReverseGear(b), angle);
+        EXPECT_TRUE(SameBits(SolvedOf(a), SolvedAfresh(a, ForwardGear(a), angle))) << angle;
+        EXPECT_TRUE(SameBits(SolvedOf(b), SolvedAfresh(b, ReverseGear(b), angle))) << angle;
+    }
+}
+
+// A guard that bends a value of the reverse-arm side bends it in every solve of that gear,
+// and the error follows the beep switch of each solve.
+TEST(Guards, BentGearValueRaisesOnEverySolveOfTheGear)
+{
+    MechanismModel m = StartedModel();
+    m.SetDim(20, 0.0f);  // no horizontal reach-rod arm to divide by
+    m.ErrorBeepOn = false;
+    SolveAt(m, m.RevArmCentre, 0.0f);
+    EXPECT_FALSE(m.MechanismError);
+    m.ErrorBeepOn = true;
+    for (float angle : {10.0f, 20.0f, 20.0f}) {
+        m.MechanismError = false;
+        SolveAt(m, m.RevArmCentre, angle);
+        EXPECT_TRUE(m.MechanismError) << angle;
+    }
+}
+
+// Whole turns added to the driver angle leave the linkage where it was.
+TEST(Solver, WholeTurnsLeaveTheLinkageInPlace)
+{
+    MechanismModel m = StartedModel();
+    for (float angle : {0.0f, 40.0f, 95.5f, 300.0f}) {
+        SolveAt(m, ForwardGear(m), angle);
+        const auto once = m.Pivots;
+        for (float turns : {-1.0f, 2.0f, 10.0f, 1000.0f}) {
+            SolveAt(m, ForwardGear(m), angle + 360 * turns);
+            for (int i = CrankPin; i <= RevArmTop; ++i) {
+                EXPECT_NEAR(m.Pivots[i].x, once[i].x, 1e-5) << "pivot " << i << " at " << angle << " + " << turns;
+                EXPECT_NEAR(m.Pivots[i].y, once[i].y, 1e-5) << "pivot " << i << " at " << angle << " + " << turns;
+            }
+        }
+    }
+    EXPECT_FALSE(m.MechanismError);
 }
 
 }  // namespace

@@ -76,6 +76,21 @@ TEST(ValveEvents, PistonTravelOverTheStroke)
     EXPECT_FALSE(m.MechanismError);
 }
 
+// The openings take the piston travel for the driver angle they are called at, whatever was
+// computed in between.
+TEST(ValveEvents, PistonTravelOfTheOpeningsFollowsTheDriverAngle)
+{
+    MechanismModel m = StartedModel();
+    SolveAt(m, ForwardGear(m), 10.0f);
+    EXPECT_EQ(m.Ports.PistonTravel, PistonTravelAt(m, 10.0f));
+    EXPECT_NE(PistonTravelAt(m, 200.0f), m.Ports.PistonTravel);
+    CalcPortOpenings(m);
+    EXPECT_EQ(m.Ports.PistonTravel, PistonTravelAt(m, 10.0f));
+    m.DriverAngle = 250.0f;
+    CalcPortOpenings(m);
+    EXPECT_EQ(m.Ports.PistonTravel, PistonTravelAt(m, 250.0f));
+}
+
 TEST(ValveEvents, SteamAndExhaustOpeningsOfEachPortSumToAConstant)
 {
     MechanismModel m = StartedModel();
