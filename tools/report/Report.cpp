@@ -28,22 +28,28 @@ int RunEvents(MechanismModel& m, const Request& r, std::ostream& out, std::ostre
     return status;
 }
 
+// Writes one solve per angle as it comes, so memory stays flat however fine the step; stops at
+// the first row the output refuses. The table first runs the same solves once for its widths.
 int RunPivots(MechanismModel& m, const Request& r, std::ostream& out, std::ostream& err)
 {
     const Gear gear = ResolveGear(m, r.gears.front());
-    std::vector<LinkageSample> samples;
-    if (r.angle) {
-        samples.push_back(SolveAt(m, gear, *r.angle));
-    } else {
-        const double step = r.step.value_or(DefaultPivotsStep);
-        const long steps = StepsPerTurn(step);
-        for (long k = 0; k <= steps; ++k) samples.push_back(SolveAt(m, gear, TurnAngle(k, steps, step)));
+    const PivotAngles angles = PivotAnglesOf(r);
+    ColumnWidths widths;
+    if (!r.csv) {
+        widths.Widen(PivotsHeader());
+        for (long k = 0; k < angles.count; ++k) widths.Widen(PivotFields(SolveAt(m, gear, angles.At(k))));
+        WritePivotsTitle(out, gear);
     }
-    WritePivots(out, gear, samples, r.csv);
+    const auto write = [&](const Row& row) { r.csv ? WriteCsvRow(out, row) : WriteAlignedRow(out, row, widths); };
+    write(PivotsHeader());
     long failed = 0;
-    for (const LinkageSample& s : samples) failed += s.mechanismError ? 1 : 0;
-    if (failed == 0) return ExitOk;
-    err << Prefix << "warning: the linkage could not close at " << failed << " of " << samples.size()
+    for (long k = 0; k < angles.count && out; ++k) {
+        const LinkageSample s = SolveAt(m, gear, angles.At(k));
+        failed += s.mechanismError ? 1 : 0;
+        write(PivotFields(s));
+    }
+    if (failed == 0 || !out) return ExitOk;
+    err << Prefix << "warning: the linkage could not close at " << failed << " of " << angles.count
         << " angles (see the error column)\n";
     return ExitMechanismError;
 }
@@ -112,10 +118,6 @@ stderr names where); 2 command line refused (one line on stderr, nothing on stdo
 
 int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    if (args.empty()) {
-        err << UsageText();
-        return ExitUsage;
-    }
     Request r;
     MechanismModel m;
     try {
@@ -126,7 +128,7 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         }
         PrepareDesign(m, r.settings);
     } catch (const UsageError& e) {
-        err << Prefix << e.what() << '\n';
+        err << Prefix << e.what() << "; zepharin-report --help shows the usage\n";
         return ExitUsage;
     }
     const int status = r.command == Command::Events ? RunEvents(m, r, out, err) : RunPivots(m, r, out, err);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "model/Real.h"
 #include "model/Solver.h"
@@ -40,6 +41,38 @@ bool PortsFinite(const PortState& p)
            std::isfinite(p.RearExhaustOpening);
 }
 
+bool PivotsFinite(const std::array<Pivot, PivotCount>& pivots)
+{
+    return std::all_of(pivots.begin(), pivots.end(),
+                       [](const Pivot& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
+}
+
+bool PistonWithinStroke(float piston)
+{
+    return piston >= -PistonSlack && piston <= 640 + PistonSlack;
+}
+
+// The piston formula keeps the small difference of two terms of about 2 x MainRodLen / Stroke.
+// Once those terms are so large that the rounding of the arithmetic type reaches the last
+// printed decimal of the travel, the crank's part is lost: a main rod of 1e20 freezes the
+// travel at 320, one of 1e18 already gives 100 where 93.7 is right.
+bool PistonFormulaResolves(const MechanismModel& m)
+{
+    const Real stroke = std::max(std::fabs(Real(m.Frame.Stroke)), Real(0.00001));  // as the divisor guard
+    const Real terms = std::fabs(Real(m.Frame.MainRodLen)) * 2 / stroke;
+    return terms * 320 * std::numeric_limits<Real>::epsilon() <= PistonSlack;
+}
+
+bool EventFiguresFinite(const GearEvents& ev)
+{
+    bool finite = std::isfinite(ev.gear.revArm) && std::isfinite(ev.travelMin) && std::isfinite(ev.travelMax) &&
+                  std::isfinite(ev.leadFront) && std::isfinite(ev.leadRear);
+    for (const EndEvents* e : {&ev.front, &ev.rear})
+        for (const auto* v : {&e->admission, &e->cutoff, &e->release, &e->compression})
+            finite = finite && (!*v || std::isfinite(**v));
+    return finite;
+}
+
 // Keeps the first crossing of one opening in the given sense, in percent of stroke.
 void KeepFirst(std::optional<double>& slot, Crossing sense, Real prevOpening, Real opening,
                Real prevPiston, Real piston, Real (*percent)(Real))
@@ -63,6 +96,12 @@ void TrackEvents(GearEvents& ev, const PortState& prev, const PortState& now)
 }
 
 }  // namespace
+
+bool SolveTrusted(const MechanismModel& m)
+{
+    return PivotsFinite(m.Pivots) && std::isfinite(m.RadHangerAngle) && std::isfinite(m.Levels.ValveTravel) &&
+           PortsFinite(m.Ports) && PistonWithinStroke(m.Ports.PistonTravel) && PistonFormulaResolves(m);
+}
 
 void PrepareDesign(MechanismModel& m, const std::vector<DimSetting>& settings)
 {
@@ -99,7 +138,7 @@ GearEvents SweepGearEvents(MechanismModel& m, const Gear& gear, double step)
     Solve(m, gear.revArm, 0.0);
     ev.leadFront = m.Ports.FrontSteamOpening;
     ev.travelMin = ev.travelMax = m.Levels.ValveTravel;
-    bool finite = PortsFinite(m.Ports);
+    bool trusted = SolveTrusted(m);
 
     const long steps = StepsPerTurn(step);
     PortState prev = m.Ports;
@@ -108,12 +147,29 @@ GearEvents SweepGearEvents(MechanismModel& m, const Gear& gear, double step)
         Solve(m, gear.revArm, gear.forward ? a : 360.0 - a);
         ev.travelMin = std::min(ev.travelMin, m.Levels.ValveTravel);
         ev.travelMax = std::max(ev.travelMax, m.Levels.ValveTravel);
-        finite = finite && PortsFinite(m.Ports);
+        trusted = trusted && SolveTrusted(m);
         TrackEvents(ev, prev, m.Ports);
         prev = m.Ports;
     }
-    ev.mechanismError = m.MechanismError || !finite;
+    ev.mechanismError = m.MechanismError || !trusted || !EventFiguresFinite(ev);
     return ev;
+}
+
+PivotAngles PivotAnglesOf(const Request& r)
+{
+    PivotAngles a;
+    if (r.angle) {
+        a.single = *r.angle;
+        return a;
+    }
+    a.step = r.step.value_or(DefaultPivotsStep);
+    a.count = StepsPerTurn(a.step) + 1;
+    return a;
+}
+
+double PivotAngles::At(long k) const
+{
+    return single ? *single : TurnAngle(k, count - 1, step);
 }
 
 LinkageSample SolveAt(MechanismModel& m, const Gear& gear, double angle)
@@ -126,7 +182,7 @@ LinkageSample SolveAt(MechanismModel& m, const Gear& gear, double angle)
     s.radHangerDeg = static_cast<float>(Real(m.RadHangerAngle) * 180 / Pi);
     s.valveTravel = m.Levels.ValveTravel;
     s.ports = m.Ports;
-    s.mechanismError = m.MechanismError || !PortsFinite(m.Ports);
+    s.mechanismError = m.MechanismError || !SolveTrusted(m);
     return s;
 }
 
