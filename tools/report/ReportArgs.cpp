@@ -101,6 +101,13 @@ void ApplySet(Request& r, const std::string& value)
 
 void ApplyCsv(Request& r, const std::string&) { r.csv = true; }
 
+void ApplyDesign(Request& r, const std::string& value)
+{
+    if (r.designFile) throw UsageError("--design given more than once");
+    if (value.empty()) throw UsageError("empty file name for --design");
+    r.designFile = value;
+}
+
 void ApplyGear(Request& r, const std::string& value)
 {
     const auto gear = GearByName(value);
@@ -120,6 +127,7 @@ const Option kOptions[] = {
     {"--csv", false, ForEvents | ForPivots, ApplyCsv},
     {"--gear", true, ForEvents | ForPivots, ApplyGear},
     {"--rev", true, ForEvents | ForPivots, ApplyRev},
+    {"--design", true, ForEvents | ForPivots, ApplyDesign},
 };
 
 const Option* FindOption(const std::string& name)

@@ -36,6 +36,7 @@ struct Request {
     Command command = Command::Help;
     std::vector<GearRequest> gears;
     std::vector<DimSetting> settings;
+    std::optional<std::string> designFile;  // opened before the settings apply
     std::optional<double> angle;
     std::optional<double> step;
     bool csv = false;

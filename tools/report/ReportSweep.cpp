@@ -1,10 +1,16 @@
-// One turn of the driver in a chosen gear, and the valve events the event-crossing rule finds.
+// A report's design, one turn of the driver in a chosen gear, and the valve events the event-crossing rule finds.
 #include "tools/report/ReportSweep.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <limits>
+#include <memory>
 
+#include "model/DesignFile.h"
 #include "model/Real.h"
 #include "model/Solver.h"
 #include "model/ValveEvents.h"
@@ -95,7 +101,29 @@ void TrackEvents(GearEvents& ev, const PortState& prev, const PortState& now)
     KeepFirst(ev.rear.compression, Crossing::Falling, prev.RearExhaustOpening, now.RearExhaustOpening, pp, p, RearPercent);
 }
 
+// Everything past the last record is ignored, so no more than one design's bytes are read:
+// a long file, or a device that never ends, reads as its first 1440 bytes.
+std::vector<std::uint8_t> ReadDesignBytes(const std::string& path)
+{
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+    if (!file) throw DesignFileError("cannot open design file " + Quoted(path) + ": " + std::strerror(errno));
+    std::vector<std::uint8_t> bytes(DesignFileBytes);
+    const size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
+    if (std::ferror(file.get()))
+        throw DesignFileError("cannot read design file " + Quoted(path) + ": " + std::strerror(errno));
+    bytes.resize(got);
+    return bytes;
+}
+
 }  // namespace
+
+void LoadDesign(MechanismModel& m, const std::string& path)
+{
+    const std::vector<std::uint8_t> bytes = ReadDesignBytes(path);
+    if (const auto refusal = OpenDesign(m, bytes))
+        throw DesignFileError("design file " + Quoted(path) + " refused: " + refusal->message);
+    m.DimSetName = DesignSetName(path);
+}
 
 bool SolveTrusted(const MechanismModel& m)
 {
@@ -103,10 +131,11 @@ bool SolveTrusted(const MechanismModel& m)
            PortsFinite(m.Ports) && PistonWithinStroke(m.Ports.PistonTravel) && PistonFormulaResolves(m);
 }
 
-void PrepareDesign(MechanismModel& m, const std::vector<DimSetting>& settings)
+void PrepareDesign(MechanismModel& m, const Request& r)
 {
     m.StartUp();
-    for (const DimSetting& s : settings) m.SetDim(s.code, s.value);
+    if (r.designFile) LoadDesign(m, *r.designFile);
+    for (const DimSetting& s : r.settings) m.SetDim(s.code, s.value);
     m.CalcMidGear();
     if (!std::isfinite(m.RevArmCentre))
         throw UsageError("the changed dimensions leave no mid gear (the reverse-arm centre cannot be found)");

@@ -1,8 +1,9 @@
-// The report's computations: a design from dimension changes, gears, event sweeps and solves.
+// The report's computations: a design from a file and dimension changes, gears, event sweeps and solves.
 #pragma once
 
 #include <array>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -60,9 +61,20 @@ struct PivotAngles {
     double At(long k) const;
 };
 
-// Starts the model, applies the dimension changes in order, then finds mid gear again.
-// Throws UsageError when the changed design has no mid gear (reverse-arm centre not finite).
-void PrepareDesign(MechanismModel& m, const std::vector<DimSetting>& settings);
+// A design file that cannot be read or is refused; the message is one line naming the file.
+class DesignFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Opens the design file at `path` into a started model as the simulator opens it: its
+// dimensions, view and lines, then mid gear, all or nothing. Throws DesignFileError.
+void LoadDesign(MechanismModel& m, const std::string& path);
+
+// Starts the model, opens the requested design file, applies the dimension changes in order,
+// then finds mid gear again. Throws DesignFileError for a file that cannot be opened, and
+// UsageError when the design has no mid gear (reverse-arm centre not finite).
+void PrepareDesign(MechanismModel& m, const Request& r);
 
 // Places a requested gear on a prepared design.
 Gear ResolveGear(const MechanismModel& m, const GearRequest& g);
