@@ -1,6 +1,7 @@
 // Reads and checks the report companion's command line before anything is computed.
 #include "tools/report/ReportArgs.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -13,7 +14,8 @@ namespace zeph::report {
 
 namespace {
 
-enum : unsigned { ForEvents = 1u, ForPivots = 2u };
+enum : unsigned { ForEvents = 1u, ForPivots = 2u, ForPorts = 4u, ForSteam = 8u, ForDiagram = 16u };
+constexpr unsigned ForAll = ForEvents | ForPivots | ForPorts | ForSteam | ForDiagram;
 
 // One command-line option: its name, whether a value follows, the subcommands that
 // know it and what it does to the request.
@@ -79,6 +81,37 @@ void ApplySet(Request& r, const std::string& value)
 
 void ApplyCsv(Request& r, const std::string&) { r.csv = true; }
 
+void ApplyReverse(Request& r, const std::string&) { r.reverse = true; }
+
+void ApplyPng(Request& r, const std::string& value)
+{
+    if (r.png) throw UsageError("--png given more than once");
+    if (value.empty()) throw UsageError("empty file name for --png");
+    r.png = value;
+}
+
+void ApplyVScale(Request& r, const std::string& value)
+{
+    if (r.vscale) throw UsageError("--vscale given more than once");
+    const double v = ParseNumber(value, "--vscale");
+    if (v < MinVScale || v > MaxVScale)
+        throw UsageError("--vscale " + Quoted(value) + " is outside 0.1 .. 10000 (units per 375 pixels)");
+    r.vscale = v;
+}
+
+void ApplyGraph(Request& r, const std::string& value)
+{
+    if (r.graph) throw UsageError("--graph given more than once");
+    if (value == "forward")
+        r.graph = GraphChoice::Forward;
+    else if (value == "reverse")
+        r.graph = GraphChoice::Reverse;
+    else if (value == "both")
+        r.graph = GraphChoice::Both;
+    else
+        throw UsageError("unknown graph " + Quoted(value) + " (forward, reverse or both)");
+}
+
 void ApplyGear(Request& r, const std::string& value)
 {
     const auto gear = GearByName(value);
@@ -91,13 +124,17 @@ void ApplyRev(Request& r, const std::string& value)
     r.gears.push_back({"rev:" + value, std::nullopt, ParseModelValue(value, "--rev")});
 }
 
-const std::array<Option, 6> kOptions = {{
+const std::array<Option, 10> kOptions = {{
     {"--step", true, ForEvents | ForPivots, ApplyStep},
     {"--angle", true, ForPivots, ApplyAngle},
-    {"--set", true, ForEvents | ForPivots, ApplySet},
-    {"--csv", false, ForEvents | ForPivots, ApplyCsv},
-    {"--gear", true, ForEvents | ForPivots, ApplyGear},
-    {"--rev", true, ForEvents | ForPivots, ApplyRev},
+    {"--set", true, ForAll, ApplySet},
+    {"--csv", false, ForEvents | ForPivots | ForPorts | ForSteam, ApplyCsv},
+    {"--gear", true, ForEvents | ForPivots | ForSteam | ForDiagram, ApplyGear},
+    {"--rev", true, ForEvents | ForPivots | ForSteam | ForDiagram, ApplyRev},
+    {"--reverse", false, ForPorts, ApplyReverse},
+    {"--png", true, ForDiagram, ApplyPng},
+    {"--vscale", true, ForDiagram, ApplyVScale},
+    {"--graph", true, ForDiagram, ApplyGraph},
 }};
 
 const Option* FindOption(const std::string& name)
@@ -109,21 +146,62 @@ const Option* FindOption(const std::string& name)
 
 bool IsHelp(const std::string& a) { return a == "--help" || a == "-h"; }
 
-Command ParseCommand(const std::string& word)
+struct CommandInfo {
+    Command command;
+    const char* name;
+    unsigned mask;
+};
+
+const std::array<CommandInfo, 5> kCommands = {{
+    {Command::Events, "events", ForEvents},
+    {Command::Pivots, "pivots", ForPivots},
+    {Command::Ports, "ports", ForPorts},
+    {Command::Steam, "steam", ForSteam},
+    {Command::Diagram, "diagram", ForDiagram},
+}};
+
+const CommandInfo& InfoOf(Command c)
 {
-    if (word == "events") return Command::Events;
-    if (word == "pivots") return Command::Pivots;
-    if (word == "help" || IsHelp(word)) return Command::Help;
-    throw UsageError("unknown subcommand " + Quoted(word) + " (events, pivots or help)");
+    for (const CommandInfo& info : kCommands)
+        if (info.command == c) return info;
+    return kCommands.front();
 }
 
-const char* CommandName(Command c) { return c == Command::Events ? "events" : "pivots"; }
-
-// Reads the options after the subcommand; returns false when help was asked for.
-bool ParseOptions(Request& r, const std::vector<std::string>& args)
+Command ParseCommand(const std::string& word)
 {
-    const unsigned mask = r.command == Command::Events ? ForEvents : ForPivots;
-    for (size_t i = 1; i < args.size(); ++i) {
+    for (const CommandInfo& info : kCommands)
+        if (word == info.name) return info.command;
+    if (word == "help" || IsHelp(word)) return Command::Help;
+    throw UsageError("unknown subcommand " + Quoted(word) + " (events, pivots, ports, steam, diagram or help)");
+}
+
+const char* CommandName(Command c) { return InfoOf(c).name; }
+
+DiagramChoice ParseDiagram(const std::string& word)
+{
+    if (word == "sine") return DiagramChoice::Sine;
+    if (word == "oval") return DiagramChoice::Oval;
+    if (word == "steam") return DiagramChoice::Steam;
+    if (word == "ports") return DiagramChoice::Ports;
+    throw UsageError("unknown diagram " + Quoted(word) + " (sine, oval, steam or ports)");
+}
+
+const char* DiagramName(DiagramChoice d)
+{
+    switch (d) {
+    case DiagramChoice::Sine: return "sine";
+    case DiagramChoice::Oval: return "oval";
+    case DiagramChoice::Steam: return "steam";
+    case DiagramChoice::Ports: return "ports";
+    }
+    return "";
+}
+
+// Reads the options from args[first] on; returns false when help was asked for.
+bool ParseOptions(Request& r, const std::vector<std::string>& args, size_t first)
+{
+    const unsigned mask = InfoOf(r.command).mask;
+    for (size_t i = first; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (IsHelp(arg)) return false;
         if (arg.size() < 3 || arg.compare(0, 2, "--") != 0)
@@ -149,8 +227,31 @@ bool ParseOptions(Request& r, const std::vector<std::string>& args)
     return true;
 }
 
+// The options a diagram picture takes beyond --png and --set.
+void CheckDiagram(const Request& r)
+{
+    const std::string name = std::string("diagram ") + DiagramName(r.diagram);
+    if (!r.png) throw UsageError(name + " needs --png FILE");
+    const bool ports = r.diagram == DiagramChoice::Ports;
+    if (ports && !r.gears.empty()) throw UsageError("--gear and --rev do not apply to " + name);
+    if (r.vscale && r.diagram != DiagramChoice::Sine && r.diagram != DiagramChoice::Oval)
+        throw UsageError("--vscale does not apply to " + name);
+    if (r.graph && !ports) throw UsageError("--graph does not apply to " + name);
+}
+
+void CheckList(const Request& r)
+{
+    if (r.gears.size() > MaxListPositions)
+        throw UsageError(std::string(CommandName(r.command)) + " takes at most nine positions, got " +
+                         std::to_string(r.gears.size()));
+}
+
 void CheckCombination(Request& r)
 {
+    if (r.command == Command::Diagram) CheckDiagram(r);
+    if (r.command == Command::Steam || r.command == Command::Diagram) CheckList(r);
+    if (r.command == Command::Steam && r.gears.empty())
+        for (const char* name : {"mid", "fwd", "rev"}) r.gears.push_back({name, GearByName(name), 0});
     if (r.angle && r.step) throw UsageError("--angle and --step cannot be given together");
     if (r.command == Command::Pivots && r.gears.size() != 1)
         throw UsageError(r.gears.empty() ? "pivots needs a gear: --gear NAME or --rev OFFSET"
@@ -189,11 +290,23 @@ double ParseNumber(const std::string& text, const std::string& what)
 
 Request ParseArgs(const std::vector<std::string>& args)
 {
-    if (args.empty()) throw UsageError("a subcommand is needed (events, pivots or help)");
+    if (args.empty()) throw UsageError("a subcommand is needed (events, pivots, ports, steam, diagram or help)");
     Request r;
+    // Help wins wherever it stands, even on a line that would be refused.
+    if (std::any_of(args.begin(), args.end(), IsHelp)) return r;
     r.command = ParseCommand(args[0]);
     if (r.command == Command::Help) return r;
-    if (!ParseOptions(r, args)) {
+    size_t first = 1;
+    if (r.command == Command::Diagram) {
+        if (args.size() < 2) throw UsageError("diagram needs a kind: sine, oval, steam or ports");
+        if (IsHelp(args[1])) {
+            r.command = Command::Help;
+            return r;
+        }
+        r.diagram = ParseDiagram(args[1]);
+        first = 2;
+    }
+    if (!ParseOptions(r, args, first)) {
         r.command = Command::Help;
         return r;
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/report/ReportDiagrams.h"
 #include "tools/report/ReportSweep.h"
 
 namespace zeph::report {
@@ -21,5 +22,7 @@ void WriteAligned(std::ostream& out, const std::vector<Row>& rows);
 
 void WriteEvents(std::ostream& out, const std::vector<GearEvents>& events, double step, bool csv);
 void WritePivots(std::ostream& out, const Gear& gear, const std::vector<LinkageSample>& samples, bool csv);
+void WritePorts(std::ostream& out, const PortsResult& ports, bool csv);
+void WriteSteam(std::ostream& out, const SteamResult& steam, bool csv);
 
 }  // namespace zeph::report
