@@ -4,7 +4,7 @@
 
 #include "model/DiagramPositions.h"
 #include "model/MechanismModel.h"
-#include "render/DiagramRedraw.h"
+#include "render/DiagramPainter.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ void Redraw(benchmark::State& state, zeph::DiagramKind kind, zeph::PortsMode mod
     zeph::MechanismModel m = NinePositions();
     QString undoLine;
     for (auto _ : state) {
-        QImage image = zeph::RenderDiagramImage(m, kind, mode, undoLine);
+        QImage image = zeph::PaintDiagramImage(m, zeph::ComputeDiagram(m, kind, mode), undoLine);
         benchmark::DoNotOptimize(image.constBits());
     }
 }

@@ -136,4 +136,13 @@ PortEventsData ComputePortEvents(MechanismModel& m, PortGraph graph)
     return data;
 }
 
+PortsDiagramData ComputePortsDiagram(MechanismModel& m, PortsMode mode)
+{
+    PortsDiagramData data;
+    data.mode = mode;
+    if (mode != PortsMode::Reverse) data.graphs.push_back(ComputePortEvents(m, PortGraph::Forward));
+    if (mode != PortsMode::Forward) data.graphs.push_back(ComputePortEvents(m, PortGraph::Reverse));
+    return data;
+}
+
 }  // namespace zeph

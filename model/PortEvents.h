@@ -68,6 +68,16 @@ struct PortEventsData {
     CycleColumns cycle;
 };
 
+// Which graph the port events window shows: forward, reverse, or both, the reverse graph drawn
+// over the forward one without the annotated cycle.
+enum class PortsMode { Forward, Reverse, Both };
+
+// The graphs of a mode in drawing order; only the first carries the annotated cycle.
+struct PortsDiagramData {
+    PortsMode mode = PortsMode::Forward;
+    std::vector<PortEventsData> graphs;
+};
+
 // The reverse-arm position of row i of a graph.
 float PortRowPosition(const MechanismModel& m, PortGraph graph, int row);
 
@@ -75,5 +85,8 @@ float PortRowPosition(const MechanismModel& m, PortGraph graph, int row);
 // restores DriverAngle and RevArmPosition; the solves leave their pivots, levels, openings and
 // error flag behind as any solve does.
 PortEventsData ComputePortEvents(MechanismModel& m, PortGraph graph);
+
+// The graphs a mode shows, each computed as above.
+PortsDiagramData ComputePortsDiagram(MechanismModel& m, PortsMode mode);
 
 }  // namespace zeph

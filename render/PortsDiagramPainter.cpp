@@ -140,4 +140,17 @@ DiagramFrameState PaintPortEventsGraph(Canvas& c, const MechanismModel& m, const
     return DrawDiagramFrameEnd(c, m, storedUndoLine);
 }
 
+DiagramFrameState PaintPortsDiagram(Canvas& c, const MechanismModel& m, const PortsDiagramData& data,
+                                    const QString& storedUndoLine)
+{
+    DiagramFrameState state;
+    state.undoLine = storedUndoLine;
+    bool first = true;
+    for (const PortEventsData& graph : data.graphs) {
+        state = PaintPortEventsGraph(c, m, graph, first, state.undoLine);
+        first = false;
+    }
+    return state;
+}
+
 }  // namespace zeph

@@ -10,6 +10,12 @@
 
 namespace zeph {
 
+// Paints the graphs of a mode onto c, over whatever c holds, in order: the first with the
+// annotated cycle, a second (mode both: the reverse graph) over it without. Each graph ends
+// with the frame end, so the undo line passes through both.
+DiagramFrameState PaintPortsDiagram(Canvas& c, const MechanismModel& m, const PortsDiagramData& data,
+                                    const QString& storedUndoLine);
+
 // Paints one computed graph onto c, over whatever c holds, with the annotated cycle on row 13
 // when `annotate` is set. Reads the model only for texts and the frame end.
 DiagramFrameState PaintPortEventsGraph(Canvas& c, const MechanismModel& m, const PortEventsData& data, bool annotate,

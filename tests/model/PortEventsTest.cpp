@@ -163,5 +163,18 @@ TEST(PortEvents, RestoresTheDriveAndSurvivesAZeroMaximum)
     EXPECT_EQ(d.rows[18].revArm, m.RevArmCentre);
 }
 
+TEST(PortEvents, ModesComputeTheirGraphsInDrawingOrder)
+{
+    MechanismModel m = DiagramModel();
+    const PortsDiagramData fwd = ComputePortsDiagram(m, PortsMode::Forward);
+    ASSERT_EQ(fwd.graphs.size(), 1u);
+    EXPECT_EQ(fwd.graphs[0].graph, PortGraph::Forward);
+    const PortsDiagramData both = ComputePortsDiagram(m, PortsMode::Both);
+    ASSERT_EQ(both.graphs.size(), 2u);
+    EXPECT_EQ(both.graphs[0].graph, PortGraph::Forward);
+    EXPECT_EQ(both.graphs[1].graph, PortGraph::Reverse);
+    EXPECT_EQ(both.graphs[1].rows[18].revArm, ComputePortsDiagram(m, PortsMode::Reverse).graphs[0].rows[18].revArm);
+}
+
 }  // namespace
 }  // namespace zeph

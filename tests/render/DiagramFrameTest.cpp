@@ -1,10 +1,11 @@
 // The frame end shared by the diagrams, the opaque texts and the picture sizes.
 #include <QFontInfo>
+#include <cstring>
 #include <gtest/gtest.h>
 
 #include "RenderTestSupport.h"
 #include "render/DiagramFrame.h"
-#include "render/DiagramRedraw.h"
+#include "render/DiagramPainter.h"
 
 namespace zeph {
 namespace {
@@ -124,7 +125,7 @@ TEST(DiagramPictures, SizesFontAndBackground)
     MechanismModel m = DiagramModel();
     QString undo;
     for (DiagramKind kind : {DiagramKind::Sine, DiagramKind::Oval, DiagramKind::Steam, DiagramKind::Ports}) {
-        const QImage image = RenderDiagramImage(m, kind, PortsMode::Forward, undo);
+        const QImage image = PaintDiagramImage(m, ComputeDiagram(m, kind), undo);
         EXPECT_EQ(image.size(), kind == DiagramKind::Oval ? QSize(632, 426) : QSize(632, 414));
         EXPECT_EQ(test::PixelAt(image, 631, 413), clWhite);
         EXPECT_EQ(test::PixelAt(image, 300, 400), clWhite);
@@ -136,9 +137,34 @@ TEST(DiagramPictures, DrawingTwiceGivesTheSamePicture)
     MechanismModel m = DiagramModel();
     QString undo;
     for (DiagramKind kind : {DiagramKind::Sine, DiagramKind::Oval, DiagramKind::Steam, DiagramKind::Ports}) {
-        const QImage first = RenderDiagramImage(m, kind, PortsMode::Both, undo);
-        const QImage second = RenderDiagramImage(m, kind, PortsMode::Both, undo);
+        const QImage first = PaintDiagramImage(m, ComputeDiagram(m, kind, PortsMode::Both), undo);
+        const QImage second = PaintDiagramImage(m, ComputeDiagram(m, kind, PortsMode::Both), undo);
         EXPECT_TRUE(first == second) << int(kind);
+    }
+}
+
+// The diagrams' computations do their sweeping; painting what they worked out only reads.
+TEST(DiagramPictures, PaintingLeavesTheModelAlone)
+{
+    MechanismModel m = DiagramModel();
+    m.DynVarOn = true;
+    m.UndoOn = true;
+    for (DiagramKind kind : {DiagramKind::Sine, DiagramKind::Oval, DiagramKind::Steam, DiagramKind::Ports}) {
+        const DiagramData data = ComputeDiagram(m, kind, PortsMode::Both);
+        EXPECT_EQ(KindOf(data), kind);
+        const MechanismModel before = m;
+        QString undo;
+        PaintDiagramImage(m, data, undo);
+        RecordingCanvas recorded;
+        PaintDiagram(recorded, m, data, undo);
+        EXPECT_EQ(std::memcmp(&m.Pivots, &before.Pivots, sizeof m.Pivots), 0);
+        EXPECT_EQ(std::memcmp(&m.Ports, &before.Ports, sizeof m.Ports), 0);
+        EXPECT_EQ(std::memcmp(&m.Levels, &before.Levels, sizeof m.Levels), 0);
+        EXPECT_EQ(std::memcmp(&m.Steam, &before.Steam, sizeof m.Steam), 0);
+        EXPECT_EQ(m.DiagramRevArmPos, before.DiagramRevArmPos);
+        EXPECT_EQ(m.PrevFrontSteamOpening, before.PrevFrontSteamOpening);
+        EXPECT_EQ(m.LastDiagramRevArmPos, before.LastDiagramRevArmPos);
+        EXPECT_EQ(m.MechanismError, before.MechanismError);
     }
 }
 
@@ -151,7 +177,7 @@ TEST(DiagramPictures, BrokenDesignsStillDraw)
         if (which == 2) m.Frame.RevArmMax = 0.0f;
         QString undo;
         for (DiagramKind kind : {DiagramKind::Sine, DiagramKind::Oval, DiagramKind::Steam, DiagramKind::Ports}) {
-            const QImage image = RenderDiagramImage(m, kind, PortsMode::Both, undo);
+            const QImage image = PaintDiagramImage(m, ComputeDiagram(m, kind, PortsMode::Both), undo);
             EXPECT_GT(test::CountPixels(image, clBlack), 1000) << which << " " << int(kind);
         }
     }

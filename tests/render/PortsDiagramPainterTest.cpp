@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "RenderTestSupport.h"
-#include "render/DiagramRedraw.h"
+#include "render/DiagramPainter.h"
 #include "model/PortEvents.h"
 #include "render/PortsDiagramPainter.h"
 
@@ -27,7 +27,7 @@ struct Drawn {
 void Draw(Drawn& d, MechanismModel& m, PortsMode mode)
 {
     EraseDiagram(d.target);
-    DrawDiagram(d.canvas, m, DiagramKind::Ports, mode, "");
+    PaintDiagram(d.canvas, m, ComputeDiagram(m, DiagramKind::Ports, mode), "");
 }
 
 TEST(PortsPicture, ForwardGraph)

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "RenderTestSupport.h"
-#include "render/DiagramRedraw.h"
+#include "render/DiagramPainter.h"
 #include "model/SteamIndicator.h"
 #include "render/SteamDiagramPainter.h"
 
@@ -26,7 +26,7 @@ struct Drawn {
 void Draw(Drawn& d, MechanismModel& m)
 {
     EraseDiagram(d.target);
-    DrawDiagram(d.canvas, m, DiagramKind::Steam, PortsMode::Forward, "");
+    PaintDiagram(d.canvas, m, ComputeDiagram(m, DiagramKind::Steam), "");
 }
 
 TEST(SteamPicture, FullForwardGearDrawsBothLoopsWithTheirMarks)

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "RenderTestSupport.h"
-#include "render/DiagramRedraw.h"
+#include "render/DiagramPainter.h"
 #include "model/ValveCurves.h"
 #include "render/OvalDiagramPainter.h"
 #include "render/SineDiagramPainter.h"
@@ -31,7 +31,7 @@ TEST(SinePicture, ScaleOfOneAndAHalf)
 {
     MechanismModel m = DiagramModel();
     RecordingCanvas c;
-    DrawDiagram(c, m, DiagramKind::Sine, PortsMode::Forward, "");
+    PaintDiagram(c, m, ComputeDiagram(m, DiagramKind::Sine), "");
     EXPECT_NE(TextAt(c, 9, 18), nullptr);
     EXPECT_EQ(TextOf(c, 50, 18), "1.5");
     const auto minor = TickRows(c, 39);
@@ -49,7 +49,7 @@ TEST(SinePicture, ScaleOfFourKeepsEveryFifthTick)
     MechanismModel m = DiagramModel();
     m.DiagramVScale = 4.0f;
     RecordingCanvas c;
-    DrawDiagram(c, m, DiagramKind::Sine, PortsMode::Forward, "");
+    PaintDiagram(c, m, ComputeDiagram(m, DiagramKind::Sine), "");
     EXPECT_EQ(TickRows(c, 39).size(), 33u);  // g = 16: h = -80, -75, ..., 80
     QStringList labels;
     for (const CanvasCall* call : c.Calls(CanvasOp::TextOut))
@@ -61,7 +61,7 @@ TEST(SinePicture, ListRowsNumbersAndMidGearFigures)
 {
     MechanismModel m = DiagramModel();
     RecordingCanvas c;
-    DrawDiagram(c, m, DiagramKind::Sine, PortsMode::Forward, "");
+    PaintDiagram(c, m, ComputeDiagram(m, DiagramKind::Sine), "");
     EXPECT_EQ(TextOf(c, 500, 0), "Reverse Arm Positions");
     EXPECT_EQ(TextOf(c, 580, 13), " 3.769");
     const char* sides[] = {"Cen", "Fwd", "Rev"};
@@ -108,7 +108,7 @@ TEST(SinePicture, EmptyListKeepsGridScaleAndPortLines)
     MechanismModel m = DiagramModel();
     SetDiagramList(m, {});
     RecordingCanvas c;
-    DrawDiagram(c, m, DiagramKind::Sine, PortsMode::Forward, "");
+    PaintDiagram(c, m, ComputeDiagram(m, DiagramKind::Sine), "");
     EXPECT_TRUE(TextCalls(c, "Lead").empty());
     EXPECT_EQ(TextAt(c, 545, 24), nullptr);
     EXPECT_EQ(test::LinesIn(c, clLime), 3);
@@ -123,7 +123,7 @@ TEST(OvalPicture, EndLinesLabelsAndTwoNumbersPerCurve)
     ImageCanvas target(image);
     EraseDiagram(target);
     RecordingCanvas c(&target);
-    DrawDiagram(c, m, DiagramKind::Oval, PortsMode::Forward, "");
+    PaintDiagram(c, m, ComputeDiagram(m, DiagramKind::Oval), "");
     EXPECT_EQ(TextOf(c, 15, 60), "0.6");  // the scale labels one pixel further right
     EXPECT_EQ(TextOf(c, 577, 348), "0");
     EXPECT_EQ(TextOf(c, 45, 353), "100");

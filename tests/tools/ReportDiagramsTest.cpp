@@ -13,7 +13,7 @@
 
 #include "model/DiagramPositions.h"
 #include "model/SteamIndicator.h"
-#include "render/DiagramRedraw.h"
+#include "render/DiagramPainter.h"
 #include "ReportTestSupport.h"
 #include "tools/report/Report.h"
 
@@ -205,7 +205,7 @@ QImage WindowPicture(DiagramKind kind, PortsMode mode, const std::vector<float>&
     }
     m.DiagramVScale = vscale;
     QString undo;
-    return RenderDiagramImage(m, kind, mode, undo);
+    return PaintDiagramImage(m, ComputeDiagram(m, kind, mode), undo);
 }
 
 TEST(ReportDiagram, WritesTheWindowsPixels)

@@ -6,7 +6,8 @@
 #include <QString>
 
 #include "model/DiagramPositions.h"
-#include "render/DiagramRedraw.h"
+#include "model/DiagramData.h"
+#include "render/DiagramPainter.h"
 #include "tools/report/ReportDiagrams.h"
 
 namespace zeph::report {
@@ -39,7 +40,7 @@ void EnsureGuiApplication()
     (void)app;
 }
 
-DiagramKind KindOf(DiagramChoice d)
+DiagramKind KindFor(DiagramChoice d)
 {
     switch (d) {
     case DiagramChoice::Sine: return DiagramKind::Sine;
@@ -74,9 +75,9 @@ PictureResult WriteDiagramPicture(MechanismModel& m, const Request& r)
     }
     if (r.vscale) m.DiagramVScale = static_cast<float>(*r.vscale);
     m.MechanismError = false;
+    const DiagramData data = ComputeDiagram(m, KindFor(r.diagram), ModeOf(r.graph.value_or(GraphChoice::Forward)));
     QString undoLine;
-    const QImage image =
-        RenderDiagramImage(m, KindOf(r.diagram), ModeOf(r.graph.value_or(GraphChoice::Forward)), undoLine);
+    const QImage image = PaintDiagramImage(m, data, undoLine);
     PictureResult result;
     result.mechanismError = m.MechanismError;
     result.written = image.save(QString::fromStdString(r.png.value_or("")), "PNG");
