@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cmath>
+#include <vector>
 
+#include "model/DiagramPositions.h"
 #include "model/MechanismModel.h"
 #include "model/Solver.h"
 #include "model/ValveEvents.h"
@@ -33,5 +35,22 @@ inline double Dist(const Pivot& a, const Pivot& b)
 inline float ForwardGear(const MechanismModel& m) { return m.RevArmCentre + m.Frame.RevArmNorm; }
 inline float ForwardMaxGear(const MechanismModel& m) { return m.RevArmCentre + m.Frame.RevArmMax; }
 inline float ReverseGear(const MechanismModel& m) { return m.RevArmCentre - m.Frame.RevArmNorm; }
+
+// A started model whose diagram list has been tidied and counted, as the positions dialog
+// leaves it before a diagram draws: mid gear, normal forward, normal reverse.
+inline MechanismModel DiagramModel()
+{
+    MechanismModel m = StartedModel();
+    TidyDiagramPositions(m);
+    return m;
+}
+
+// Replaces the diagram list with the given positions and recounts it.
+inline void SetDiagramList(MechanismModel& m, const std::vector<float>& positions)
+{
+    for (int k = 1; k <= MaxDiagramPositions; ++k)
+        m.DiagramRevArmPos[k] = k <= int(positions.size()) ? positions[k - 1] : 0.0f;
+    TidyDiagramPositions(m);
+}
 
 }  // namespace zeph::test

@@ -14,42 +14,11 @@
 namespace zeph::report {
 namespace {
 
+using test::Num;
+using test::Records;
 using test::Report;
 using test::Result;
-
-std::vector<std::string> Split(const std::string& text, char sep)
-{
-    std::vector<std::string> parts;
-    std::string part;
-    std::istringstream in(text);
-    while (std::getline(in, part, sep)) parts.push_back(part);
-    if (!text.empty() && text.back() == sep) parts.emplace_back();
-    return parts;
-}
-
-// CSV rows keyed by column name.
-std::vector<std::map<std::string, std::string>> Records(const std::string& csv)
-{
-    const auto lines = Split(csv, '\n');
-    const auto header = Split(lines.at(0), ',');
-    std::vector<std::map<std::string, std::string>> records;
-    for (size_t i = 1; i < lines.size(); ++i) {
-        if (lines[i].empty()) continue;
-        const auto fields = Split(lines[i], ',');
-        EXPECT_EQ(fields.size(), header.size()) << lines[i];
-        std::map<std::string, std::string> rec;
-        for (size_t c = 0; c < header.size() && c < fields.size(); ++c) rec[header[c]] = fields[c];
-        records.push_back(rec);
-    }
-    return records;
-}
-
-double Num(const std::map<std::string, std::string>& rec, const std::string& key)
-{
-    const std::string& s = rec.at(key);
-    EXPECT_FALSE(s.empty()) << key;
-    return std::strtod(s.c_str(), nullptr);
-}
+using test::Split;
 
 std::vector<std::map<std::string, std::string>> EventsCsv(std::vector<std::string> extra)
 {

@@ -4,6 +4,7 @@
 #include "model/MechanismModel.h"
 #include "tools/report/ReportArgs.h"
 #include "tools/report/ReportOutput.h"
+#include "tools/report/ReportPicture.h"
 #include "tools/report/ReportSweep.h"
 
 namespace zeph::report {
@@ -54,6 +55,54 @@ int RunPivots(MechanismModel& m, const Request& r, std::ostream& out, std::ostre
     return ExitMechanismError;
 }
 
+// The status of a diagram run, with its warning when some solve could not close the linkage.
+int DiagramStatus(bool mechanismError, const char* what, std::ostream& err)
+{
+    if (!mechanismError) return ExitOk;
+    err << Prefix << "warning: the linkage could not close during the " << what
+        << "; its figures come from a bent linkage\n";
+    return ExitMechanismError;
+}
+
+int RunPorts(MechanismModel& m, const Request& r, std::ostream& out, std::ostream& err)
+{
+    const PortsResult ports = SweepPortRows(m, r.reverse);
+    WritePorts(out, ports, r.csv);
+    return DiagramStatus(ports.mechanismError, "port events sweep", err);
+}
+
+int RunSteam(MechanismModel& m, const Request& r, std::ostream& out, std::ostream& err)
+{
+    std::vector<Gear> gears;
+    for (const GearRequest& g : r.gears) gears.push_back(ResolveGear(m, g));
+    const SteamResult steam = RunSteamList(m, gears);
+    WriteSteam(out, steam, r.csv);
+    return DiagramStatus(steam.mechanismError, "steam simulation", err);
+}
+
+int RunDiagram(MechanismModel& m, const Request& r, std::ostream& err)
+{
+    const PictureResult picture = WriteDiagramPicture(m, r);
+    if (!picture.written) {
+        err << Prefix << "could not write the picture to '" << *r.png << "'\n";
+        return ExitWriteFailed;
+    }
+    return DiagramStatus(picture.mechanismError, "diagram's sweep", err);
+}
+
+int Run(MechanismModel& m, const Request& r, std::ostream& out, std::ostream& err)
+{
+    switch (r.command) {
+    case Command::Events: return RunEvents(m, r, out, err);
+    case Command::Pivots: return RunPivots(m, r, out, err);
+    case Command::Ports: return RunPorts(m, r, out, err);
+    case Command::Steam: return RunSteam(m, r, out, err);
+    case Command::Diagram: return RunDiagram(m, r, err);
+    case Command::Help: break;
+    }
+    return ExitOk;
+}
+
 int Finish(std::ostream& out, std::ostream& err, int status)
 {
     out.flush();
@@ -67,11 +116,14 @@ int Finish(std::ostream& out, std::ostream& err, int status)
 const char* UsageText()
 {
     return R"(Usage: zepharin-report SUBCOMMAND [OPTIONS]
-Valve events and solved pivots of the valve gear, without a window.
+Valve events, solved pivots and the diagrams of the valve gear, without a window.
 
 Subcommands:
   events   valve events over one driver turn, one row per gear
   pivots   the solved linkage at one driver angle or over one turn
+  ports    the port events diagram's figures, one row per reverse-arm row
+  steam    the steam diagram's cut-offs, one row per list position
+  diagram  a diagram's picture as a PNG file
   help     this text (also --help or -h, anywhere on the line)
 
 zepharin-report events [--step DEG] [--design FILE] [--set CODE=VALUE]... [--gear NAME]... [--rev OFFSET]... [--csv]
@@ -100,14 +152,39 @@ zepharin-report pivots (--gear NAME | --rev OFFSET) [--angle DEG | --step DEG] [
   linkage could not close in that solve). With --angle, at that driver angle only;
   otherwise over a whole turn from 0 up to and including 360 in steps of DEG (default 10).
 
-Options of both:
+zepharin-report ports [--reverse] [--design FILE] [--set CODE=VALUE]... [--csv]
+  The port events diagram in figures: 19 rows from mid gear (row 0) to full forward gear
+  (row 18; with --reverse full reverse gear), the reverse arm moved by 1/18 of Rev Arm to
+  Cent Max (dimension 27) a row. In each row the driver turns from 0 in 4 degree steps
+  (forwards, or backwards with --reverse) for 91 solves, and eight events are found by the
+  zero crossing of the port openings: steam and exhaust opening and closing at each end, in
+  percent of stroke from the end that port serves. An event met twice in a row is given
+  where it was met last; one not met is left empty (CSV) or shown as "-" (table).
+
+zepharin-report steam [--gear NAME]... [--rev OFFSET]... [--design FILE] [--set CODE=VALUE]... [--csv]
+  The steam diagram's cut-offs: one continuous simulation through the positions in the order
+  given (at most nine; by default mid, fwd and rev, the diagram's start-up list), 150 steps
+  of 4 degrees at each, forwards at or ahead of mid gear and backwards behind it. For each
+  position the last cut-off the diagram marks at each cylinder end, in percent of stroke from
+  that end; none is left empty (CSV) or shown as "-" (table). --gear and --rev as for events.
+
+zepharin-report diagram sine|oval|steam|ports --png FILE [--gear NAME]... [--rev OFFSET]...
+                [--vscale S] [--graph forward|reverse|both] [--design FILE] [--set CODE=VALUE]...
+  Writes the diagram's picture, pixel for pixel as its window shows it (632 x 414, the oval
+  632 x 426), as a PNG file. Needs no display. Sine, oval and steam plot the positions given
+  with --gear and --rev (at most nine; by default mid, fwd and rev); --vscale sets the sine
+  and oval diagrams' vertical scale (units of valve travel per 375 pixels, 0.1 .. 10000,
+  default 1.5); --graph chooses the port events graph (default forward; both draws the
+  reverse graph over the forward one). Nothing is written to stdout.
+
+Options of all:
   --design FILE     start from the design in a dimensions file (.dzg) saved by the simulator,
                     opened as the simulator opens it, instead of the built-in dimensions; a
                     file that cannot be opened is refused like a wrong option
   --set CODE=VALUE  change a dimension by its code, after --design and before mid gear is
                     found: 1..27 for the frame dimensions, 101..117 for the cylinder
                     dimensions; repeatable, applied in the order given
-  --csv             comma-separated values with four decimals instead of a table
+  --csv             comma-separated values with four decimals instead of a table (not diagram)
   Options may also be written --name=VALUE.
 
 Numbers must be complete decimal numbers (a leading + is allowed); a step lies within
@@ -137,7 +214,7 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << Prefix << e.what() << "; zepharin-report --help shows the usage\n";
         return ExitUsage;
     }
-    const int status = r.command == Command::Events ? RunEvents(m, r, out, err) : RunPivots(m, r, out, err);
+    const int status = Run(m, r, out, err);
     return Finish(out, err, status);
 }
 

@@ -2,6 +2,7 @@
 #include "tools/report/ReportArgs.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -13,7 +14,8 @@ namespace zeph::report {
 
 namespace {
 
-enum : unsigned { ForEvents = 1u, ForPivots = 2u };
+enum : unsigned { ForEvents = 1u, ForPivots = 2u, ForPorts = 4u, ForSteam = 8u, ForDiagram = 16u };
+constexpr unsigned ForAll = ForEvents | ForPivots | ForPorts | ForSteam | ForDiagram;
 
 // Whether a decimal number too far from 1 for a double lies below 1: its first significant
 // digit stands after the point once the exponent is applied. The text is one that from_chars
@@ -108,6 +110,37 @@ void ApplyDesign(Request& r, const std::string& value)
     r.designFile = value;
 }
 
+void ApplyReverse(Request& r, const std::string&) { r.reverse = true; }
+
+void ApplyPng(Request& r, const std::string& value)
+{
+    if (r.png) throw UsageError("--png given more than once");
+    if (value.empty()) throw UsageError("empty file name for --png");
+    r.png = value;
+}
+
+void ApplyVScale(Request& r, const std::string& value)
+{
+    if (r.vscale) throw UsageError("--vscale given more than once");
+    const double v = ParseNumber(value, "--vscale");
+    if (v < MinVScale || v > MaxVScale)
+        throw UsageError("--vscale " + Quoted(value) + " is outside 0.1 .. 10000 (units per 375 pixels)");
+    r.vscale = v;
+}
+
+void ApplyGraph(Request& r, const std::string& value)
+{
+    if (r.graph) throw UsageError("--graph given more than once");
+    if (value == "forward")
+        r.graph = GraphChoice::Forward;
+    else if (value == "reverse")
+        r.graph = GraphChoice::Reverse;
+    else if (value == "both")
+        r.graph = GraphChoice::Both;
+    else
+        throw UsageError("unknown graph " + Quoted(value) + " (forward, reverse or both)");
+}
+
 void ApplyGear(Request& r, const std::string& value)
 {
     const auto gear = GearByName(value);
@@ -120,15 +153,19 @@ void ApplyRev(Request& r, const std::string& value)
     r.gears.push_back({"rev:" + value, std::nullopt, ParseModelValue(value, "--rev")});
 }
 
-const Option kOptions[] = {
+const std::array<Option, 11> kOptions = {{
     {"--step", true, ForEvents | ForPivots, ApplyStep},
     {"--angle", true, ForPivots, ApplyAngle},
-    {"--set", true, ForEvents | ForPivots, ApplySet},
-    {"--csv", false, ForEvents | ForPivots, ApplyCsv},
-    {"--gear", true, ForEvents | ForPivots, ApplyGear},
-    {"--rev", true, ForEvents | ForPivots, ApplyRev},
-    {"--design", true, ForEvents | ForPivots, ApplyDesign},
-};
+    {"--set", true, ForAll, ApplySet},
+    {"--csv", false, ForEvents | ForPivots | ForPorts | ForSteam, ApplyCsv},
+    {"--gear", true, ForEvents | ForPivots | ForSteam | ForDiagram, ApplyGear},
+    {"--rev", true, ForEvents | ForPivots | ForSteam | ForDiagram, ApplyRev},
+    {"--design", true, ForAll, ApplyDesign},
+    {"--reverse", false, ForPorts, ApplyReverse},
+    {"--png", true, ForDiagram, ApplyPng},
+    {"--vscale", true, ForDiagram, ApplyVScale},
+    {"--graph", true, ForDiagram, ApplyGraph},
+}};
 
 const Option* FindOption(const std::string& name)
 {
@@ -139,21 +176,62 @@ const Option* FindOption(const std::string& name)
 
 bool IsHelp(const std::string& a) { return a == "--help" || a == "-h"; }
 
-Command ParseCommand(const std::string& word)
+struct CommandInfo {
+    Command command;
+    const char* name;
+    unsigned mask;
+};
+
+const std::array<CommandInfo, 5> kCommands = {{
+    {Command::Events, "events", ForEvents},
+    {Command::Pivots, "pivots", ForPivots},
+    {Command::Ports, "ports", ForPorts},
+    {Command::Steam, "steam", ForSteam},
+    {Command::Diagram, "diagram", ForDiagram},
+}};
+
+const CommandInfo& InfoOf(Command c)
 {
-    if (word == "events") return Command::Events;
-    if (word == "pivots") return Command::Pivots;
-    if (word == "help" || IsHelp(word)) return Command::Help;
-    throw UsageError("unknown subcommand " + Quoted(word) + " (events, pivots or help)");
+    for (const CommandInfo& info : kCommands)
+        if (info.command == c) return info;
+    return kCommands.front();
 }
 
-const char* CommandName(Command c) { return c == Command::Events ? "events" : "pivots"; }
-
-// Reads the options after the subcommand.
-void ParseOptions(Request& r, const std::vector<std::string>& args)
+Command ParseCommand(const std::string& word)
 {
-    const unsigned mask = r.command == Command::Events ? ForEvents : ForPivots;
-    for (size_t i = 1; i < args.size(); ++i) {
+    for (const CommandInfo& info : kCommands)
+        if (word == info.name) return info.command;
+    if (word == "help") return Command::Help;
+    throw UsageError("unknown subcommand " + Quoted(word) + " (events, pivots, ports, steam, diagram or help)");
+}
+
+const char* CommandName(Command c) { return InfoOf(c).name; }
+
+DiagramChoice ParseDiagram(const std::string& word)
+{
+    if (word == "sine") return DiagramChoice::Sine;
+    if (word == "oval") return DiagramChoice::Oval;
+    if (word == "steam") return DiagramChoice::Steam;
+    if (word == "ports") return DiagramChoice::Ports;
+    throw UsageError("unknown diagram " + Quoted(word) + " (sine, oval, steam or ports)");
+}
+
+const char* DiagramName(DiagramChoice d)
+{
+    switch (d) {
+    case DiagramChoice::Sine: return "sine";
+    case DiagramChoice::Oval: return "oval";
+    case DiagramChoice::Steam: return "steam";
+    case DiagramChoice::Ports: return "ports";
+    }
+    return "";
+}
+
+// Reads the options from args[first] on.
+void ParseOptions(Request& r, const std::vector<std::string>& args, size_t first)
+{
+    const unsigned mask = InfoOf(r.command).mask;
+    for (size_t i = first; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg.size() < 3 || arg.compare(0, 2, "--") != 0)
             throw UsageError("unexpected argument " + Quoted(arg));
@@ -177,8 +255,31 @@ void ParseOptions(Request& r, const std::vector<std::string>& args)
     }
 }
 
+// The options a diagram picture takes beyond --png and --set.
+void CheckDiagram(const Request& r)
+{
+    const std::string name = std::string("diagram ") + DiagramName(r.diagram);
+    if (!r.png) throw UsageError(name + " needs --png FILE");
+    const bool ports = r.diagram == DiagramChoice::Ports;
+    if (ports && !r.gears.empty()) throw UsageError("--gear and --rev do not apply to " + name);
+    if (r.vscale && r.diagram != DiagramChoice::Sine && r.diagram != DiagramChoice::Oval)
+        throw UsageError("--vscale does not apply to " + name);
+    if (r.graph && !ports) throw UsageError("--graph does not apply to " + name);
+}
+
+void CheckList(const Request& r)
+{
+    if (r.gears.size() > MaxListPositions)
+        throw UsageError(std::string(CommandName(r.command)) + " takes at most nine positions, got " +
+                         std::to_string(r.gears.size()));
+}
+
 void CheckCombination(Request& r)
 {
+    if (r.command == Command::Diagram) CheckDiagram(r);
+    if (r.command == Command::Steam || r.command == Command::Diagram) CheckList(r);
+    if (r.command == Command::Steam && r.gears.empty())
+        for (const char* name : {"mid", "fwd", "rev"}) r.gears.push_back({name, GearByName(name), 0});
     if (r.angle && r.step) throw UsageError("--angle and --step cannot be given together");
     if (r.command == Command::Pivots && r.gears.size() != 1)
         throw UsageError(r.gears.empty() ? "pivots needs a gear: --gear NAME or --rev OFFSET"
@@ -248,10 +349,16 @@ Request ParseArgs(const std::vector<std::string>& args)
     Request r;
     // Help wins wherever it stands, even beside words that would be refused.
     if (std::any_of(args.begin(), args.end(), IsHelp)) return r;
-    if (args.empty()) throw UsageError("a subcommand is needed (events, pivots or help)");
+    if (args.empty()) throw UsageError("a subcommand is needed (events, pivots, ports, steam, diagram or help)");
     r.command = ParseCommand(args[0]);
     if (r.command == Command::Help) return r;
-    ParseOptions(r, args);
+    size_t first = 1;
+    if (r.command == Command::Diagram) {
+        if (args.size() < 2) throw UsageError("diagram needs a kind: sine, oval, steam or ports");
+        r.diagram = ParseDiagram(args[1]);
+        first = 2;
+    }
+    ParseOptions(r, args, first);
     CheckCombination(r);
     return r;
 }

@@ -14,7 +14,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class Command { Events, Pivots, Help };
+enum class Command { Events, Pivots, Ports, Steam, Diagram, Help };
+
+// The diagram a picture is made of, and the graph of the port events diagram.
+enum class DiagramChoice { Sine, Oval, Steam, Ports };
+enum class GraphChoice { Forward, Reverse, Both };
 
 // The five gears a design is usually judged at, each a fixed offset from mid gear.
 enum class NamedGear { Mid, Fwd, FwdMax, Rev, RevMax };
@@ -40,7 +44,17 @@ struct Request {
     std::optional<double> angle;
     std::optional<double> step;
     bool csv = false;
+    bool reverse = false;                  // ports: the reverse graph
+    DiagramChoice diagram = DiagramChoice::Sine;
+    std::optional<std::string> png;        // diagram: the picture file
+    std::optional<double> vscale;          // diagram sine and oval: the vertical scale
+    std::optional<GraphChoice> graph;      // diagram ports
 };
+
+// The diagram list holds nine positions at the most.
+constexpr size_t MaxListPositions = 9;
+// The vertical scales a diagram can be drawn at.
+constexpr double MinVScale = 0.1, MaxVScale = 10000;
 
 // Default sweep step of the events report, degrees.
 constexpr double DefaultEventsStep = 0.1;

@@ -38,6 +38,19 @@ Row EventFields(const GearEvents& ev, int pctDecimals, const char* missing)
     return row;
 }
 
+Row PortsFields(const PortsRow& r, int pctDecimals, const char* missing)
+{
+    Row row = {std::to_string(r.row), Fixed(r.revArm, CsvDecimals)};
+    for (const auto& pct : r.percent) row.push_back(Event(pct, pctDecimals, missing));
+    return row;
+}
+
+Row SteamFields(const SteamRow& r, int pctDecimals, const char* missing)
+{
+    return {r.gear.label, Fixed(r.gear.revArm, CsvDecimals), r.gear.forward ? "Fwd" : "Rev",
+            Event(r.frontCutoff, pctDecimals, missing), Event(r.rearCutoff, pctDecimals, missing)};
+}
+
 }  // namespace
 
 Row PivotsHeader()
@@ -141,6 +154,45 @@ void WritePivotsTitle(std::ostream& out, const Gear& gear)
         << ", running " << (gear.forward ? "Fwd" : "Rev") << "\n"
         << "Pivots xN, yN in model length units; rad_hanger_deg in degrees; piston_travel 0 (front) .. 640 "
            "(rear); error 1 = the linkage could not close\n\n";
+}
+
+void WritePorts(std::ostream& out, const PortsResult& ports, bool csv)
+{
+    if (csv) {
+        std::vector<Row> rows = {{"row", "rev_arm", "front_steam_opens", "front_exhaust_opens", "rear_steam_opens",
+                                  "rear_exhaust_opens", "front_steam_closes", "front_exhaust_closes",
+                                  "rear_steam_closes", "rear_exhaust_closes"}};
+        for (const PortsRow& r : ports.rows) rows.push_back(PortsFields(r, CsvDecimals, ""));
+        WriteCsv(out, rows);
+        return;
+    }
+    out << "Port events from mid gear (row 0) to full " << (ports.reverse ? "reverse" : "forward")
+        << " gear (row 18), driver turning " << (ports.reverse ? "backwards" : "forwards") << " in 4 degree steps\n"
+        << "Reverse arm in model length units; events in percent of stroke from the end the port serves, the last "
+           "one met in the row; - = not met in that row\n\n";
+    std::vector<Row> rows = {
+        {"", "", "front", "front", "rear", "rear", "front", "front", "rear", "rear"},
+        {"row", "rev arm", "steam opens", "exhaust opens", "steam opens", "exhaust opens", "steam closes",
+         "exhaust closes", "steam closes", "exhaust closes"}};
+    for (const PortsRow& r : ports.rows) rows.push_back(PortsFields(r, TablePercentDecimals, "-"));
+    WriteAligned(out, rows);
+}
+
+void WriteSteam(std::ostream& out, const SteamResult& steam, bool csv)
+{
+    if (csv) {
+        std::vector<Row> rows = {{"position", "rev_arm", "direction", "front_cutoff", "rear_cutoff"}};
+        for (const SteamRow& r : steam.rows) rows.push_back(SteamFields(r, CsvDecimals, ""));
+        WriteCsv(out, rows);
+        return;
+    }
+    out << "Simulated steam indicator: one continuous run through the positions in order, 150 steps of 4 "
+           "degrees at each\n"
+        << "Reverse arm in model length units; cut-off in percent of stroke from the end the port serves, the last "
+           "one marked at each end; - = none\n\n";
+    std::vector<Row> rows = {{"position", "rev arm", "dir", "front cut-off", "rear cut-off"}};
+    for (const SteamRow& r : steam.rows) rows.push_back(SteamFields(r, TablePercentDecimals, "-"));
+    WriteAligned(out, rows);
 }
 
 }  // namespace zeph::report

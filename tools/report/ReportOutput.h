@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/report/ReportDiagrams.h"
 #include "tools/report/ReportSweep.h"
 
 namespace zeph::report {
@@ -40,5 +41,7 @@ void WriteEvents(std::ostream& out, const std::vector<GearEvents>& events, doubl
 Row PivotsHeader();
 Row PivotFields(const LinkageSample& s);
 void WritePivotsTitle(std::ostream& out, const Gear& gear);
+void WritePorts(std::ostream& out, const PortsResult& ports, bool csv);
+void WriteSteam(std::ostream& out, const SteamResult& steam, bool csv);
 
 }  // namespace zeph::report
