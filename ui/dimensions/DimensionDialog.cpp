@@ -25,10 +25,6 @@ const QPoint ShowHintAt{1, 190};
 const QPoint SelectHintAt{1, 203};
 const QString ShowHint = "To Show Graphic Position of Variable, Click Small Button";
 const QColor Silver{0xC0, 0xC0, 0xC0};
-// The labels line their words up with blanks, which needs a font about as narrow as the first;
-// the others are its usual stand-ins where it is missing.
-const QStringList FontFamilies{"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans",
-                               "Helvetica"};
 
 // Focus leaving the dialog as a whole (another window, a popup) is not leaving the box.
 bool LeavesBox(const QFocusEvent& e)
@@ -48,10 +44,7 @@ QString DimensionBoxText(float value)
 
 QFont DimensionDialogFont(int pixelSize)
 {
-    QFont font;
-    font.setFamilies(FontFamilies);
-    font.setPixelSize(pixelSize);
-    return font;
+    return DialogFont(pixelSize);
 }
 
 DimensionDialog::DimensionDialog(Session& session, QWidget* parent, DimDialogLayout layout)

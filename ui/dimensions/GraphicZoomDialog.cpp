@@ -8,32 +8,16 @@
 
 namespace zeph {
 
-namespace {
-
-// A stand-in font may be wider than the one the dialog was laid out for: the label's font is
-// made smaller until the text ends inside the window.
-void FitWithin(QLabel* label, int right)
-{
-    QFont font = label->font();
-    while (label->geometry().right() >= right && font.pixelSize() > 6) {
-        font.setPixelSize(font.pixelSize() - 1);
-        label->setFont(font);
-        label->adjustSize();
-    }
-}
-
-}  // namespace
-
 GraphicZoomDialog::GraphicZoomDialog(Session& session, QWidget* parent)
     : NumberDialog(parent, {"Set Zoom of Dimensional Graphic Position", {270, 68}, KeyFilterKind::GraphicZoom,
                             {64, 40}, {134, 40}, {194, 40}, false}),
       session_(session)
 {
-    setFont(DimensionDialogFont());
     AddLabel(this, "Min = 0.5", 40, 3);
     AddLabel(this, "Max = 2000.0", 168, 3);
-    FitWithin(AddLabel(this, "Approximate Factor = Locomotive Gauge in Units Used", 5, 20), 270);
+    AddLabel(this, "Approximate Factor = Locomotive Gauge in Units Used", 5, 20);
     AddLabel(this, "Enter", 32, 42);
+    FitLabels(this);
     // Enter on a focused button presses it; in the box Enter is dropped.
     for (QPushButton* b : {okButton_, cancelButton_}) b->setAutoDefault(true);
 }

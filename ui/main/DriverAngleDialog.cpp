@@ -14,6 +14,7 @@ DriverAngleDialog::DriverAngleDialog(Session& session, QWidget* parent)
     AddLabel(this, "Min = 0.00", 10, 0);
     AddLabel(this, "Max = 360.00", 100, 0);
     AddLabel(this, "Enter", 5, 19);
+    FitLabels(this);
 }
 
 void DriverAngleDialog::Refresh()

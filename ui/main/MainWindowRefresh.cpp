@@ -1,4 +1,5 @@
 // The main window's widgets brought in line with the session's state after each change.
+#include <QLayout>
 #include <QSignalBlocker>
 
 #include "model/ViewTransform.h"
@@ -127,14 +128,12 @@ void MainWindow::FitClientToFont()
     largeFontShown_ = large;
     const QSize normal(ClientWidth, ClientHeight);
     const QSize grown(RoundInt(ClientWidth * Real(session_.model().TextScaleX)), ClientHeight);
-    if (large) {
-        clientBeforeLargeFont_ = picture_->size();
-        picture_->setMinimumSize(grown);
-        resize(size() + grown.expandedTo(clientBeforeLargeFont_) - picture_->size());
-    } else {
-        picture_->setMinimumSize(normal);
-        resize(size() + clientBeforeLargeFont_.expandedTo(normal) - picture_->size());
-    }
+    const QSize target = large ? grown.expandedTo(picture_->size()) : clientBeforeLargeFont_.expandedTo(normal);
+    if (large) clientBeforeLargeFont_ = picture_->size();
+    picture_->setMinimumSize(large ? grown : normal);
+    // The window's own minimum follows at once, so that it may shrink in the same step.
+    if (layout()) layout()->activate();
+    resize(size() + target - picture_->size());
 }
 
 void MainWindow::RefreshUndoButton()

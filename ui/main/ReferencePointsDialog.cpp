@@ -28,6 +28,7 @@ ReferencePointsDialog::ReferencePointsDialog(Session& session, QWidget* parent) 
     ok->setObjectName("ok");
     zero->setObjectName("zero");
     cancelButton_->setObjectName("cancel");
+    FitLabels(this);
     connect(ok, &QPushButton::clicked, this, &ReferencePointsDialog::Confirm);
     connect(zero, &QPushButton::clicked, this, &ReferencePointsDialog::Zero);
     connect(cancelButton_, &QPushButton::clicked, this, &ReferencePointsDialog::Cancel);

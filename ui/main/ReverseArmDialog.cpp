@@ -29,10 +29,8 @@ void ReverseArmDialog::Refresh()
     const QString texts[] = {"Rev = " + StrF(double(c - n), 5, 3), "Cen = " + StrF(double(c), 5, 3),
                              "Fwd = " + StrF(double(c + n), 5, 3), "Min = " + StrF(double(c - x), 5, 3),
                              "Max = " + StrF(double(c + x), 5, 3)};
-    for (size_t i = 0; i < limits_.size(); ++i) {
-        limits_[i]->setText(texts[i]);
-        limits_[i]->adjustSize();
-    }
+    for (size_t i = 0; i < limits_.size(); ++i) limits_[i]->setText(texts[i]);
+    FitLabels(this);
     box_->setText(StrF(m.RevArmPosition, 7, 3));
     cancelButton_->setFocus();
 }

@@ -14,6 +14,7 @@ StepAngleDialog::StepAngleDialog(Session& session, QWidget* parent)
     AddLabel(this, "Min = 0.01", 10, 0);
     AddLabel(this, "Max = 45.00", 100, 0);
     AddLabel(this, "Enter", 5, 19);
+    FitLabels(this);
 }
 
 void StepAngleDialog::Refresh()

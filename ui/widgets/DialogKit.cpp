@@ -26,8 +26,51 @@ QPushButton* AddButton(QWidget* parent, const QString& caption, int x, int y, in
     return button;
 }
 
+QFont DialogFont(int pixelSize)
+{
+    QFont font;
+    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans", "Helvetica"});
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+namespace {
+
+// The room a label has: up to the nearest control to its right that shares its line, or the
+// window's right edge.
+int RoomRightOf(const QWidget* window, const QLabel* label)
+{
+    const QRect r = label->geometry();
+    int right = window->width();
+    for (const QWidget* w : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w == label || !w->isVisibleTo(window)) continue;
+        const QRect g = w->geometry();
+        const bool sameLine = g.top() < r.bottom() && g.bottom() > r.top();
+        if (sameLine && g.left() > r.left()) right = std::min(right, g.left());
+    }
+    return right - r.left();
+}
+
+}  // namespace
+
+void FitLabels(QWidget* window)
+{
+    for (QLabel* label : window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        label->adjustSize();
+        const int room = RoomRightOf(window, label);
+        QFont font = label->font();
+        while (label->fontMetrics().horizontalAdvance(label->text()) > room && font.pixelSize() > 6) {
+            font.setPixelSize(font.pixelSize() - 1);
+            label->setFont(font);
+        }
+        label->adjustSize();
+        label->resize(std::min(label->width(), room), label->height());
+    }
+}
+
 void SetDialogFrame(QDialog* dialog, const QString& caption, int width, int height)
 {
+    dialog->setFont(DialogFont());
     dialog->setWindowTitle(caption);
     dialog->setFixedSize(width, height);
     dialog->setModal(true);
