@@ -19,7 +19,8 @@ constexpr QChar Enter = u'\r';
 
 bool TakesMinus(KeyFilterKind kind)
 {
-    return kind == KeyFilterKind::RevArm || kind == KeyFilterKind::RefPoint || kind == KeyFilterKind::Dimension;
+    return kind == KeyFilterKind::RevArm || kind == KeyFilterKind::RefPoint || kind == KeyFilterKind::Dimension ||
+           kind == KeyFilterKind::LineBox;
 }
 
 // Characters refused while the text already holds one.

@@ -30,12 +30,6 @@ const QColor Silver{0xC0, 0xC0, 0xC0};
 const QStringList FontFamilies{"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans",
                                "Helvetica"};
 
-// Focus leaving the dialog as a whole (another window, a popup) is not leaving the box.
-bool LeavesBox(const QFocusEvent& e)
-{
-    return e.reason() != Qt::ActiveWindowFocusReason && e.reason() != Qt::PopupFocusReason;
-}
-
 }  // namespace
 
 QString DimensionBoxText(float value)

@@ -26,6 +26,11 @@ QPushButton* AddButton(QWidget* parent, const QString& caption, int x, int y, in
     return button;
 }
 
+bool LeavesBox(const QFocusEvent& e)
+{
+    return e.reason() != Qt::ActiveWindowFocusReason && e.reason() != Qt::PopupFocusReason;
+}
+
 void SetDialogFrame(QDialog* dialog, const QString& caption, int width, int height)
 {
     dialog->setWindowTitle(caption);
