@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/OverlayState.h"
 #include "model/Real.h"
 
 namespace zeph {
@@ -247,6 +248,8 @@ public:
     // User line slots 1..20 (index 0 unused) and the slot the lines dialog edits next.
     std::array<LineSlot, LineSlotCount + 1> Lines{};
     int32_t CurrentLineSlot = 1;
+    LineDialogState LineDialog;   // the lines dialog's choices and rows (model/LineOverlay.h)
+    PivotDataState PivotData;     // the watched pivots and the picture presses (model/PivotData.h)
     float PrevFrontSteamOpening = 0, PrevRearSteamOpening = 0;
     SteamState Steam;
     CutoffState Cutoff;
@@ -272,8 +275,7 @@ public:
     bool DynVarOn = false;
     bool UndoOn = false;
     bool PivotDataOn = false;
-    bool LinePromptOn = false;
-    bool LinePromptTwoPivots = false;  // the lines dialog waits for two pivots, not one
+    bool LinePromptOn = false;  // the lines dialog waits for a pivot pick on the picture
 
     // Reverse-arm scroll bar range in thousandths, computed at start-up until a window owns it.
     int32_t RevArmBarMin = 0, RevArmBarMax = 0;

@@ -6,6 +6,8 @@
 #include "model/ViewTransform.h"
 #include "platform/Colour.h"
 #include "platform/NumberText.h"
+#include "render/PivotDataPainter.h"
+#include "render/TextPlacement.h"
 
 namespace zeph {
 
@@ -26,10 +28,7 @@ public:
 
 private:
     // Base positions grow with the large font; labels next to pivots do not.
-    void Text(int x, int y, const QString& text)
-    {
-        c_.TextOut(RoundInt(Real(m_.TextScaleX) * x), RoundInt(Real(m_.TextScaleY) * y), text);
-    }
+    void Text(int x, int y, const QString& text) { ScaledTextOut(c_, m_, x, y, text); }
     void ReferenceCross(int pivot, const QString& number);
 
     Canvas& c_;
@@ -77,11 +76,13 @@ void Readouts::PivotPrompt()
 {
     c_.SetFontColor(clRed);
     c_.SetFontBold(true);
-    if (m_.LinePromptTwoPivots) {
+    // The lines dialog's reference choice says how many pivots it waits for.
+    const int reference = m_.LineDialog.ReferenceChoice;
+    if (reference == 3) {
         Text(10, 130, "STOP MOTION AND SELECT PIVOT 1 AND PIVOT 2");
         Text(10, 143, "USE LEFT MOUSE BUTTON FIRST THEN RIGHT");
         Text(10, 156, "MOVE MOTION IF NECESSARY TO CLEAR PIVOTS");
-    } else {
+    } else if (reference >= 0) {
         Text(10, 130, "STOP MOTION AND SELECT PIVOT 1");
         Text(10, 143, "USE LEFT MOUSE BUTTON");
         Text(10, 156, "MOVE MOTION IF NECESSARY TO CLEAR PIVOT");
@@ -162,6 +163,7 @@ void DrawReadouts(Canvas& c, const MechanismModel& m)
     r.UndoLine();
     if (!m.ScreenDataOn) return;
     r.Values();
+    if (m.PivotDataOn) DrawPivotData(c, m);
     if (m.LinePromptOn) r.PivotPrompt();
     r.Cutoffs();
     if (m.RefPointsOn) r.ReferencePoints();

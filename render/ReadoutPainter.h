@@ -8,7 +8,8 @@ namespace zeph {
 
 // Everything the main window's picture shows in text, in the order it is drawn: the undo line
 // (while the undo display and the screen data are on), then, only while the screen data are
-// on, the view labels and the mechanism's values, the pivot-selection prompt, the cut-offs
+// on, the view labels and the mechanism's values, the pivot-data panel (while the pivot data
+// are on), the pivot-selection prompt, the cut-offs
 // the tick left to show, the reference points and the dynamic variables. Positions grow with
 // the large font; the numbers beside pivots and reference points do not.
 void DrawReadouts(Canvas& c, const MechanismModel& m);

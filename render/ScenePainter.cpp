@@ -6,6 +6,7 @@
 #include "render/MechanismPainter.h"
 #include "render/PointerPainter.h"
 #include "render/ReadoutPainter.h"
+#include "render/UserLinesPainter.h"
 
 namespace zeph {
 
@@ -30,7 +31,7 @@ void ScenePainter::Paint(Canvas& c, const MechanismModel& m)
     DrawFixedPivotMarks(c, m);
     DrawGuideLink(c, m);
     DrawRods(c, m);
-    // User lines and circles join here.
+    DrawUserLines(c, m);
     DrawReadouts(c, m);
     DrawPointer(c, m);
 }

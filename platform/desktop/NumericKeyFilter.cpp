@@ -27,7 +27,8 @@ bool IsEditingShortcut(const QKeyEvent& key)
 
 bool TakesMinus(KeyFilterKind kind)
 {
-    return kind == KeyFilterKind::RevArm || kind == KeyFilterKind::RefPoint || kind == KeyFilterKind::Dimension;
+    return kind == KeyFilterKind::RevArm || kind == KeyFilterKind::RefPoint || kind == KeyFilterKind::Dimension ||
+           kind == KeyFilterKind::LineBox;
 }
 
 // Characters refused while the text already holds one.

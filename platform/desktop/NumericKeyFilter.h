@@ -22,9 +22,10 @@ namespace zeph {
 // Unsigned    nothing more (driver angle, step angle);
 // RefPoint    also "-", any number of times (reference points);
 // Dimension   also "-" once and Enter (frame and cylinder dimensions);
-// GraphicZoom nothing more; Enter is dropped too (dimension-pointer zoom).
+// GraphicZoom nothing more; Enter is dropped too (dimension-pointer zoom);
+// LineBox     also "-" once; Enter is dropped (the boxes of the user lines).
 // "Once" means refused while the whole text of the box already holds that character.
-enum class KeyFilterKind { RevArm, Unsigned, RefPoint, Dimension, GraphicZoom };
+enum class KeyFilterKind { RevArm, Unsigned, RefPoint, Dimension, GraphicZoom, LineBox };
 
 // The key is one of the kind's keys, before the check for a second "-" or ".". Backspace is
 // '\b' and Enter '\r'.

@@ -194,10 +194,11 @@ TEST_F(MainWindowFaultsTest, EveryDialogLabelFitsItsPlace)
                 const QString where = d->windowTitle() + ": " + label->text();
                 EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << where.toStdString();
                 EXPECT_TRUE(d->rect().contains(label->geometry())) << where.toStdString();
-                for (QWidget* w : others)
-                    if (w != label && w->isVisible())
-                        EXPECT_FALSE(w->geometry().intersects(label->geometry()))
-                            << where.toStdString() << " / " << w->objectName().toStdString();
+                for (QWidget* w : others) {
+                    if (w == label || !w->isVisible()) continue;
+                    EXPECT_FALSE(w->geometry().intersects(label->geometry()))
+                        << where.toStdString() << " / " << w->objectName().toStdString();
+                }
             }
         }
     }

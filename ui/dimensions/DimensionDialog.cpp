@@ -26,12 +26,6 @@ const QPoint SelectHintAt{1, 203};
 const QString ShowHint = "To Show Graphic Position of Variable, Click Small Button";
 const QColor Silver{0xC0, 0xC0, 0xC0};
 
-// Focus leaving the dialog as a whole (another window, a popup) is not leaving the box.
-bool LeavesBox(const QFocusEvent& e)
-{
-    return e.reason() != Qt::ActiveWindowFocusReason && e.reason() != Qt::PopupFocusReason;
-}
-
 }  // namespace
 
 QString DimensionBoxText(float value)

@@ -210,8 +210,11 @@ void MainWindow::BuildClient()
     font.setUnderline(true);
     picture_->setFont(font);
     setCentralWidget(picture_);
-    connect(picture_, &PictureView::pressed, this,
-            [this](Qt::MouseButton button, int x, int y) { session_.PicturePressed(button == Qt::LeftButton, x, y); });
+    connect(picture_, &PictureView::pressed, this, [this](Qt::MouseButton button, int x, int y) {
+        using B = Session::PressButton;
+        session_.PicturePressed(button == Qt::LeftButton ? B::Left : button == Qt::RightButton ? B::Right : B::Other,
+                                x, y);
+    });
 
     BuildToolBar();
     BuildPanels();
@@ -391,6 +394,7 @@ void MainWindow::BuildDialogs()
     stepAngleDialog_ = new StepAngleDialog(session_, this);
     frameDialog_ = new FrameDimensionsDialog(session_, this);
     graphicZoomDialog_ = new GraphicZoomDialog(session_, this);
+    BuildOverlayWindows();
     cylinderDialog_ = new CylinderDimensionsDialog(session_, this);
 
     const std::pair<QAction*, QDialog*> opens[] = {

@@ -57,6 +57,8 @@ private:
     void BuildStrip();
     void BuildViewControls();
     void BuildDialogs();
+    // The lines dialog and the pivot data table window, and what opens them.
+    void BuildOverlayWindows();
     void ConnectSession();
     QPushButton* MakeButton(const char* name, const QString& caption, const QString& hint, QRect place);
     QScrollBar* MakeBar(const char* name, const QString& hint, QRect place, int min, int max, int small, int large);
@@ -119,6 +121,7 @@ private:
     QDialog *driverAngleDialog_ = nullptr, *referencePointsDialog_ = nullptr, *reverseArmDialog_ = nullptr;
     QDialog *stepAngleDialog_ = nullptr, *frameDialog_ = nullptr, *graphicZoomDialog_ = nullptr;
     QDialog* cylinderDialog_ = nullptr;
+    QDialog *linesDialog_ = nullptr, *pivotTableWindow_ = nullptr;
 };
 
 }  // namespace zeph

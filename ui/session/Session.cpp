@@ -1,12 +1,17 @@
 // The commands every window uses on the one model, the state of the main window's controls, and change signals.
 #include "ui/session/Session.h"
 
+#include <QStringList>
 #include <cmath>
 
 #include "model/AnimationTick.h"
 #include "model/DimensionTable.h"
+#include "model/LineOverlay.h"
+#include "model/PivotData.h"
 #include "model/PointerSimulation.h"
 #include "model/ViewTransform.h"
+#include "platform/Clock.h"
+#include "platform/NumberReading.h"
 #include "platform/desktop/Sound.h"
 
 namespace zeph {
@@ -123,9 +128,9 @@ void Session::MainWindowActivated()
     Emit(Run);
 }
 
-void Session::PicturePressed(bool, int, int)
+void Session::PicturePressed(bool leftButton, int x, int y)
 {
-    CancelPointer(m);
+    PicturePressed(leftButton ? PressButton::Left : PressButton::Right, x, y);
 }
 
 void Session::PauseAnimation(bool paused)
@@ -708,6 +713,134 @@ void Session::Undo()
     else
         c_.undoEnabled = false;
     Emit(UndoStore | Dimensions | DynVars);
+}
+
+// ---- picture presses, pivot data and the lines overlay -------------------------------------
+
+void Session::PicturePressed(PressButton button, int x, int y)
+{
+    const bool left = button == PressButton::Left, right = button == PressButton::Right;
+    // Below the control strip, or right of the reference-point controls.
+    const bool inPicture = y > 120 || (y >= 68 && x > 247);
+    if (m.RefPointsOn && inPicture && (left || right)) {
+        const ModelPoint p = PressPoint(m, x, y);
+        Pivot& ref = m.Pivots[left ? RefPoint1 : RefPoint2];
+        ref.x = p.x;
+        ref.y = p.y;
+        c_.refZeroEnabled[left ? 0 : 1] = true;
+        Emit(View);
+    }
+    // A press on the pivot of a line waiting for one brings the lines dialog back; a line
+    // waiting for two comes back with the right press that follows a left one.
+    if (m.RefPointsOn && left && LinesAwaitOnePivot(m)) OpenLinesDialog(true);
+    PivotDataState& d = m.PivotData;
+    if (left) d.LeftPressedForLines = true;
+    if (m.RefPointsOn && right && LinesAwaitTwoPivots(m) && d.LeftPressedForLines) {
+        d.LeftPressedForLines = false;
+        OpenLinesDialog(false);
+    }
+    if (m.PivotDataOn && d.AwaitingPivot && m.RefPointsOn && left) PickSlotPivot(m, PressPoint(m, x, y));
+    if (m.PivotDataOn && !d.AwaitingPivot && m.RefPointsOn && left) {
+        if (const int slot = PivotSlotRowAt(m, x, y)) ChooseSlot(m, slot);
+    }
+    CancelPointer(m);
+    Emit(View | Overlay);
+}
+
+void Session::TogglePivotData()
+{
+    m.PivotDataOn = !m.PivotDataOn;
+    if (m.PivotDataOn && !m.RefPointsOn) ToggleReferencePoints();
+    Emit(Display | View);
+}
+
+QString Session::PivotDataTableText()
+{
+    QStringList lines;
+    for (const std::string& line : PivotDataTable(m, ShortDateText().toStdString(), LongTimeText().toStdString()))
+        lines.append(QString::fromStdString(line));
+    return lines.join(u'\n');
+}
+
+void Session::OpenLinesDialog(bool beepAtOrigin)
+{
+    const Pivot& r1 = m.Pivots[RefPoint1];
+    const Pivot& r2 = m.Pivots[RefPoint2];
+    if (beepAtOrigin && r1.x == 0 && r1.y == 0 && r2.x == 0 && r2.y == 0) sound_.Beep();
+    emit linesDialogRequested();
+}
+
+void Session::RequestLinesDialog()
+{
+    OpenLinesDialog(true);
+}
+
+void Session::LineCommandDone(bool beep, bool closeDialog)
+{
+    if (beep) sound_.Beep();
+    Emit(Overlay);
+    if (closeDialog) emit linesDialogClosing();
+}
+
+void Session::LinesDialogActivated()
+{
+    ActivateLinesDialog(m);
+    Emit(Overlay);
+}
+
+void Session::ChooseLineType(int type)
+{
+    const LineCommandResult r = zeph::ChooseLineType(m, type);
+    LineCommandDone(r.beep, r.closeDialog);
+}
+
+void Session::ChooseLineColour(int colour)
+{
+    const LineCommandResult r = zeph::ChooseLineColour(m, colour);
+    LineCommandDone(r.beep, r.closeDialog);
+}
+
+void Session::ChooseLineReference(int mode)
+{
+    const LineCommandResult r = zeph::ChooseLineReference(m, mode);
+    LineCommandDone(r.beep, r.closeDialog);
+}
+
+void Session::DrawLineAndClose()
+{
+    const LineCommandResult r = zeph::DrawLineAndClose(m);
+    LineCommandDone(r.beep, r.closeDialog);
+}
+
+void Session::CloseLinesDialog()
+{
+    const LineCommandResult r = zeph::CloseLinesDialog(m);
+    LineCommandDone(r.beep, r.closeDialog);
+}
+
+void Session::ClearLine()
+{
+    zeph::ClearLine(m);
+    Emit(Overlay);
+}
+
+void Session::SelectLineRow(int row)
+{
+    zeph::SelectLineRow(m, row);
+    Emit(Overlay);
+}
+
+void Session::LeaveLineBox(int row, int box, const QString& text)
+{
+    const float value = ReadNumberF(text, LineBoxValue(m, row, box));
+    StoreLineBox(m, row, box, text.toStdString(), value);
+    Emit(Overlay);
+}
+
+void Session::RefillLineRows()
+{
+    zeph::RefillLineRows(m);
+    Emit(Overlay);
 }
 
 }  // namespace zeph

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <array>
 #include <cstdint>
 
@@ -59,6 +60,7 @@ public:
         Dimensions = 1u << 5,  // any dimension, mid gear, the diagram list
         DynVars = 1u << 6,     // the dynamic-variable slots
         UndoStore = 1u << 7,   // the undo store and the "UnDo" buttons
+        Overlay = 1u << 8,     // the lines dialog's choices and rows, the pivot-data slots
         All = 0xFFFFu,
     };
     Q_DECLARE_FLAGS(Changes, Change)
@@ -73,7 +75,7 @@ public:
     // One timer tick: the model's tick, its sounds played, its icon and pointer events signalled.
     void Tick();
     void MainWindowActivated();
-    // A press on the picture (client pixels).
+    // A press on the picture (client pixels) by the left or the right button; see below.
     void PicturePressed(bool leftButton, int x, int y);
     // Diagram windows stop the animation while they are open.
     void PauseAnimation(bool paused);
@@ -149,6 +151,34 @@ public:
     void EndDynVarScroll(int slot);
     void Undo();
 
+    // ---- picture presses, pivot data and the lines overlay --------------------------------
+    enum class PressButton { Left, Right, Other };
+    // A press on the picture (client pixels), in this order: the reference points move to it,
+    // the lines dialog comes back after a pivot pick, the pivot-data slots are picked and
+    // chosen, and a dimension pointer ends.
+    void PicturePressed(PressButton button, int x, int y);
+    // The pivot-data panel on or off; on also switches the reference points on.
+    void TogglePivotData();
+    // The pivot data table for today, one line per row, lines separated by "\n". Solving its
+    // rows leaves the last row's pivots in the model until the next tick.
+    QString PivotDataTableText();
+    // The lines dialog asked for by its menu item or tool button: a beep first while both
+    // reference points lie at the origin, then linesDialogRequested.
+    void RequestLinesDialog();
+    // The lines dialog's commands (see model/LineOverlay.h); refusals beep.
+    void LinesDialogActivated();
+    void ChooseLineType(int type);
+    void ChooseLineColour(int colour);
+    void ChooseLineReference(int mode);
+    void DrawLineAndClose();
+    void CloseLinesDialog();
+    void ClearLine();
+    void SelectLineRow(int row);
+    // Leaving box 1..4 of a row with its text: a text that is no number keeps the slot's value.
+    void LeaveLineBox(int row, int box, const QString& text);
+    // Every row shown afresh from its slot, after a design file has been loaded.
+    void RefillLineRows();
+
 signals:
     void changed(zeph::Session::Changes what);
     // After every tick, once the model holds the tick's picture.
@@ -159,6 +189,9 @@ signals:
     void pointerDialogReopening(bool frameDialog);
     void busyCursorChanged(bool busy);
     void animationPausedChanged(bool paused);
+    // The lines dialog is to open (modally) or to close.
+    void linesDialogRequested();
+    void linesDialogClosing();
 
 private:
     void Emit(Changes what) { emit changed(what); }
@@ -180,6 +213,8 @@ private:
     void LeaveWhiteRow(int row, float value);
     void ClampDiagramPositions();
     void SetReferencePointsOn(bool on);
+    void OpenLinesDialog(bool beepAtOrigin);
+    void LineCommandDone(bool beep, bool closeDialog);
 
     MechanismModel& m;
     SoundSink& sound_;

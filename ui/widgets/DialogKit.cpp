@@ -26,6 +26,11 @@ QPushButton* AddButton(QWidget* parent, const QString& caption, int x, int y, in
     return button;
 }
 
+bool LeavesBox(const QFocusEvent& e)
+{
+    return e.reason() != Qt::ActiveWindowFocusReason && e.reason() != Qt::PopupFocusReason;
+}
+
 QFont DialogFont(int pixelSize)
 {
     QFont font;

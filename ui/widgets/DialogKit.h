@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +12,9 @@ namespace zeph {
 QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y);
 QLineEdit* AddEdit(QWidget* parent, int x, int y, int w = 50, int h = 21);
 QPushButton* AddButton(QWidget* parent, const QString& caption, int x, int y, int w = 52, int h = 21);
+// A focus-out event that leaves a box for another control of its window; focus leaving the
+// window as a whole (another window, a popup) does not leave the box.
+bool LeavesBox(const QFocusEvent& e);
 // Fixed client size, dialog border, no resize grip, the dialogs' font; the dialog is always
 // shown modally.
 void SetDialogFrame(QDialog* dialog, const QString& caption, int width, int height);

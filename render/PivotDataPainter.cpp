@@ -1,0 +1,69 @@
+// The pivot-data panel: six watched pivots with their positions, their numbers on the drawing and the distances of three pairs.
+#include "render/PivotDataPainter.h"
+
+#include <cmath>
+
+#include "model/PivotData.h"
+#include "model/ViewTransform.h"
+#include "platform/Colour.h"
+#include "platform/NumberText.h"
+#include "render/TextPlacement.h"
+
+namespace zeph {
+
+namespace {
+
+const Pivot& SlotPivotOf(const MechanismModel& m, int slot)
+{
+    return m.Pivots[static_cast<size_t>(SlotPivot(m, slot))];
+}
+
+bool Shown(const MechanismModel& m, int slot)
+{
+    return m.PivotData.PivotSlotShown[static_cast<size_t>(slot)];
+}
+
+// The slot's number beside its pivot on the drawing, with the view the tick mapped the pivots with.
+void NumberOnDrawing(Canvas& c, const MechanismModel& m, int slot)
+{
+    const Pivot& p = SlotPivotOf(m, slot);
+    const ViewTriple& v = m.MappedView;
+    const int x = RoundPixel(Real(p.x) * v.scale + v.panX + 4);
+    const int y = RoundPixel(v.panY - Real(p.y) * v.scale - 12);
+    c.TextOut(x, y, QString::number(slot));
+}
+
+// The distance of a slot and the next one, when both show.
+void PairDistance(Canvas& c, const MechanismModel& m, int first, int y)
+{
+    if (!Shown(m, first) || !Shown(m, first + 1)) return;
+    const Pivot& a = SlotPivotOf(m, first);
+    const Pivot& b = SlotPivotOf(m, first + 1);
+    const Real dy = Real(a.y) - b.y, dx = Real(a.x) - b.x;
+    ScaledTextOut(c, m, 90, y, StrF(double(std::sqrt(dy * dy + dx * dx)), 7, 3));
+}
+
+}  // namespace
+
+void DrawPivotData(Canvas& c, const MechanismModel& m)
+{
+    ScaledTextOut(c, m, 1, 128, "    Pivot Data");
+    ScaledTextOut(c, m, 1, 138, "No.  Vert     Horz");
+    for (int slot = 1; slot <= PivotDataSlotCount; ++slot) {
+        const int y = 140 + 10 * slot;
+        c.SetFontColor(clRed);
+        ScaledTextOut(c, m, 3, y, QString::number(slot));
+        c.SetFontColor(clBlack);
+        if (Shown(m, slot)) {
+            const Pivot& p = SlotPivotOf(m, slot);
+            ScaledTextOut(c, m, 12, y, StrF(p.y, 7, 3));
+            ScaledTextOut(c, m, 50, y, StrF(p.x, 7, 3));
+            c.SetFontColor(clRed);
+            NumberOnDrawing(c, m, slot);
+            c.SetFontColor(clBlack);
+        }
+        if (slot % 2 == 1) PairDistance(c, m, slot, y + 5);
+    }
+}
+
+}  // namespace zeph
