@@ -164,6 +164,15 @@ struct LineSlot {
     float pivot2 = 0, pivot2X = 0, pivot2Y = 0;
 };
 
+// Values of the design file that nothing reads, kept so that a file loaded and saved again
+// reproduces them bit for bit: four values held once (record 10 fields 4 and 5, record 11
+// fields 1 and 2) and one held twice (record 11 fields 3 and 4). The reserved cylinder value
+// is CylDims::Reserved.
+struct DesignFileReserved {
+    std::array<float, 4> once{};
+    float twice = 0;
+};
+
 // Last and second-to-last positions handled by a self-centring bar.
 struct BarHistory {
     int32_t last = 0;
@@ -249,6 +258,8 @@ public:
     float SavedZoom = 0, SavedPanX = 0, SavedPanY = 0;
     ViewTriple HomeView;
     std::array<ViewTriple, PresetCount> ViewPresets{};
+
+    DesignFileReserved FileReserved;
 
     ScreenOutlines Outlines;
     // The view the pivots and outlines of this tick were mapped with; pictures of the tick are

@@ -28,22 +28,28 @@ int RunEvents(MechanismModel& m, const Request& r, std::ostream& out, std::ostre
     return status;
 }
 
+// Writes one solve per angle as it comes, so memory stays flat however fine the step; stops at
+// the first row the output refuses. The table first runs the same solves once for its widths.
 int RunPivots(MechanismModel& m, const Request& r, std::ostream& out, std::ostream& err)
 {
     const Gear gear = ResolveGear(m, r.gears.front());
-    std::vector<LinkageSample> samples;
-    if (r.angle) {
-        samples.push_back(SolveAt(m, gear, *r.angle));
-    } else {
-        const double step = r.step.value_or(DefaultPivotsStep);
-        const long steps = StepsPerTurn(step);
-        for (long k = 0; k <= steps; ++k) samples.push_back(SolveAt(m, gear, TurnAngle(k, steps, step)));
+    const PivotAngles angles = PivotAnglesOf(r);
+    ColumnWidths widths;
+    if (!r.csv) {
+        widths.Widen(PivotsHeader());
+        for (long k = 0; k < angles.count; ++k) widths.Widen(PivotFields(SolveAt(m, gear, angles.At(k))));
+        WritePivotsTitle(out, gear);
     }
-    WritePivots(out, gear, samples, r.csv);
+    const auto write = [&](const Row& row) { r.csv ? WriteCsvRow(out, row) : WriteAlignedRow(out, row, widths); };
+    write(PivotsHeader());
     long failed = 0;
-    for (const LinkageSample& s : samples) failed += s.mechanismError ? 1 : 0;
-    if (failed == 0) return ExitOk;
-    err << Prefix << "warning: the linkage could not close at " << failed << " of " << samples.size()
+    for (long k = 0; k < angles.count && out; ++k) {
+        const LinkageSample s = SolveAt(m, gear, angles.At(k));
+        failed += s.mechanismError ? 1 : 0;
+        write(PivotFields(s));
+    }
+    if (failed == 0 || !out) return ExitOk;
+    err << Prefix << "warning: the linkage could not close at " << failed << " of " << angles.count
         << " angles (see the error column)\n";
     return ExitMechanismError;
 }
@@ -68,7 +74,7 @@ Subcommands:
   pivots   the solved linkage at one driver angle or over one turn
   help     this text (also --help or -h, anywhere on the line)
 
-zepharin-report events [--step DEG] [--set CODE=VALUE]... [--gear NAME]... [--rev OFFSET]... [--csv]
+zepharin-report events [--step DEG] [--design FILE] [--set CODE=VALUE]... [--gear NAME]... [--rev OFFSET]... [--csv]
   Turns the driver once from angle 0 in steps of DEG degrees (default 0.1) in the gear's
   running direction: forwards (angle increasing) at or ahead of mid gear, backwards
   (decreasing) behind it. The last step lands on 360 exactly, so events near dead centre
@@ -88,16 +94,19 @@ zepharin-report events [--step DEG] [--set CODE=VALUE]... [--gear NAME]... [--re
                  repeatable; the gear is labelled "rev:" followed by OFFSET as typed
   --gear and --rev may be mixed; gears are reported in the order given.
 
-zepharin-report pivots (--gear NAME | --rev OFFSET) [--angle DEG | --step DEG] [--set CODE=VALUE]... [--csv]
+zepharin-report pivots (--gear NAME | --rev OFFSET) [--angle DEG | --step DEG] [--design FILE] [--set CODE=VALUE]... [--csv]
   The solved linkage: pivots 0..20 (x, y), radius-hanger angle in degrees, valve travel,
   the four port openings, piston travel (0 front .. 640 rear) and an error flag (1 = the
   linkage could not close in that solve). With --angle, at that driver angle only;
   otherwise over a whole turn from 0 up to and including 360 in steps of DEG (default 10).
 
 Options of both:
-  --set CODE=VALUE  change a dimension by its code before mid gear is found: 1..27 for the
-                    frame dimensions, 101..117 for the cylinder dimensions; repeatable,
-                    applied in the order given
+  --design FILE     start from the design in a dimensions file (.dzg) saved by the simulator,
+                    opened as the simulator opens it, instead of the built-in dimensions; a
+                    file that cannot be opened is refused like a wrong option
+  --set CODE=VALUE  change a dimension by its code, after --design and before mid gear is
+                    found: 1..27 for the frame dimensions, 101..117 for the cylinder
+                    dimensions; repeatable, applied in the order given
   --csv             comma-separated values with four decimals instead of a table
   Options may also be written --name=VALUE.
 
@@ -105,17 +114,13 @@ Numbers must be complete decimal numbers (a leading + is allowed); a step lies w
 0.001 .. 360 degrees.
 
 Exit status: 0 done; 1 done, but the linkage could not close somewhere (a warning on
-stderr names where); 2 command line refused (one line on stderr, nothing on stdout);
-3 the output could not be written.
+stderr names where, also for figures that cannot be trusted); 2 command line or design
+file refused (one line on stderr, nothing on stdout); 3 the output could not be written.
 )";
 }
 
 int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    if (args.empty()) {
-        err << UsageText();
-        return ExitUsage;
-    }
     Request r;
     MechanismModel m;
     try {
@@ -124,9 +129,12 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             out << UsageText();
             return Finish(out, err, ExitOk);
         }
-        PrepareDesign(m, r.settings);
-    } catch (const UsageError& e) {
+        PrepareDesign(m, r);
+    } catch (const DesignFileError& e) {
         err << Prefix << e.what() << '\n';
+        return ExitUsage;
+    } catch (const UsageError& e) {
+        err << Prefix << e.what() << "; zepharin-report --help shows the usage\n";
         return ExitUsage;
     }
     const int status = r.command == Command::Events ? RunEvents(m, r, out, err) : RunPivots(m, r, out, err);

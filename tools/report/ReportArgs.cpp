@@ -1,7 +1,7 @@
 // Reads and checks the report companion's command line before anything is computed.
 #include "tools/report/ReportArgs.h"
 
-#include <array>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -15,6 +15,30 @@ namespace {
 
 enum : unsigned { ForEvents = 1u, ForPivots = 2u };
 
+// Whether a decimal number too far from 1 for a double lies below 1: its first significant
+// digit stands after the point once the exponent is applied. The text is one that from_chars
+// read as a whole.
+bool MagnitudeBelowOne(std::string_view s)
+{
+    if (!s.empty() && s.front() == '-') s.remove_prefix(1);
+    const size_t e = s.find_first_of("eE");
+    const std::string_view mantissa = s.substr(0, e);
+    long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = s.substr(e + 1);
+        const bool negative = !digits.empty() && digits.front() == '-';
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+        for (const char c : digits) exponent = std::min(exponent * 10 + (c - '0'), 1000000000L);
+        if (negative) exponent = -exponent;
+    }
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string_view::npos) return true;
+    // The power of ten of the first significant digit, plus one.
+    const long lead = first < point ? long(point - first) : -long(first - point - 1);
+    return lead + exponent <= 0;
+}
+
 // One command-line option: its name, whether a value follows, the subcommands that
 // know it and what it does to the request.
 struct Option {
@@ -23,8 +47,6 @@ struct Option {
     unsigned commands;
     void (*apply)(Request& r, const std::string& value);
 };
-
-std::string Quoted(const std::string& s) { return "'" + s + "'"; }
 
 double ParseStep(const std::string& value)
 {
@@ -41,12 +63,12 @@ void ApplyStep(Request& r, const std::string& value)
     r.step = ParseStep(value);
 }
 
-// A number the model can hold: the model keeps its values as 32-bit floats.
+// A number the model can hold: the model keeps its values as 32-bit floats, so the number is
+// judged after rounding to one (the largest float written out to nine digits lies a little above it).
 double ParseModelValue(const std::string& text, const std::string& what)
 {
     const double v = ParseNumber(text, what);
-    if (std::fabs(v) > std::numeric_limits<float>::max())
-        throw UsageError(Quoted(text) + " is out of range for " + what);
+    if (std::isinf(static_cast<float>(v))) throw UsageError(Quoted(text) + " is out of range for " + what);
     return v;
 }
 
@@ -79,6 +101,13 @@ void ApplySet(Request& r, const std::string& value)
 
 void ApplyCsv(Request& r, const std::string&) { r.csv = true; }
 
+void ApplyDesign(Request& r, const std::string& value)
+{
+    if (r.designFile) throw UsageError("--design given more than once");
+    if (value.empty()) throw UsageError("empty file name for --design");
+    r.designFile = value;
+}
+
 void ApplyGear(Request& r, const std::string& value)
 {
     const auto gear = GearByName(value);
@@ -91,14 +120,15 @@ void ApplyRev(Request& r, const std::string& value)
     r.gears.push_back({"rev:" + value, std::nullopt, ParseModelValue(value, "--rev")});
 }
 
-const std::array<Option, 6> kOptions = {{
+const Option kOptions[] = {
     {"--step", true, ForEvents | ForPivots, ApplyStep},
     {"--angle", true, ForPivots, ApplyAngle},
     {"--set", true, ForEvents | ForPivots, ApplySet},
     {"--csv", false, ForEvents | ForPivots, ApplyCsv},
     {"--gear", true, ForEvents | ForPivots, ApplyGear},
     {"--rev", true, ForEvents | ForPivots, ApplyRev},
-}};
+    {"--design", true, ForEvents | ForPivots, ApplyDesign},
+};
 
 const Option* FindOption(const std::string& name)
 {
@@ -119,13 +149,12 @@ Command ParseCommand(const std::string& word)
 
 const char* CommandName(Command c) { return c == Command::Events ? "events" : "pivots"; }
 
-// Reads the options after the subcommand; returns false when help was asked for.
-bool ParseOptions(Request& r, const std::vector<std::string>& args)
+// Reads the options after the subcommand.
+void ParseOptions(Request& r, const std::vector<std::string>& args)
 {
     const unsigned mask = r.command == Command::Events ? ForEvents : ForPivots;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (IsHelp(arg)) return false;
         if (arg.size() < 3 || arg.compare(0, 2, "--") != 0)
             throw UsageError("unexpected argument " + Quoted(arg));
         const auto eq = arg.find('=');
@@ -146,7 +175,6 @@ bool ParseOptions(Request& r, const std::vector<std::string>& args)
         }
         o->apply(r, value);
     }
-    return true;
 }
 
 void CheckCombination(Request& r)
@@ -172,6 +200,30 @@ std::optional<NamedGear> GearByName(const std::string& name)
     return std::nullopt;
 }
 
+std::string Quoted(const std::string& s)
+{
+    static const char hex[] = "0123456789abcdef";
+    std::string q = "'";
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '\\' || c == '\'') {
+            q += '\\';
+            q += ch;
+        } else if (c == '\n') {
+            q += "\\n";
+        } else if (c == '\t') {
+            q += "\\t";
+        } else if (c < 0x20 || c >= 0x7f) {
+            q += "\\x";
+            q += hex[c >> 4];
+            q += hex[c & 15];
+        } else {
+            q += ch;
+        }
+    }
+    return q + "'";
+}
+
 double ParseNumber(const std::string& text, const std::string& what)
 {
     if (text.empty()) throw UsageError("empty value for " + what);
@@ -181,7 +233,11 @@ double ParseNumber(const std::string& text, const std::string& what)
     double v = 0;
     const char* last = digits.data() + digits.size();
     const auto [ptr, ec] = std::from_chars(digits.data(), last, v);
-    if (ec == std::errc::result_out_of_range) throw UsageError(Quoted(text) + " is out of range for " + what);
+    if (ec == std::errc::result_out_of_range && ptr == last) {
+        // Too small for a double reads as 0, as the number boxes read it; too large is refused.
+        if (MagnitudeBelowOne(digits)) return 0.0;
+        throw UsageError(Quoted(text) + " is out of range for " + what);
+    }
     if (ec != std::errc{} || ptr != last || !std::isfinite(v))
         throw UsageError(Quoted(text) + " is not a number (" + what + ")");
     return v;
@@ -189,14 +245,13 @@ double ParseNumber(const std::string& text, const std::string& what)
 
 Request ParseArgs(const std::vector<std::string>& args)
 {
-    if (args.empty()) throw UsageError("a subcommand is needed (events, pivots or help)");
     Request r;
+    // Help wins wherever it stands, even beside words that would be refused.
+    if (std::any_of(args.begin(), args.end(), IsHelp)) return r;
+    if (args.empty()) throw UsageError("a subcommand is needed (events, pivots or help)");
     r.command = ParseCommand(args[0]);
     if (r.command == Command::Help) return r;
-    if (!ParseOptions(r, args)) {
-        r.command = Command::Help;
-        return r;
-    }
+    ParseOptions(r, args);
     CheckCombination(r);
     return r;
 }

@@ -36,6 +36,7 @@ struct Request {
     Command command = Command::Help;
     std::vector<GearRequest> gears;
     std::vector<DimSetting> settings;
+    std::optional<std::string> designFile;  // opened before the settings apply
     std::optional<double> angle;
     std::optional<double> step;
     bool csv = false;
@@ -51,8 +52,13 @@ constexpr double MinStep = 0.001;
 // Reads the whole command line (without the program name). Throws UsageError.
 Request ParseArgs(const std::vector<std::string>& args);
 
-// A complete finite number (optional leading '+'); throws UsageError naming `what`.
+// A complete finite number (optional leading '+'); throws UsageError naming `what`. A number
+// too small for a double reads as 0.
 double ParseNumber(const std::string& text, const std::string& what);
+
+// A user's text for a one-line message: in single quotes, with control characters, quotes,
+// backslashes and bytes outside ASCII written as escapes.
+std::string Quoted(const std::string& s);
 
 // A named gear from its name, or nullopt.
 std::optional<NamedGear> GearByName(const std::string& name);

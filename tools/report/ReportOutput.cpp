@@ -38,6 +38,8 @@ Row EventFields(const GearEvents& ev, int pctDecimals, const char* missing)
     return row;
 }
 
+}  // namespace
+
 Row PivotsHeader()
 {
     Row h = {"angle"};
@@ -66,8 +68,6 @@ Row PivotFields(const LinkageSample& s)
     return row;
 }
 
-}  // namespace
-
 std::string Fixed(double v, int decimals)
 {
     if (!std::isfinite(v)) return "nan";
@@ -78,29 +78,38 @@ std::string Fixed(double v, int decimals)
     return s;
 }
 
+void ColumnWidths::Widen(const Row& row)
+{
+    widths_.resize(std::max(widths_.size(), row.size()), 0);
+    for (size_t i = 0; i < row.size(); ++i) widths_[i] = std::max(widths_[i], row[i].size());
+}
+
+void WriteCsvRow(std::ostream& out, const Row& row)
+{
+    for (size_t i = 0; i < row.size(); ++i) out << (i ? "," : "") << row[i];
+    out << '\n';
+}
+
+void WriteAlignedRow(std::ostream& out, const Row& row, const ColumnWidths& widths)
+{
+    std::string line;
+    for (size_t i = 0; i < row.size(); ++i) {
+        const std::string pad(std::max(widths[i], row[i].size()) - row[i].size(), ' ');
+        line += i == 0 ? row[i] + pad : "  " + pad + row[i];
+    }
+    out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
+}
+
 void WriteCsv(std::ostream& out, const std::vector<Row>& rows)
 {
-    for (const Row& row : rows) {
-        for (size_t i = 0; i < row.size(); ++i) out << (i ? "," : "") << row[i];
-        out << '\n';
-    }
+    for (const Row& row : rows) WriteCsvRow(out, row);
 }
 
 void WriteAligned(std::ostream& out, const std::vector<Row>& rows)
 {
-    std::vector<size_t> width;
-    for (const Row& row : rows) {
-        width.resize(std::max(width.size(), row.size()), 0);
-        for (size_t i = 0; i < row.size(); ++i) width[i] = std::max(width[i], row[i].size());
-    }
-    for (const Row& row : rows) {
-        std::string line;
-        for (size_t i = 0; i < row.size(); ++i) {
-            const std::string pad(width[i] - row[i].size(), ' ');
-            line += i == 0 ? row[i] + pad : "  " + pad + row[i];
-        }
-        out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
-    }
+    ColumnWidths widths;
+    for (const Row& row : rows) widths.Widen(row);
+    for (const Row& row : rows) WriteAlignedRow(out, row, widths);
 }
 
 void WriteEvents(std::ostream& out, const std::vector<GearEvents>& events, double step, bool csv)
@@ -126,19 +135,12 @@ void WriteEvents(std::ostream& out, const std::vector<GearEvents>& events, doubl
     WriteAligned(out, rows);
 }
 
-void WritePivots(std::ostream& out, const Gear& gear, const std::vector<LinkageSample>& samples, bool csv)
+void WritePivotsTitle(std::ostream& out, const Gear& gear)
 {
-    std::vector<Row> rows = {PivotsHeader()};
-    for (const LinkageSample& s : samples) rows.push_back(PivotFields(s));
-    if (csv) {
-        WriteCsv(out, rows);
-        return;
-    }
     out << "Solved linkage in gear " << gear.label << ": reverse arm at " << Fixed(gear.revArm, CsvDecimals)
         << ", running " << (gear.forward ? "Fwd" : "Rev") << "\n"
         << "Pivots xN, yN in model length units; rad_hanger_deg in degrees; piston_travel 0 (front) .. 640 "
            "(rear); error 1 = the linkage could not close\n\n";
-    WriteAligned(out, rows);
 }
 
 }  // namespace zeph::report

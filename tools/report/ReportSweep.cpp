@@ -1,9 +1,16 @@
-// One turn of the driver in a chosen gear, and the valve events the event-crossing rule finds.
+// A report's design, one turn of the driver in a chosen gear, and the valve events the event-crossing rule finds.
 #include "tools/report/ReportSweep.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <memory>
 
+#include "model/DesignFile.h"
 #include "model/Real.h"
 #include "model/Solver.h"
 #include "model/ValveEvents.h"
@@ -40,6 +47,38 @@ bool PortsFinite(const PortState& p)
            std::isfinite(p.RearExhaustOpening);
 }
 
+bool PivotsFinite(const std::array<Pivot, PivotCount>& pivots)
+{
+    return std::all_of(pivots.begin(), pivots.end(),
+                       [](const Pivot& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
+}
+
+bool PistonWithinStroke(float piston)
+{
+    return piston >= -PistonSlack && piston <= 640 + PistonSlack;
+}
+
+// The piston formula keeps the small difference of two terms of about 2 x MainRodLen / Stroke.
+// Once those terms are so large that the rounding of the arithmetic type reaches the last
+// printed decimal of the travel, the crank's part is lost: a main rod of 1e20 freezes the
+// travel at 320, one of 1e18 already gives 100 where 93.7 is right.
+bool PistonFormulaResolves(const MechanismModel& m)
+{
+    const Real stroke = std::max(std::fabs(Real(m.Frame.Stroke)), Real(0.00001));  // as the divisor guard
+    const Real terms = std::fabs(Real(m.Frame.MainRodLen)) * 2 / stroke;
+    return terms * 320 * std::numeric_limits<Real>::epsilon() <= PistonSlack;
+}
+
+bool EventFiguresFinite(const GearEvents& ev)
+{
+    bool finite = std::isfinite(ev.gear.revArm) && std::isfinite(ev.travelMin) && std::isfinite(ev.travelMax) &&
+                  std::isfinite(ev.leadFront) && std::isfinite(ev.leadRear);
+    for (const EndEvents* e : {&ev.front, &ev.rear})
+        for (const auto* v : {&e->admission, &e->cutoff, &e->release, &e->compression})
+            finite = finite && (!*v || std::isfinite(**v));
+    return finite;
+}
+
 // Keeps the first crossing of one opening in the given sense, in percent of stroke.
 void KeepFirst(std::optional<double>& slot, Crossing sense, Real prevOpening, Real opening,
                Real prevPiston, Real piston, Real (*percent)(Real))
@@ -62,12 +101,41 @@ void TrackEvents(GearEvents& ev, const PortState& prev, const PortState& now)
     KeepFirst(ev.rear.compression, Crossing::Falling, prev.RearExhaustOpening, now.RearExhaustOpening, pp, p, RearPercent);
 }
 
+// Everything past the last record is ignored, so no more than one design's bytes are read:
+// a long file, or a device that never ends, reads as its first 1440 bytes.
+std::vector<std::uint8_t> ReadDesignBytes(const std::string& path)
+{
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+    if (!file) throw DesignFileError("cannot open design file " + Quoted(path) + ": " + std::strerror(errno));
+    std::vector<std::uint8_t> bytes(DesignFileBytes);
+    const size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
+    if (std::ferror(file.get()))
+        throw DesignFileError("cannot read design file " + Quoted(path) + ": " + std::strerror(errno));
+    bytes.resize(got);
+    return bytes;
+}
+
 }  // namespace
 
-void PrepareDesign(MechanismModel& m, const std::vector<DimSetting>& settings)
+void LoadDesign(MechanismModel& m, const std::string& path)
+{
+    const std::vector<std::uint8_t> bytes = ReadDesignBytes(path);
+    if (const auto refusal = OpenDesign(m, bytes))
+        throw DesignFileError("design file " + Quoted(path) + " refused: " + refusal->message);
+    m.DimSetName = DesignSetName(path);
+}
+
+bool SolveTrusted(const MechanismModel& m)
+{
+    return PivotsFinite(m.Pivots) && std::isfinite(m.RadHangerAngle) && std::isfinite(m.Levels.ValveTravel) &&
+           PortsFinite(m.Ports) && PistonWithinStroke(m.Ports.PistonTravel) && PistonFormulaResolves(m);
+}
+
+void PrepareDesign(MechanismModel& m, const Request& r)
 {
     m.StartUp();
-    for (const DimSetting& s : settings) m.SetDim(s.code, s.value);
+    if (r.designFile) LoadDesign(m, *r.designFile);
+    for (const DimSetting& s : r.settings) m.SetDim(s.code, s.value);
     m.CalcMidGear();
     if (!std::isfinite(m.RevArmCentre))
         throw UsageError("the changed dimensions leave no mid gear (the reverse-arm centre cannot be found)");
@@ -99,7 +167,7 @@ GearEvents SweepGearEvents(MechanismModel& m, const Gear& gear, double step)
     Solve(m, gear.revArm, 0.0);
     ev.leadFront = m.Ports.FrontSteamOpening;
     ev.travelMin = ev.travelMax = m.Levels.ValveTravel;
-    bool finite = PortsFinite(m.Ports);
+    bool trusted = SolveTrusted(m);
 
     const long steps = StepsPerTurn(step);
     PortState prev = m.Ports;
@@ -108,12 +176,29 @@ GearEvents SweepGearEvents(MechanismModel& m, const Gear& gear, double step)
         Solve(m, gear.revArm, gear.forward ? a : 360.0 - a);
         ev.travelMin = std::min(ev.travelMin, m.Levels.ValveTravel);
         ev.travelMax = std::max(ev.travelMax, m.Levels.ValveTravel);
-        finite = finite && PortsFinite(m.Ports);
+        trusted = trusted && SolveTrusted(m);
         TrackEvents(ev, prev, m.Ports);
         prev = m.Ports;
     }
-    ev.mechanismError = m.MechanismError || !finite;
+    ev.mechanismError = m.MechanismError || !trusted || !EventFiguresFinite(ev);
     return ev;
+}
+
+PivotAngles PivotAnglesOf(const Request& r)
+{
+    PivotAngles a;
+    if (r.angle) {
+        a.single = *r.angle;
+        return a;
+    }
+    a.step = r.step.value_or(DefaultPivotsStep);
+    a.count = StepsPerTurn(a.step) + 1;
+    return a;
+}
+
+double PivotAngles::At(long k) const
+{
+    return single ? *single : TurnAngle(k, count - 1, step);
 }
 
 LinkageSample SolveAt(MechanismModel& m, const Gear& gear, double angle)
@@ -126,7 +211,7 @@ LinkageSample SolveAt(MechanismModel& m, const Gear& gear, double angle)
     s.radHangerDeg = static_cast<float>(Real(m.RadHangerAngle) * 180 / Pi);
     s.valveTravel = m.Levels.ValveTravel;
     s.ports = m.Ports;
-    s.mechanismError = m.MechanismError || !PortsFinite(m.Ports);
+    s.mechanismError = m.MechanismError || !SolveTrusted(m);
     return s;
 }
 

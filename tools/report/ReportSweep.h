@@ -1,8 +1,9 @@
-// The report's computations: a design from dimension changes, gears, event sweeps and solves.
+// The report's computations: a design from a file and dimension changes, gears, event sweeps and solves.
 #pragma once
 
 #include <array>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,7 @@ struct GearEvents {
     float travelMin = 0, travelMax = 0;
     float leadFront = 0, leadRear = 0;
     EndEvents front, rear;
-    bool mechanismError = false;  // some step could not close the linkage
+    bool mechanismError = false;  // some step could not close the linkage, or a figure cannot stand
 };
 
 // The solved linkage at one driver angle.
@@ -38,12 +39,42 @@ struct LinkageSample {
     std::array<Pivot, PivotCount> pivots{};
     float radHangerDeg = 0, valveTravel = 0;
     PortState ports;
-    bool mechanismError = false;
+    bool mechanismError = false;  // the linkage could not close, or a figure cannot stand
 };
 
-// Starts the model, applies the dimension changes in order, then finds mid gear again.
-// Throws UsageError when the changed design has no mid gear (reverse-arm centre not finite).
-void PrepareDesign(MechanismModel& m, const std::vector<DimSetting>& settings);
+// Rounding slack at the ends of the piston travel (0 front .. 640 rear): half the last
+// decimal the report prints.
+constexpr double PistonSlack = 0.00005;
+
+// Whether the figures of the model's current solve can stand as results: every pivot, the
+// hanger angle, the valve travel and the port openings finite, the piston within its stroke,
+// and a main rod short enough for the piston formula to resolve the crank's part. A solve
+// that fails this is reported as one whose linkage could not close: the solver squares the
+// main rod, so a negative one closes without complaint while the piston leaves its cylinder.
+bool SolveTrusted(const MechanismModel& m);
+
+// A pivots sweep: one angle, or a whole turn from 0 up to and including 360.
+struct PivotAngles {
+    long count = 1;
+    std::optional<double> single;
+    double step = 0;
+    double At(long k) const;
+};
+
+// A design file that cannot be read or is refused; the message is one line naming the file.
+class DesignFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Opens the design file at `path` into a started model as the simulator opens it: its
+// dimensions, view and lines, then mid gear, all or nothing. Throws DesignFileError.
+void LoadDesign(MechanismModel& m, const std::string& path);
+
+// Starts the model, opens the requested design file, applies the dimension changes in order,
+// then finds mid gear again. Throws DesignFileError for a file that cannot be opened, and
+// UsageError when the design has no mid gear (reverse-arm centre not finite).
+void PrepareDesign(MechanismModel& m, const Request& r);
 
 // Places a requested gear on a prepared design.
 Gear ResolveGear(const MechanismModel& m, const GearRequest& g);
@@ -56,6 +87,8 @@ double TurnAngle(long k, long steps, double step);
 // One full turn from driver angle 0 in the gear's running direction. When an event
 // happens more than once in the turn, the first one met is kept.
 GearEvents SweepGearEvents(MechanismModel& m, const Gear& gear, double step);
+
+PivotAngles PivotAnglesOf(const Request& r);
 
 // Solves the linkage and the port openings at one angle; the error flag covers this solve only.
 LinkageSample SolveAt(MechanismModel& m, const Gear& gear, double angle);

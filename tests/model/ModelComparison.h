@@ -1,0 +1,160 @@
+// Compares two whole models field by field, reals bit for bit, and names the first difference.
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <string>
+
+#include "model/MechanismModel.h"
+
+namespace zeph::test {
+
+// What the comparison last saw of the model's size; a model that grew has a field this helper
+// does not compare yet.
+constexpr size_t ComparedModelSize = 3808;
+
+class ModelComparison {
+public:
+    // The name of the first field that differs, or "" when the models are the same.
+    static std::string FirstDifference(const MechanismModel& a, const MechanismModel& b)
+    {
+        ModelComparison c;
+        c.Models(a, b);
+        return c.first_;
+    }
+
+private:
+    // A field's name, spelled out only when it differs: "model.Pivots[3].x".
+    struct Name {
+        const Name* parent = nullptr;
+        const char* field = nullptr;  // null for an array element
+        size_t index = 0;
+
+        std::string Text() const
+        {
+            const std::string up = parent ? parent->Text() : "";
+            return field ? (parent ? up + "." : up) + field : up + "[" + std::to_string(index) + "]";
+        }
+    };
+
+    std::string first_;
+
+    void Differs(const Name& name)
+    {
+        if (first_.empty()) first_ = name.Text();
+    }
+
+    // Reals are equal only bit for bit, so NaN payloads and the sign of zero count.
+    void Same(const Name& name, float a, float b)
+    {
+        if (std::bit_cast<uint32_t>(a) != std::bit_cast<uint32_t>(b)) Differs(name);
+    }
+    template <typename T>
+    void Same(const Name& name, const T& a, const T& b)
+    {
+        if (!(a == b)) Differs(name);
+    }
+    template <typename T, size_t N>
+    void Same(const Name& name, const std::array<T, N>& a, const std::array<T, N>& b)
+    {
+        for (size_t i = 0; i < N; ++i) Same(Name{&name, nullptr, i}, a[i], b[i]);
+    }
+
+#define ZEPH_SAME(field) Same(Name{&name, #field}, a.field, b.field)
+    void Same(const Name& name, const FrameDims& a, const FrameDims& b)
+    {
+        ZEPH_SAME(DriverDia); ZEPH_SAME(Stroke); ZEPH_SAME(MainRodLen); ZEPH_SAME(EccCircleDia);
+        ZEPH_SAME(EccCrankLen); ZEPH_SAME(EccRodLeft); ZEPH_SAME(EccRodRight); ZEPH_SAME(RadHangerLen);
+        ZEPH_SAME(GuideLinkRadius); ZEPH_SAME(TransYokeLen); ZEPH_SAME(BellCrankVert);
+        ZEPH_SAME(BellCrankBackSet); ZEPH_SAME(BellCrankHorz); ZEPH_SAME(ValveConRodLen); ZEPH_SAME(AuxRodVert);
+        ZEPH_SAME(AuxRodHorz); ZEPH_SAME(RevArmUpper); ZEPH_SAME(RevArmLower); ZEPH_SAME(OffsetAngle);
+        ZEPH_SAME(RevArmNorm); ZEPH_SAME(RevArmMax);
+    }
+    void Same(const Name& name, const CylDims& a, const CylDims& b)
+    {
+        ZEPH_SAME(CylCentreX); ZEPH_SAME(CylBoreDia); ZEPH_SAME(CylBoreLen); ZEPH_SAME(CylPortWidth);
+        ZEPH_SAME(PistonRodLen); ZEPH_SAME(PistonWidth); ZEPH_SAME(ValveCLOffset); ZEPH_SAME(ValveBoreDia);
+        ZEPH_SAME(ValveBoreLen); ZEPH_SAME(ValvePortOffset); ZEPH_SAME(ValvePortWidthRear);
+        ZEPH_SAME(ValvePortWidthFront); ZEPH_SAME(ValveInsideEdge); ZEPH_SAME(ValveEndWidthRear);
+        ZEPH_SAME(ValveEndWidthFront); ZEPH_SAME(ValveJointOffset); ZEPH_SAME(Reserved);
+    }
+    void Same(const Name& name, const Pivot& a, const Pivot& b)
+    {
+        ZEPH_SAME(x); ZEPH_SAME(y); ZEPH_SAME(sx); ZEPH_SAME(sy);
+    }
+    void Same(const Name& name, const ScreenPt& a, const ScreenPt& b) { ZEPH_SAME(x); ZEPH_SAME(y); }
+    void Same(const Name& name, const ScreenOutlines& a, const ScreenOutlines& b)
+    {
+        ZEPH_SAME(S); ZEPH_SAME(CO); ZEPH_SAME(PI); ZEPH_SAME(PO); ZEPH_SAME(VR); ZEPH_SAME(VF);
+    }
+    void Same(const Name& name, const ViewTriple& a, const ViewTriple& b)
+    {
+        ZEPH_SAME(scale); ZEPH_SAME(panX); ZEPH_SAME(panY);
+    }
+    void Same(const Name& name, const EventLevels& a, const EventLevels& b)
+    {
+        ZEPH_SAME(FrontSteamOpenLevel); ZEPH_SAME(FrontSteamMaxLevel); ZEPH_SAME(FrontExhaustOpenLevel);
+        ZEPH_SAME(RearSteamOpenLevel); ZEPH_SAME(RearSteamMaxLevel); ZEPH_SAME(RearExhaustOpenLevel);
+        ZEPH_SAME(ValveTravel); ZEPH_SAME(LeadFrontBase); ZEPH_SAME(LeadRearBase); ZEPH_SAME(LapFrontBase);
+        ZEPH_SAME(LapRearBase); ZEPH_SAME(ExClFrontBase); ZEPH_SAME(ExClRearBase);
+    }
+    void Same(const Name& name, const PortState& a, const PortState& b)
+    {
+        ZEPH_SAME(PistonTravel); ZEPH_SAME(FrontSteamOpening); ZEPH_SAME(FrontExhaustOpening);
+        ZEPH_SAME(RearSteamOpening); ZEPH_SAME(RearExhaustOpening);
+    }
+    void Same(const Name& name, const SteamState& a, const SteamState& b)
+    {
+        ZEPH_SAME(FrontPhase); ZEPH_SAME(RearPhase); ZEPH_SAME(FrontDensity); ZEPH_SAME(RearDensity);
+        ZEPH_SAME(FrontDots); ZEPH_SAME(RearDots); ZEPH_SAME(FrontExhaustArmed); ZEPH_SAME(RearExhaustArmed);
+        ZEPH_SAME(FrontBeatDensity); ZEPH_SAME(RearBeatDensity);
+    }
+    void Same(const Name& name, const DynVarSlot& a, const DynVarSlot& b)
+    {
+        ZEPH_SAME(code); ZEPH_SAME(value); ZEPH_SAME(name);
+    }
+    void Same(const Name& name, const UndoEntry& a, const UndoEntry& b)
+    {
+        ZEPH_SAME(code); ZEPH_SAME(oldValue); ZEPH_SAME(newValue); ZEPH_SAME(name);
+    }
+    void Same(const Name& name, const LineSlot& a, const LineSlot& b)
+    {
+        ZEPH_SAME(type); ZEPH_SAME(colour); ZEPH_SAME(refMode); ZEPH_SAME(x1); ZEPH_SAME(y1); ZEPH_SAME(x2);
+        ZEPH_SAME(y2); ZEPH_SAME(pivot1); ZEPH_SAME(pivot1X); ZEPH_SAME(pivot1Y); ZEPH_SAME(pivot2);
+        ZEPH_SAME(pivot2X); ZEPH_SAME(pivot2Y);
+    }
+    void Same(const Name& name, const BarHistory& a, const BarHistory& b)
+    {
+        ZEPH_SAME(last); ZEPH_SAME(secondLast);
+    }
+    void Same(const Name& name, const DesignFileReserved& a, const DesignFileReserved& b)
+    {
+        ZEPH_SAME(once); ZEPH_SAME(twice);
+    }
+
+    void Models(const MechanismModel& a, const MechanismModel& b)
+    {
+        const Name name{nullptr, "model"};
+        ZEPH_SAME(Frame); ZEPH_SAME(Cyl); ZEPH_SAME(FrameDefaults); ZEPH_SAME(CylDefaults);
+        ZEPH_SAME(CylCLHeightDefault); ZEPH_SAME(Pivots); ZEPH_SAME(RevArmCentre); ZEPH_SAME(AuxRodDiag);
+        ZEPH_SAME(RadHangerAngle); ZEPH_SAME(Levels); ZEPH_SAME(Ports); ZEPH_SAME(DriverAngle);
+        ZEPH_SAME(StepAngle); ZEPH_SAME(ChosenStepAngle); ZEPH_SAME(RevArmPosition); ZEPH_SAME(DiagramRevArmPos);
+        ZEPH_SAME(DiagramRevArmCount); ZEPH_SAME(LastDiagramRevArmPos); ZEPH_SAME(DiagramRedrawPending);
+        ZEPH_SAME(RunDirection); ZEPH_SAME(MechanismError); ZEPH_SAME(ErrorBeepOn); ZEPH_SAME(SteamDisplayOn);
+        ZEPH_SAME(LineWidth); ZEPH_SAME(TextScaleX); ZEPH_SAME(TextScaleY); ZEPH_SAME(DimSetName);
+        ZEPH_SAME(DiagramVScale); ZEPH_SAME(GraphicPosZoom); ZEPH_SAME(GraphicDimCode);
+        ZEPH_SAME(FrontCutoffText); ZEPH_SAME(RearCutoffText); ZEPH_SAME(DynVarStep); ZEPH_SAME(DynVarSlots);
+        ZEPH_SAME(DynVarSlotIndex); ZEPH_SAME(BarHistories); ZEPH_SAME(ScrollStartValue); ZEPH_SAME(UndoStack);
+        ZEPH_SAME(UndoDepth); ZEPH_SAME(DimEditTyped); ZEPH_SAME(Lines); ZEPH_SAME(CurrentLineSlot);
+        ZEPH_SAME(PrevFrontSteamOpening); ZEPH_SAME(PrevRearSteamOpening); ZEPH_SAME(Steam);
+        ZEPH_SAME(ViewScale); ZEPH_SAME(ViewPanX); ZEPH_SAME(ViewPanY); ZEPH_SAME(SavedZoom);
+        ZEPH_SAME(SavedPanX); ZEPH_SAME(SavedPanY); ZEPH_SAME(HomeView); ZEPH_SAME(ViewPresets);
+        ZEPH_SAME(FileReserved); ZEPH_SAME(Outlines); ZEPH_SAME(ScreenDataOn); ZEPH_SAME(RefPointsOn);
+        ZEPH_SAME(DynVarOn); ZEPH_SAME(UndoOn); ZEPH_SAME(PivotDataOn); ZEPH_SAME(LinePromptOn);
+        ZEPH_SAME(LinePromptTwoPivots); ZEPH_SAME(RevArmBarMin); ZEPH_SAME(RevArmBarMax);
+    }
+#undef ZEPH_SAME
+};
+
+}  // namespace zeph::test
