@@ -56,6 +56,7 @@ Bytes Read(const std::filesystem::path& p)
 
 TEST(DesignCorpus, EveryCorpusFileIsOpenedOrRefusedCleanly)
 {
+    ASSERT_TRUE(std::filesystem::is_directory(ZEPH_DESIGN_CORPUS)) << ZEPH_DESIGN_CORPUS;
     Tally tally;
     long files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(ZEPH_DESIGN_CORPUS)) {

@@ -13,25 +13,14 @@
 #include <vector>
 
 #include "model/DesignFile.h"
+#include "ReportTestSupport.h"
 #include "tools/report/Report.h"
 
 namespace zeph::report {
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
-
-Result Report(const std::vector<std::string>& args)
-{
-    std::ostringstream out, err;
-    Result r;
-    r.status = RunReport(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
+using test::Report;
+using test::Result;
 
 // A folder of its own for the files one test writes, removed afterwards.
 class ReportDesign : public ::testing::Test {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "ReportTestSupport.h"
 #include "tools/report/Report.h"
 
 extern char** environ;
@@ -21,20 +22,8 @@ extern char** environ;
 namespace zeph::report {
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
-
-Result Report(const std::vector<std::string>& args)
-{
-    std::ostringstream out, err;
-    Result r;
-    r.status = RunReport(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
+using test::Report;
+using test::Result;
 
 long Lines(const std::string& s) { return std::count(s.begin(), s.end(), '\n'); }
 

@@ -8,25 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "ReportTestSupport.h"
 #include "tools/report/Report.h"
 
 namespace zeph::report {
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
-
-Result Report(const std::vector<std::string>& args)
-{
-    std::ostringstream out, err;
-    Result r;
-    r.status = RunReport(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
+using test::Report;
+using test::Result;
 
 std::vector<std::string> Split(const std::string& text, char sep)
 {
