@@ -2,13 +2,33 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace zeph::test {
+
+// A new empty folder made the current directory while this lives; the previous one comes back
+// and the folder goes at the end.
+class InFolderOfItsOwn {
+public:
+    InFolderOfItsOwn() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
+    ~InFolderOfItsOwn() { QDir::setCurrent(previous_); }
+    InFolderOfItsOwn(const InFolderOfItsOwn&) = delete;
+    InFolderOfItsOwn& operator=(const InFolderOfItsOwn&) = delete;
+
+    bool isValid() const { return folder_.isValid(); }
+    QString path() const { return folder_.path(); }
+    QString filePath(const QString& name) const { return folder_.filePath(name); }
+
+private:
+    QTemporaryDir folder_;
+    QString previous_;
+};
 
 inline bool WriteBytes(const QString& path, const QByteArray& bytes)
 {

@@ -220,25 +220,14 @@ TEST_F(DesignFileCommandsTest, ASaveWhoseWriteFailsMidwayLeavesTheOldFileAsItWas
 TEST_F(DesignFileCommandsTest, OpenAsksForADataFileAndShowsTheDesign)
 {
     ASSERT_TRUE(WriteBytes(Path("big6.dzg"), ChangedDesignBytes()));
-    QFileDialog::AcceptMode mode{};
-    QFileDialog::FileMode fileMode{};
-    QStringList filters;
-    QString suffix;
-    test::ModalAnswers answers([&](QWidget* w) {
-        if (auto* d = qobject_cast<QFileDialog*>(w)) {
-            mode = d->acceptMode();
-            fileMode = d->fileMode();
-            filters = d->nameFilters();
-            suffix = d->defaultSuffix();
-        }
-        test::ChooseFile(Path("big6.dzg"))(w);
-    });
+    test::FileDialogSeen seen;
+    test::ModalAnswers answers(test::ChooseFileNoting(Path("big6.dzg"), seen));
     Action("tool1")->trigger();
     EXPECT_EQ(answers.names, QStringList({"openDialog"}));
-    EXPECT_EQ(mode, QFileDialog::AcceptOpen);
-    EXPECT_EQ(fileMode, QFileDialog::ExistingFile);
-    EXPECT_EQ(filters, QStringList({"Data File (*.dzg)", "All Files (*)"}));
-    EXPECT_EQ(suffix, "dzg");
+    EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptOpen);
+    EXPECT_EQ(seen.fileMode, QFileDialog::ExistingFile);
+    EXPECT_EQ(seen.filters, QStringList({"Data File (*.dzg)", "All Files (*)"}));
+    EXPECT_EQ(seen.suffix, "dzg");
     EXPECT_EQ(m.Frame.Stroke, 3.5f);
     EXPECT_EQ(Bar("reverseArmBar")->maximum(), 2250);
     EXPECT_EQ(Bar("reverseArmBar")->value(), 0);
@@ -274,28 +263,15 @@ TEST_F(DesignFileCommandsTest, ARefusedOpenShowsOneBoxNamingTheFileAndTheReason)
 
 TEST_F(DesignFileCommandsTest, SaveAsAsksForANameAndAddsTheExtension)
 {
-    QString title;
-    QStringList filters;
-    QString suffix;
-    bool confirmsOverwrite = false;
-    QFileDialog::AcceptMode mode{};
-    test::ModalAnswers answers([&](QWidget* w) {
-        if (auto* d = qobject_cast<QFileDialog*>(w)) {
-            title = d->windowTitle();
-            filters = d->nameFilters();
-            suffix = d->defaultSuffix();
-            mode = d->acceptMode();
-            confirmsOverwrite = !d->testOption(QFileDialog::DontConfirmOverwrite);
-        }
-        test::ChooseFile(Path("mine"))(w);
-    });
+    test::FileDialogSeen seen;
+    test::ModalAnswers answers(test::ChooseFileNoting(Path("mine"), seen));
     Action("tool2")->trigger();
     EXPECT_EQ(answers.names, QStringList({"saveDialog"}));
-    EXPECT_EQ(title, "Save As....");
-    EXPECT_EQ(filters, QStringList({"Data File (*.dzg)", "All Files (*)"}));
-    EXPECT_EQ(suffix, "dzg");
-    EXPECT_EQ(mode, QFileDialog::AcceptSave);
-    EXPECT_TRUE(confirmsOverwrite);
+    EXPECT_EQ(seen.title, "Save As....");
+    EXPECT_EQ(seen.filters, QStringList({"Data File (*.dzg)", "All Files (*)"}));
+    EXPECT_EQ(seen.suffix, "dzg");
+    EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptSave);
+    EXPECT_TRUE(seen.confirmsOverwrite);
     EXPECT_EQ(ReadBytes(Path("mine.dzg")).size(), 1440);
     EXPECT_EQ(m.DimSetName, "mine");
     EXPECT_TRUE(window->windowTitle().contains("mine"));
@@ -319,14 +295,13 @@ TEST_F(DesignFileCommandsTest, AFailedSaveSaysSoAndKeepsTheName)
 TEST_F(DesignFileCommandsTest, SavePictureWritesWhatTheWindowShowsAsAPng)
 {
     window->Tick();
-    QString suffix;
-    test::ModalAnswers answers([&](QWidget* w) {
-        if (auto* d = qobject_cast<QFileDialog*>(w)) suffix = d->defaultSuffix();
-        test::ChooseFile(Path("picture"))(w);
-    });
+    test::FileDialogSeen seen;
+    test::ModalAnswers answers(test::ChooseFileNoting(Path("picture"), seen));
     Action("savePicture")->trigger();
     EXPECT_EQ(answers.names, QStringList({"pictureDialog"}));
-    EXPECT_EQ(suffix, "png");
+    EXPECT_EQ(seen.suffix, "png");
+    EXPECT_EQ(seen.filters, QStringList({"PNG Picture (*.png)"}));
+    EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptSave);
     const QImage saved(Path("picture.png"), "PNG");
     ASSERT_FALSE(saved.isNull());
     const QWidget* picture = W<QWidget>("picture");

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -23,19 +22,12 @@ namespace {
 // Each case runs in a folder of its own, where the help texts are what the case puts there.
 class HelpWindowsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-    }
-    void TearDown() override { QDir::setCurrent(previous); }
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
     static QString MemoText(const QWidget& w) { return Child<QPlainTextEdit>(w, "memo")->toPlainText(); }
     static QString LabelText(const QWidget& w) { return Child<QLabel>(w, "fileNameLabel")->text(); }
 
-    QTemporaryDir folder;
-    QString previous;
+    test::InFolderOfItsOwn folder;
 };
 
 }  // namespace

@@ -61,4 +61,24 @@ inline ModalAnswers::Answer ChooseFile(const QString& path)
     };
 }
 
+// What a file dialog was set up with when it came up.
+struct FileDialogSeen {
+    QString name, title, suffix;
+    QStringList filters;
+    QFileDialog::AcceptMode acceptMode{};
+    QFileDialog::FileMode fileMode{};
+    bool confirmsOverwrite = false;
+};
+
+// Confirms a file dialog with `path` as ChooseFile does, noting how the dialog was set up.
+inline ModalAnswers::Answer ChooseFileNoting(const QString& path, FileDialogSeen& seen)
+{
+    return [path, &seen](QWidget* w) {
+        if (auto* d = qobject_cast<QFileDialog*>(w))
+            seen = {d->objectName(), d->windowTitle(),  d->defaultSuffix(), d->nameFilters(),
+                    d->acceptMode(), d->fileMode(), !d->testOption(QFileDialog::DontConfirmOverwrite)};
+        ChooseFile(path)(w);
+    };
+}
+
 }  // namespace zeph::test

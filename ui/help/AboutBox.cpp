@@ -33,6 +33,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
             QFont bold = label->font();
             bold.setBold(true);
             label->setFont(bold);
+            label->adjustSize();
         }
     }
     QPushButton* ok = AddButton(this, QStringLiteral("OK"), 280, 114, 52, 23);

@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStringDecoder>
 #include <QVBoxLayout>
 
@@ -31,12 +32,20 @@ QString TextOf(const QByteArray& bytes)
     return text;
 }
 
+// At least the given size, and wide and tall enough that the texts' 80-column lines and a
+// screenful of them show without scrolling sideways; the window can be resized from there.
+QSize StartSize(const QPlainTextEdit& memo, QSize least)
+{
+    const QFontMetrics metrics(memo.font());
+    const int chrome = memo.verticalScrollBar()->sizeHint().width() + 2 * memo.frameWidth() + 12;
+    return least.expandedTo({metrics.horizontalAdvance(QString(80, QLatin1Char('m'))) + chrome, 32 * metrics.lineSpacing()});
+}
+
 }  // namespace
 
 HelpTextWindow::HelpTextWindow(const Layout& layout, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(layout.caption);
-    resize(layout.client);
 
     // The label lies under the memo: created first, outside the layout that the memo fills.
     fileNameLabel_ = new QLabel(QStringLiteral("Label1"), this);
@@ -54,6 +63,7 @@ HelpTextWindow::HelpTextWindow(const Layout& layout, QWidget* parent) : QDialog(
     auto* fill = new QVBoxLayout(this);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(memo_);
+    resize(StartSize(*memo_, layout.client));
 
     Load();
 }
