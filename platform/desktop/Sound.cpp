@@ -3,11 +3,12 @@
 
 #include <QApplication>
 #include <QAudioDevice>
-#include <QDir>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
+
+#include "platform/DataFiles.h"
 
 namespace zeph {
 
@@ -54,7 +55,7 @@ QtSound::Effect& QtSound::EffectFor(const QString& path)
 
 void QtSound::PlayAsync(const QString& fileName)
 {
-    const QString path = QDir::current().absoluteFilePath(fileName);
+    const QString path = FindDataFile(fileName);
     if (fileName.isEmpty() || !QFileInfo(path).isFile() || QMediaDevices::audioOutputs().isEmpty()) {
         Beep();
         return;

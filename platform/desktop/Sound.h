@@ -15,7 +15,7 @@ namespace zeph {
 class SoundSink {
 public:
     virtual ~SoundSink() = default;
-    // Starts a wave file from the current directory and returns at once.
+    // Starts a wave file found among the data files (platform/DataFiles.h) and returns at once.
     virtual void PlayAsync(const QString& fileName) = 0;
     // Left level in the low 16 bits, right level in the high 16 bits, 0xFFFF each for full.
     virtual void SetWaveVolume(uint32_t leftLowRightHigh) = 0;

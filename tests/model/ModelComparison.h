@@ -175,7 +175,7 @@ private:
         ZEPH_SAME(Cutoff); ZEPH_SAME(ErrorTicks); ZEPH_SAME(Pointer); ZEPH_SAME(MappedView);
         ZEPH_SAME(ViewScale); ZEPH_SAME(ViewPanX); ZEPH_SAME(ViewPanY); ZEPH_SAME(SavedZoom);
         ZEPH_SAME(SavedPanX); ZEPH_SAME(SavedPanY); ZEPH_SAME(HomeView); ZEPH_SAME(ViewPresets);
-        ZEPH_SAME(FileReserved); ZEPH_SAME(Outlines); ZEPH_SAME(ScreenDataOn); ZEPH_SAME(RefPointsOn);
+        ZEPH_SAME(FileReserved); ZEPH_SAME(Outlines); ZEPH_SAME(MappedView); ZEPH_SAME(ScreenDataOn); ZEPH_SAME(RefPointsOn);
         ZEPH_SAME(DynVarOn); ZEPH_SAME(UndoOn); ZEPH_SAME(PivotDataOn); ZEPH_SAME(LinePromptOn);
         ZEPH_SAME(RevArmBarMin); ZEPH_SAME(RevArmBarMax); ZEPH_SAME(PivotData); ZEPH_SAME(LineDialog);
     }

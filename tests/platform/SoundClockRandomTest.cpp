@@ -12,6 +12,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Random.h"
+#include "FileTestSupport.h"
 #include "platform/desktop/Sound.h"
 
 namespace zeph {
@@ -35,16 +36,9 @@ TEST(RecordingSoundTest, RemembersPlaysWithTheirVolume)
 
 class QtSoundTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-    }
-    void TearDown() override { QDir::setCurrent(previous); }
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
-    QTemporaryDir folder;
-    QString previous;
+    test::InFolderOfItsOwn folder;
     int beeps = 0;
     QtSound sound{[this] { ++beeps; }};
 };

@@ -122,6 +122,7 @@ void MainWindow::BuildMenus()
     QMenu* file = bar->addMenu("&File");
     openAction_ = AddItem(file, "openDimensions", "&OpenDimensions");
     saveAsAction_ = AddItem(file, "saveAsDimensions", "Save&AsDimensions");
+    savePictureAction_ = AddItem(file, "savePicture", "Save &Picture");
     file->addSeparator();
     connect(AddItem(file, "exit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 
@@ -178,10 +179,10 @@ void MainWindow::BuildMenus()
     portsAction_ = AddItem(graphs, "portsDiagram", "&PortOpenClose");
 
     QMenu* help = bar->addMenu("&Help");
-    AddItem(help, "instructions", "&Instructions");
-    AddItem(help, "specialInstructions", "Instructions&Special");
+    instructionsAction_ = AddItem(help, "instructions", "&Instructions");
+    specialInstructionsAction_ = AddItem(help, "specialInstructions", "Instructions&Special");
     help->addSeparator();
-    AddItem(help, "about", "&About");
+    aboutAction_ = AddItem(help, "about", "&About");
 
     errorAction_ = bar->addAction(QIcon(WarningPicture()), QString());
     errorAction_->setObjectName("mechanismError");
@@ -396,6 +397,8 @@ void MainWindow::BuildDialogs()
     graphicZoomDialog_ = new GraphicZoomDialog(session_, this);
     BuildOverlayWindows();
     cylinderDialog_ = new CylinderDimensionsDialog(session_, this);
+    BuildHelpWindows();
+    BuildFileCommands();
 
     const std::pair<QAction*, QDialog*> opens[] = {
         {reverseArmAction_, reverseArmDialog_}, {driverAngleAction_, driverAngleDialog_},

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QStringList>
 #include <QToolBar>
 #include <array>
 
@@ -19,6 +20,7 @@ class QDialog;
 namespace zeph {
 
 class DynVarBars;
+class HelpTextWindow;
 class PictureView;
 
 // Every control and menu item carries an object name (see MainWindow.cpp) by which tests find
@@ -40,6 +42,13 @@ public:
     // The picture of the last tick, as copied to the window.
     const QImage& SceneImage() const { return scene_; }
 
+    // Opens the design file at `path` as "&OpenDimensions" does once its dialog is confirmed;
+    // a refused file leaves everything as it was and is named in one error box with the reason.
+    bool OpenDesignFile(const QString& path);
+    // Messages of the windows created with this one that could not load their files (the help
+    // texts), in creation order, for the program to show once at start-up.
+    QStringList StartupErrors() const;
+
 signals:
     // Raised after every tick, once the new picture is in place.
     void rendered();
@@ -59,7 +68,14 @@ private:
     void BuildDialogs();
     // The lines dialog and the pivot data table window, and what opens them.
     void BuildOverlayWindows();
+    void BuildHelpWindows();
+    void BuildFileCommands();
     void ConnectSession();
+    // ---- the File menu's commands (MainWindowFile.cpp) -------------------------------------
+    void OpenDesignCommand();
+    void SaveDesignCommand();
+    void SavePictureCommand();
+
     QPushButton* MakeButton(const char* name, const QString& caption, const QString& hint, QRect place);
     QScrollBar* MakeBar(const char* name, const QString& hint, QRect place, int min, int max, int small, int large);
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption);
@@ -104,7 +120,8 @@ private:
     QPushButton* dataTableButton_ = nullptr;
     std::array<QFrame*, 13> panels_{};  // separators 1..12 of the strip
 
-    QAction *openAction_ = nullptr, *saveAsAction_ = nullptr;
+    QAction *openAction_ = nullptr, *saveAsAction_ = nullptr, *savePictureAction_ = nullptr;
+    QAction *instructionsAction_ = nullptr, *specialInstructionsAction_ = nullptr, *aboutAction_ = nullptr;
     QAction *reverseArmAction_ = nullptr, *driverAngleAction_ = nullptr, *stepAngleAction_ = nullptr;
     QAction *refPointsDialogAction_ = nullptr, *largeFontAction_ = nullptr, *midGearAction_ = nullptr;
     QAction *steamAction_ = nullptr, *errorBeepAction_ = nullptr, *lineWidthAction_ = nullptr;
@@ -122,6 +139,8 @@ private:
     QDialog *stepAngleDialog_ = nullptr, *frameDialog_ = nullptr, *graphicZoomDialog_ = nullptr;
     QDialog* cylinderDialog_ = nullptr;
     QDialog *linesDialog_ = nullptr, *pivotTableWindow_ = nullptr;
+    HelpTextWindow *instructionsWindow_ = nullptr, *specialInstructionsWindow_ = nullptr;
+    QDialog* aboutBox_ = nullptr;
 };
 
 }  // namespace zeph

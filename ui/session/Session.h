@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "model/DynVars.h"
 #include "model/MechanismModel.h"
@@ -178,6 +179,18 @@ public:
     void LeaveLineBox(int row, int box, const QString& text);
     // Every row shown afresh from its slot, after a design file has been loaded.
     void RefillLineRows();
+    // ---- the design file --------------------------------------------------------------------
+    // Open, once its dialog is confirmed: the file is read and checked whole and only a design
+    // accepted whole is applied: every value of the file, the line slot it names, mid gear, the
+    // reverse-arm bar over the new maximum at 0, and the set name from the path. Returns why a
+    // file was refused; then nothing has changed.
+    std::optional<QString> OpenDesignFile(const QString& path);
+    // Open's dialog cancelled: nothing changes but the lines dialog's rows are refilled.
+    void CancelOpenDesign();
+    // Save As, once its dialog is confirmed: the whole design is written beside the target and
+    // replaces it only once every byte is on disk; then the set name follows the path. Returns
+    // why it failed; then no file and nothing in the model has changed.
+    std::optional<QString> SaveDesignFile(const QString& path);
 
 signals:
     void changed(zeph::Session::Changes what);
@@ -192,6 +205,9 @@ signals:
     // The lines dialog is to open (modally) or to close.
     void linesDialogRequested();
     void linesDialogClosing();
+    // Every Open ends with this, opened or not (cancelled, refused), so that the lines dialog
+    // refills its rows from the line slots.
+    void designOpenEnded(bool opened);
 
 private:
     void Emit(Changes what) { emit changed(what); }

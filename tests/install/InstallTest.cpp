@@ -1,0 +1,147 @@
+// `cmake --install` into a fresh prefix: the layout, the desktop entry and design-file type, and the installed program finding its data from another folder.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "FileTestSupport.h"
+#include "QStringPrinter.h"
+#include "platform/DataFiles.h"
+
+using namespace zeph;
+using test::ReadBytes;
+
+namespace {
+
+struct Finished {
+    int status = -1;
+    QString out;
+};
+
+// Runs a program to its end (60 s at most) with its output and error streams merged.
+Finished RunProgram(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    if (!p.waitForFinished(60000)) return {-1, "did not finish: " + p.errorString()};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAll())};
+}
+
+// Starts the simulator offscreen in `folder` and reads its error stream until one of `marks`
+// shows, which tells how far its start-up went; the program is then ended. Each error box it
+// shows is written there too, and waits for a click that never comes.
+QString StartUntil(const QString& program, const QString& folder, const QStringList& args, const QStringList& marks)
+{
+    QProcess p;
+    p.setWorkingDirectory(folder);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    p.setReadChannel(QProcess::StandardError);
+    p.start(program, args);
+    QString err;
+    auto marked = [&] {
+        for (const QString& mark : marks)
+            if (err.contains(mark)) return true;
+        return false;
+    };
+    while (!marked() && p.state() != QProcess::NotRunning && p.waitForReadyRead(60000))
+        err += QString::fromLocal8Bit(p.readAllStandardError());
+    p.kill();
+    p.waitForFinished(10000);
+    return err + QString::fromLocal8Bit(p.readAllStandardError());
+}
+
+class InstallTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        prefix = new QTemporaryDir();
+        ASSERT_TRUE(prefix->isValid());
+        installed = RunProgram(ZEPH_CMAKE_COMMAND, {"--install", ZEPH_BUILD_DIR, "--prefix", prefix->path()});
+    }
+    static void TearDownTestSuite()
+    {
+        delete prefix;
+        prefix = nullptr;
+    }
+    void SetUp() override { ASSERT_EQ(installed.status, 0) << installed.out.toStdString(); }
+
+    static QString In(const QString& relative) { return prefix->filePath(relative); }
+
+    static inline QTemporaryDir* prefix = nullptr;
+    static inline Finished installed;
+};
+
+}  // namespace
+
+TEST_F(InstallTest, ProgramsGoToBinAndTheirDataToShareZepharin)
+{
+    for (const char* program : {"bin/zepharin", "bin/zepharin-report"}) {
+        const QFileInfo info(In(program));
+        EXPECT_TRUE(info.isFile() && info.isExecutable()) << program;
+    }
+    // Where the installed simulator looks, worked out from its own folder.
+    const QString data = InstalledDataFolder(In("bin"));
+    EXPECT_EQ(data, In("share/zepharin"));
+    for (const char* text : {"instruct.doc", "ZpISpIns.doc"})
+        EXPECT_EQ(ReadBytes(data + "/" + text), ReadBytes(QString(ZEPH_SOURCE_DIR) + "/data/" + text)) << text;
+    for (const char* sound : {"Exhaust.wav", "Error.wav"}) {
+        const QByteArray wav = ReadBytes(data + "/" + sound);
+        EXPECT_TRUE(wav.startsWith("RIFF") && wav.mid(8, 4) == "WAVE") << sound;
+    }
+    EXPECT_TRUE(QFileInfo(In("share/applications/zepharin.desktop")).isFile());
+    EXPECT_TRUE(QFileInfo(In("share/icons/hicolor/scalable/apps/zepharin.svg")).isFile());
+    EXPECT_TRUE(QFileInfo(In("share/mime/packages/zepharin.xml")).isFile());
+
+    const Finished report = RunProgram(In("bin/zepharin-report"), {"--help"});
+    EXPECT_EQ(report.status, 0) << report.out.toStdString();
+}
+
+TEST_F(InstallTest, TheDesktopEntryIsValidAndOpensDesignFiles)
+{
+    const QString entry = In("share/applications/zepharin.desktop");
+    const Finished validate = RunProgram("desktop-file-validate", {entry});
+    EXPECT_EQ(validate.status, 0) << "desktop-file-validate: " << validate.out.toStdString();
+    EXPECT_TRUE(validate.out.isEmpty()) << validate.out.toStdString();
+
+    const QString text = QString::fromUtf8(ReadBytes(entry));
+    EXPECT_TRUE(text.contains("\nExec=zepharin %f\n"));
+    EXPECT_TRUE(text.contains("\nIcon=zepharin\n"));
+    EXPECT_TRUE(text.contains("\nMimeType=application/x-zepharin-design;\n"));
+    const QString types = QString::fromUtf8(ReadBytes(In("share/mime/packages/zepharin.xml")));
+    EXPECT_TRUE(types.contains("<mime-type type=\"application/x-zepharin-design\">"));
+    EXPECT_TRUE(types.contains("<glob pattern=\"*.dzg\"/>"));
+}
+
+// The type database built from the installed description maps *.dzg to the design type.
+TEST_F(InstallTest, TheTypeDatabaseKnowsDesignFiles)
+{
+    QTemporaryDir mime;
+    ASSERT_TRUE(QDir(mime.path()).mkpath("packages"));
+    ASSERT_TRUE(QFile::copy(In("share/mime/packages/zepharin.xml"), mime.filePath("packages/zepharin.xml")));
+    const Finished update = RunProgram("update-mime-database", {mime.path()});
+    if (update.status == -1 && update.out.contains("did not finish")) GTEST_SKIP() << "no update-mime-database";
+    ASSERT_EQ(update.status, 0) << update.out.toStdString();
+    EXPECT_TRUE(ReadBytes(mime.filePath("globs2")).contains("application/x-zepharin-design:*.dzg"));
+}
+
+// Started from a folder holding none of its files, the installed program still finds its help
+// texts: it gets as far as the design named on its command line (refused, as it does not exist)
+// without a word about them. The same program copied away from its share folder does not.
+TEST_F(InstallTest, TheInstalledProgramFindsItsDataFromAnotherFolder)
+{
+    QTemporaryDir elsewhere;
+    const QStringList marks = {"Cannot open the design", "Error Loading"};
+    const QString err = StartUntil(In("bin/zepharin"), elsewhere.path(), {"absent.dzg"}, marks);
+    EXPECT_TRUE(err.contains("zepharin: Cannot open the design absent.dzg")) << err.toStdString();
+    EXPECT_FALSE(err.contains("Error Loading")) << err.toStdString();
+
+    ASSERT_TRUE(QDir(elsewhere.path()).mkpath("bin"));
+    ASSERT_TRUE(QFile::copy(In("bin/zepharin"), elsewhere.filePath("bin/zepharin")));
+    const QString stray = StartUntil(elsewhere.filePath("bin/zepharin"), elsewhere.path(), {"absent.dzg"}, marks);
+    EXPECT_TRUE(stray.contains("zepharin: Error Loading instruct.doc: No such file or directory")) << stray.toStdString();
+}
