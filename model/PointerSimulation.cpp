@@ -18,8 +18,8 @@ float PointerZoom(float zoomK, float graphicZoom)
 {
     Real z = Real(zoomK) / graphicZoom * DefaultGraphicZoom;
     if (!std::isfinite(z)) z = zoomK;
-    if (z > 3000) z = 3000;
-    if (z < 0.5L) z = 0.5L;
+    if (z > MaxViewScale) z = MaxViewScale;
+    if (z < MinViewScale) z = MinViewScale;
     return static_cast<float>(z);
 }
 

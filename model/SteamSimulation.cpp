@@ -1,6 +1,8 @@
 // The steam in each cylinder end from tick to tick: phase, density, dot count and exhaust beats.
 #include "model/SteamSimulation.h"
 
+#include <algorithm>
+
 #include "model/ViewTransform.h"
 
 namespace zeph {
@@ -32,7 +34,7 @@ void Density(const MechanismModel& m, float steam, float exhaust, SteamColour co
     if (!(d >= 25)) d = 25;  // also a density that is not a number
     if (d > 2000) d = 2000;
     density = static_cast<float>(d);
-    dots = RoundInt(Real(density) * m.ViewScale / 18.5L);
+    dots = RoundInt(Real(density) * DotZoom(m.ViewScale) / 18.5L);
 }
 
 // A drawing step that scatters dots over a collapsed height beeps once, while the error beep is on.
@@ -81,6 +83,12 @@ void StepSteam(MechanismModel& m, TickEvents& events)
     CollapsedHeightBeeps(m, events);
     Beat(m, p.FrontExhaustOpening, s.FrontExhaustArmed, s.FrontBeatDensity, s.FrontDensity, s.RearBeatDensity, events);
     Beat(m, p.RearExhaustOpening, s.RearExhaustArmed, s.RearBeatDensity, s.RearDensity, s.FrontBeatDensity, events);
+}
+
+Real DotZoom(Real viewScale)
+{
+    if (!(viewScale > 0)) return 0;
+    return std::min(viewScale, MaxViewScale);
 }
 
 uint32_t BeatVolume(int32_t v)

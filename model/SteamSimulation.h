@@ -12,6 +12,11 @@ namespace zeph {
 // pointer shows; each as loud as the other end's last beat was dense).
 void StepSteam(MechanismModel& m, TickEvents& events);
 
+// The zoom the dot counts scale with: the view's, kept within the zoom range the controls
+// allow (a view opened from a file may hold any number), so no picture asks for more dots than
+// the most magnified view shows; 0 for a view that is not a number.
+Real DotZoom(Real viewScale);
+
 // A passage or chamber height as the dots use it: a collapsed (zero) height counts as 1.
 inline int32_t DotHeight(int32_t h) { return h != 0 ? h : 1; }
 

@@ -82,12 +82,12 @@ void ApplyZoomStep(MechanismModel& m, Real d)
 {
     const Real s0 = m.ViewScale, x0 = m.ViewPanX, y0 = m.ViewPanY;
     Real scale = m.ViewScale;
-    if (scale > 3000) scale = 3000;
+    if (scale > MaxViewScale) scale = MaxViewScale;
     scale = scale + scale * d * 0.01L;
     m.ViewPanX = static_cast<float>((x0 - 320) * scale / s0 + 320);
     m.ViewPanY = static_cast<float>(scale * (y0 - 240) / s0 + 240);
-    if (scale > 3000) scale = 3000;
-    if (scale < 0.5L) scale = 0.5L;
+    if (scale > MaxViewScale) scale = MaxViewScale;
+    if (scale < MinViewScale) scale = MinViewScale;
     m.ViewScale = static_cast<float>(scale);
 }
 

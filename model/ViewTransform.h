@@ -8,6 +8,10 @@
 
 namespace zeph {
 
+// The zoom range the view controls keep to, pixels per model unit.
+constexpr Real MinViewScale = 0.5L;
+constexpr Real MaxViewScale = 3000;
+
 // Nearest integer with ties to even; NaN and values beyond +-1e6 pixels are pinned so that
 // a broken linkage can never reach an undefined integer conversion.
 int32_t RoundPixel(Real v);

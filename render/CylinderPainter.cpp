@@ -89,7 +89,7 @@ private:
 // Red dots in the supply above the chamber's middle opening and between the valve heads.
 void SteamDots::LiveSteam()
 {
-    const Real z = m_.MappedView.scale;
+    const Real z = DotZoom(m_.MappedView.scale);
     const int32_t stemY = o_.PO[5].y;
     const int32_t supply = RoundInt(z * 5.4L);
     for (int i = 0; i < supply; ++i)

@@ -327,6 +327,22 @@ TEST_F(SceneRendererTest, NoBeatIsArmedWhileADimensionPointerShows)
     EXPECT_NE(m.Steam.RearExhaustArmed, '1');
 }
 
+// A view opened from a design file may hold any zoom: the steam never asks for more dots than
+// the most magnified view of the zoom bar shows, so the picture of such a view still comes at once.
+TEST_F(SceneRendererTest, AnAbsurdZoomAsksForNoMoreSteamDotsThanTheLargestZoom)
+{
+    m.SteamDisplayOn = true;
+    m.Steam.FrontDensity = m.Steam.RearDensity = 2000;
+    for (float zoom : {1e30f, 3000.0f}) {
+        m.ViewScale = zoom;
+        Render();
+        EXPECT_EQ(m.Steam.FrontDots, RoundInt(2000 * 3000 / 18.5L)) << zoom;
+    }
+    m.ViewScale = std::nanf("");
+    Render();
+    EXPECT_EQ(m.Steam.FrontDots, 0);
+}
+
 TEST(BeatVolume, FollowsTheDensityTable)
 {
     EXPECT_EQ(BeatVolume(23), 0u);
