@@ -1,9 +1,12 @@
 // The commands every window uses on the one model, the state of the main window's controls, and change signals.
 #include "ui/session/Session.h"
 
+#include <cfloat>
 #include <cmath>
+#include <utility>
 
 #include "model/AnimationTick.h"
+#include "model/DiagramPositions.h"
 #include "model/DimensionTable.h"
 #include "model/PointerSimulation.h"
 #include "model/ViewTransform.h"
@@ -708,6 +711,43 @@ void Session::Undo()
     else
         c_.undoEnabled = false;
     Emit(UndoStore | Dimensions | DynVars);
+}
+
+// ---- diagrams ------------------------------------------------------------------------------
+
+void Session::LeaveDiagramPositionBox(int box, double value)
+{
+    // Beyond the 32-bit range is beyond either end of the range too: the clamp takes it there.
+    if (StoreTypedPosition(m, box, std::clamp(value, -double(FLT_MAX), double(FLT_MAX)))) Emit(Dimensions);
+}
+
+void Session::LeaveDiagramScaleBox(float value)
+{
+    if (StoreTypedVScale(m, value)) Emit(Dimensions);
+}
+
+int Session::TidyDiagramPositionList()
+{
+    const int count = TidyDiagramPositions(m);
+    Emit(Dimensions);
+    return count;
+}
+
+void Session::DiagramPositionsClosed()
+{
+    m.DiagramRedrawPending = true;
+}
+
+bool Session::TakeDiagramRedrawPending()
+{
+    return std::exchange(m.DiagramRedrawPending, false);
+}
+
+DiagramData Session::ComputeDiagram(DiagramKind kind, PortsMode portsMode)
+{
+    DiagramData data = zeph::ComputeDiagram(m, kind, portsMode);
+    Emit(Diagram);
+    return data;
 }
 
 }  // namespace zeph

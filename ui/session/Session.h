@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "model/DiagramData.h"
 #include "model/DynVars.h"
 #include "model/MechanismModel.h"
 #include "model/TickEvents.h"
@@ -59,6 +60,7 @@ public:
         Dimensions = 1u << 5,  // any dimension, mid gear, the diagram list
         DynVars = 1u << 6,     // the dynamic-variable slots
         UndoStore = 1u << 7,   // the undo store and the "UnDo" buttons
+        Diagram = 1u << 8,     // a diagram swept the drive: pivots, openings, error flag, last plotted position
         All = 0xFFFFu,
     };
     Q_DECLARE_FLAGS(Changes, Change)
@@ -148,6 +150,21 @@ public:
     // A finished scroll of a slot's bar: one undo level from the value the bar found.
     void EndDynVarScroll(int slot);
     void Undo();
+
+    // ---- diagrams --------------------------------------------------------------------------
+    // A position box (1..9) of the positions dialog left with a number: stored by the list's
+    // rules; a number beyond the 32-bit range goes to the nearest end of the reverse-arm range.
+    void LeaveDiagramPositionBox(int box, double value);
+    // The scale box left with a number: at least 0.1.
+    void LeaveDiagramScaleBox(float value);
+    // The positions dialog painted or closed: the list tidied and counted. Returns the count.
+    int TidyDiagramPositionList();
+    // The positions dialog closed: the diagram that opened it redraws at the next mouse move.
+    void DiagramPositionsClosed();
+    // Whether that redraw is due; clears the flag.
+    bool TakeDiagramRedrawPending();
+    // A diagram's computation, which sweeps the drive and restores it (see ComputeDiagram).
+    DiagramData ComputeDiagram(DiagramKind kind, PortsMode portsMode = PortsMode::Forward);
 
 signals:
     void changed(zeph::Session::Changes what);
