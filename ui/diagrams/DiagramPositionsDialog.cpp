@@ -39,7 +39,7 @@ QPoint TextPlace(int box)
 }
 
 // Focus leaving the dialog as a whole (another window, a popup) is not leaving the box.
-bool LeavesBox(const QFocusEvent& e)
+bool LeavesForAnotherControl(const QFocusEvent& e)
 {
     return e.reason() != Qt::ActiveWindowFocusReason && e.reason() != Qt::PopupFocusReason;
 }
@@ -217,7 +217,7 @@ bool DiagramPositionsDialog::eventFilter(QObject* watched, QEvent* e)
     const int box = BoxOf(watched);
     if (box == 0) return QDialog::eventFilter(watched, e);
     if (e->type() == QEvent::FocusIn) editingBox_ = box;
-    if (e->type() == QEvent::FocusOut && editingBox_ == box && LeavesBox(*static_cast<QFocusEvent*>(e)))
+    if (e->type() == QEvent::FocusOut && editingBox_ == box && LeavesForAnotherControl(*static_cast<QFocusEvent*>(e)))
         LeaveBox(box);
     return false;
 }

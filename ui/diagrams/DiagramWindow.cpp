@@ -1,6 +1,7 @@
 // A diagram window: the shared frame (close, dynamic-variable bars, undo, menu, caption) around one diagram's picture.
 #include "ui/diagrams/DiagramWindow.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -309,13 +310,15 @@ bool DiagramWindow::SavePicture(const QString& file) const
 
 void DiagramWindow::SavePictureAs()
 {
-    QFileDialog dialog(this, "Save Picture", layout_.pictureName, "PNG pictures (*.png)");
+    QFileDialog dialog(this, "Save Picture", layout_.pictureName, "PNG Picture (*.png)");
+    dialog.setObjectName("pictureDialog");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix("png");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString file = dialog.selectedFiles().constFirst();
     if (!SavePicture(file))
-        QMessageBox::critical(this, "Save Picture", QString("The picture could not be written to\n%1").arg(file));
+        QMessageBox::critical(this, "Error", QString("Cannot save the picture to %1.").arg(QDir::toNativeSeparators(file)));
 }
 
 }  // namespace zeph

@@ -60,7 +60,6 @@ public:
         Dimensions = 1u << 5,  // any dimension, mid gear, the diagram list
         DynVars = 1u << 6,     // the dynamic-variable slots
         UndoStore = 1u << 7,   // the undo store and the "UnDo" buttons
-        Diagram = 1u << 8,     // a diagram swept the drive: pivots, openings, error flag, last plotted position
         All = 0xFFFFu,
     };
     Q_DECLARE_FLAGS(Changes, Change)
@@ -144,13 +143,6 @@ public:
     // The pointer-zoom dialog: kept within 0.5..2000.
     void SetGraphicZoom(double zoom);
 
-    // ---- dynamic variables and undo --------------------------------------------------------
-    void MoveDynVarBar(int slot, int position);
-    void EnterDynVarBar(int slot);
-    // A finished scroll of a slot's bar: one undo level from the value the bar found.
-    void EndDynVarScroll(int slot);
-    void Undo();
-
     // ---- diagrams --------------------------------------------------------------------------
     // A position box (1..9) of the positions dialog left with a number: stored by the list's
     // rules; a number beyond the 32-bit range goes to the nearest end of the reverse-arm range.
@@ -165,6 +157,13 @@ public:
     bool TakeDiagramRedrawPending();
     // A diagram's computation, which sweeps the drive and restores it (see ComputeDiagram).
     DiagramData ComputeDiagram(DiagramKind kind, PortsMode portsMode = PortsMode::Forward);
+
+    // ---- dynamic variables and undo --------------------------------------------------------
+    void MoveDynVarBar(int slot, int position);
+    void EnterDynVarBar(int slot);
+    // A finished scroll of a slot's bar: one undo level from the value the bar found.
+    void EndDynVarScroll(int slot);
+    void Undo();
 
 signals:
     void changed(zeph::Session::Changes what);
