@@ -200,7 +200,8 @@ TEST_F(DiagramWindowTest, AListTypedIntoTheDialogDrawsAsTheCompanionDrawsIt)
     Type(Box(*d, "scale"), "0.8");
     QTest::mouseClick(Press(*d, "close"), Qt::LeftButton);
     EXPECT_EQ(m.DiagramRevArmCount, 2);
-    EXPECT_TRUE(SamePixels(w->Picture(), ReportPicture({"sine", "--gear", "fwdmax", "--gear", "revmax", "--vscale", "0.8"})));
+    const QImage report = ReportPicture({"sine", "--gear", "fwdmax", "--gear", "revmax", "--vscale", "0.8"});
+    EXPECT_TRUE(SamePixels(w->Picture(), report));
     w->close();
 }
 

@@ -190,10 +190,12 @@ void DiagramPositionsDialog::LeaveBox(int box)
     QLineEdit* edit = Box(box);
     if (!edit->isModified()) return;
     const MechanismModel& m = session_.model();
-    if (box == ScaleBox)
+    if (box == ScaleBox) {
         session_.LeaveDiagramScaleBox(ReadNumberF(edit->text(), m.DiagramVScale));
-    else
-        session_.LeaveDiagramPositionBox(box, ReadNumberToClamp(edit->text(), m.DiagramRevArmPos[static_cast<size_t>(box)]));
+    } else {
+        const float previous = m.DiagramRevArmPos[static_cast<size_t>(box)];
+        session_.LeaveDiagramPositionBox(box, ReadNumberToClamp(edit->text(), previous));
+    }
     ShowBoxValue(box);
 }
 
@@ -217,8 +219,8 @@ bool DiagramPositionsDialog::eventFilter(QObject* watched, QEvent* e)
     const int box = BoxOf(watched);
     if (box == 0) return QDialog::eventFilter(watched, e);
     if (e->type() == QEvent::FocusIn) editingBox_ = box;
-    if (e->type() == QEvent::FocusOut && editingBox_ == box && LeavesForAnotherControl(*static_cast<QFocusEvent*>(e)))
-        LeaveBox(box);
+    const bool leaving = e->type() == QEvent::FocusOut && editingBox_ == box;
+    if (leaving && LeavesForAnotherControl(*static_cast<QFocusEvent*>(e))) LeaveBox(box);
     return false;
 }
 

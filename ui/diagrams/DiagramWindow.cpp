@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "model/ViewTransform.h"
 #include "platform/Canvas.h"
@@ -318,7 +319,8 @@ void DiagramWindow::SavePictureAs()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString file = dialog.selectedFiles().constFirst();
     if (!SavePicture(file))
-        QMessageBox::critical(this, "Error", QString("Cannot save the picture to %1.").arg(QDir::toNativeSeparators(file)));
+        QMessageBox::critical(this, "Error",
+                              QString("Cannot save the picture to %1.").arg(QDir::toNativeSeparators(file)));
 }
 
 }  // namespace zeph
