@@ -12,6 +12,7 @@
 
 #include "platform/desktop/Sound.h"
 #include "render/ReadoutPainter.h"
+#include "ui/diagrams/DiagramWindow.h"
 #include "ui/dimensions/CylinderDimensionsDialog.h"
 #include "ui/dimensions/FrameDimensionsDialog.h"
 #include "ui/dimensions/GraphicZoomDialog.h"
@@ -407,6 +408,16 @@ void MainWindow::BuildDialogs()
         {graphicZoomAction_, graphicZoomDialog_}};
     for (const auto& [action, dialog] : opens)
         connect(action, &QAction::triggered, this, [this, dialog = dialog] { OpenModal(dialog); });
+
+    // The diagram windows stop the animation while they are open.
+    const std::pair<QAction*, DiagramKind> diagrams[] = {{sineAction_, DiagramKind::Sine},
+                                                         {ovalAction_, DiagramKind::Oval},
+                                                         {steamDiagramAction_, DiagramKind::Steam},
+                                                         {portsAction_, DiagramKind::Ports}};
+    for (const auto& [action, kind] : diagrams) {
+        QDialog* window = new DiagramWindow(session_, kind, this);
+        connect(action, &QAction::triggered, this, [this, window] { OpenModal(window); });
+    }
 }
 
 void MainWindow::ConnectSession()

@@ -3,8 +3,11 @@
 
 #include <QStringList>
 #include <cmath>
+#include <limits>
+#include <utility>
 
 #include "model/AnimationTick.h"
+#include "model/DiagramPositions.h"
 #include "model/DimensionTable.h"
 #include "model/LineOverlay.h"
 #include "model/PivotData.h"
@@ -674,6 +677,44 @@ void Session::ShowDimensionPointer(int code)
 void Session::SetGraphicZoom(double zoom)
 {
     m.GraphicPosZoom = static_cast<float>(std::clamp(zoom, 0.5, 2000.0));
+}
+
+// ---- diagrams ------------------------------------------------------------------------------
+
+void Session::LeaveDiagramPositionBox(int box, double value)
+{
+    constexpr double FloatMax = std::numeric_limits<float>::max();
+    // Beyond the 32-bit range is beyond either end of the range too: the clamp takes it there.
+    if (StoreTypedPosition(m, box, std::clamp(value, -FloatMax, FloatMax))) Emit(Dimensions);
+}
+
+void Session::LeaveDiagramScaleBox(float value)
+{
+    if (StoreTypedVScale(m, value)) Emit(Dimensions);
+}
+
+int Session::TidyDiagramPositionList()
+{
+    const int count = TidyDiagramPositions(m);
+    Emit(Dimensions);
+    return count;
+}
+
+void Session::DiagramPositionsClosed()
+{
+    m.DiagramRedrawPending = true;
+}
+
+bool Session::TakeDiagramRedrawPending()
+{
+    return std::exchange(m.DiagramRedrawPending, false);
+}
+
+DiagramData Session::ComputeDiagram(DiagramKind kind, PortsMode portsMode)
+{
+    DiagramData data = zeph::ComputeDiagram(m, kind, portsMode);
+    Emit(Dimensions);  // the last plotted position, which the design file keeps
+    return data;
 }
 
 // ---- dynamic variables and undo ------------------------------------------------------------

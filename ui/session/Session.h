@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/DiagramData.h"
 #include "model/DynVars.h"
 #include "model/MechanismModel.h"
 #include "model/TickEvents.h"
@@ -144,6 +145,21 @@ public:
     void ShowDimensionPointer(int code);
     // The pointer-zoom dialog: kept within 0.5..2000.
     void SetGraphicZoom(double zoom);
+
+    // ---- diagrams --------------------------------------------------------------------------
+    // A position box (1..9) of the positions dialog left with a number: stored by the list's
+    // rules; a number beyond the 32-bit range goes to the nearest end of the reverse-arm range.
+    void LeaveDiagramPositionBox(int box, double value);
+    // The scale box left with a number: at least 0.1.
+    void LeaveDiagramScaleBox(float value);
+    // The positions dialog painted or closed: the list tidied and counted. Returns the count.
+    int TidyDiagramPositionList();
+    // The positions dialog closed: the diagram that opened it redraws at the next mouse move.
+    void DiagramPositionsClosed();
+    // Whether that redraw is due; clears the flag.
+    bool TakeDiagramRedrawPending();
+    // A diagram's computation, which sweeps the drive and restores it (see ComputeDiagram).
+    DiagramData ComputeDiagram(DiagramKind kind, PortsMode portsMode = PortsMode::Forward);
 
     // ---- dynamic variables and undo --------------------------------------------------------
     void MoveDynVarBar(int slot, int position);

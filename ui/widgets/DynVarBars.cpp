@@ -124,13 +124,21 @@ void DynVarBars::BarEndScroll(int slot)
 {
     session_.EndDynVarScroll(slot);
     if (w_.focusTarget) w_.focusTarget->setFocus();
-    if (w_.redraw) w_.redraw();
+    Run(w_.afterScroll);
 }
 
 void DynVarBars::UndoClick()
 {
     session_.Undo();
-    if (w_.redraw) w_.redraw();
+    Run(w_.afterUndo);
+}
+
+void DynVarBars::Run(const std::function<void()>& action)
+{
+    if (action)
+        action();
+    else if (w_.redraw)
+        w_.redraw();
 }
 
 }  // namespace zeph

@@ -24,6 +24,9 @@ public:
         QPushButton* undoButton = nullptr;
         QWidget* focusTarget = nullptr;  // takes the focus when a scroll ends
         std::function<void()> redraw;    // diagram windows redraw after a change
+        // What follows a finished scroll and an undo in a diagram window (the redraw when unset).
+        std::function<void()> afterScroll;
+        std::function<void()> afterUndo;
     };
 
     DynVarBars(Session& session, Wiring wiring, QObject* parent = nullptr);
@@ -49,6 +52,7 @@ private:
 
     int SlotOf(QObject* bar) const;
     void Moved(int slot, int position);
+    void Run(const std::function<void()>& action);
 
     Session& session_;
     Wiring w_;

@@ -1,0 +1,326 @@
+// A diagram window: the shared frame (close, dynamic-variable bars, undo, menu, caption) around one diagram's picture.
+#include "ui/diagrams/DiagramWindow.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "model/ViewTransform.h"
+#include "platform/Canvas.h"
+#include "render/DiagramPainter.h"
+#include "ui/diagrams/DiagramPositionsDialog.h"
+#include "ui/widgets/DynVarBars.h"
+#include "ui/widgets/HorizontalBar.h"
+#include "ui/widgets/PictureView.h"
+#include "ui/widgets/WindowCaption.h"
+
+namespace zeph {
+
+// What the four windows do differently.
+struct DiagramWindow::Layout {
+    const char* objectName;
+    const char* title;        // the caption's title, before the design's name
+    const char* pictureName;  // offered as the file name of "Save Picture"
+    QPoint closeAt;
+    bool usesPositions;       // the positions dialog on opening, "SetRevArmPos", redraw on mouse move
+    int redrawsAfterUndo;     // the sine and oval diagrams redraw twice, which brings the undo line up to date
+    const char* setPositions;
+    const char* redraw;
+    const char* dynamicVariables;
+};
+
+namespace {
+
+constexpr int CaptionRefreshMs = 1000;
+constexpr int FontPixels = 11;
+const QStringList FontFamilies{"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "Helvetica"};
+const QSize CloseSize(75, 25);
+const QRect UndoPlace(110, 54, 40, 16);
+const QStringList BarHints{"Change Last Variable Clicked", "Change Next to Last Variable Clicked",
+                           "Change 2nd to Last Variable Clicked", "Change 3rd to Last Variable Clicked"};
+
+}  // namespace
+
+const DiagramWindow::Layout& DiagramWindow::LayoutOf(DiagramKind kind)
+{
+    static const Layout sine{"sineDiagramWindow", "ZEPHARIN Inside Admission      Sine Diagram    ", "SineDiagram.png",
+                             {408, 8}, true, 2, "&SetRevArmPos", "&ReDraw", "&DymamicVariables"};
+    static const Layout oval{"ovalDiagramWindow", "ZEPHARIN Inside Admission      Oval Diagram    ", "OvalDiagram.png",
+                             {408, 8}, true, 2, "SetRevArmPos", "ReDraw", "DynamicVari"};
+    static const Layout steam{"steamDiagramWindow", "ZEPHARIN Inside Admission      Steam Diagram    ",
+                              "SteamDiagram.png", {408, 8}, true, 1, "SetRevArmPos", "ReDraw", "DynamicVari"};
+    static const Layout ports{"portsDiagramWindow", "ZEPHARIN Inside Admission      Port Open/Closed    ",
+                              "PortOpenClose.png", {447, 2}, false, 1, "", "ReDraw", "DynamicVari"};
+    switch (kind) {
+    case DiagramKind::Sine: return sine;
+    case DiagramKind::Oval: return oval;
+    case DiagramKind::Steam: return steam;
+    case DiagramKind::Ports: return ports;
+    }
+    return sine;
+}
+
+DiagramWindow::DiagramWindow(Session& session, DiagramKind kind, QWidget* parent)
+    : QDialog(parent), session_(session), kind_(kind), layout_(LayoutOf(kind))
+{
+    setObjectName(layout_.objectName);
+    setModal(true);
+    // A small-captioned window at the screen's left edge, the size of its picture and no larger.
+    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    QFont font;
+    font.setFamilies(FontFamilies);
+    font.setPixelSize(FontPixels);
+    setFont(font);
+
+    picture_ = QImage(ClientSizeOf(kind), QImage::Format_RGB32);
+    picture_.fill(Qt::white);
+    view_ = new PictureView(picture_, this);
+    view_->setObjectName("picture");
+    view_->setFixedSize(picture_.size());
+    connect(view_, &PictureView::moved, this, &DiagramWindow::PictureMouseMoved);
+
+    auto* bar = new QMenuBar(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(bar);
+    layout->addWidget(view_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    BuildControls();
+    BuildMenu(bar);
+    if (layout_.usesPositions) {
+        positions_ = new DiagramPositionsDialog(session_, this);
+        connect(positions_, &QDialog::finished, this, [this] {
+            if (std::exchange(redrawAfterPositions_, false)) Redraw();
+        });
+    }
+    captionTimer_ = new QTimer(this);
+    captionTimer_->setInterval(CaptionRefreshMs);
+    connect(captionTimer_, &QTimer::timeout, this, &DiagramWindow::SetCaption);
+    connect(&session_, &Session::changed, this, [this](Session::Changes what) {
+        if (what & (Session::DynVars | Session::UndoStore | Session::Display)) dynVars_->Refresh();
+    });
+    SetCaption();
+    move(0, 10);
+}
+
+DiagramWindow::~DiagramWindow() = default;
+
+void DiagramWindow::BuildControls()
+{
+    closeButton_ = new QPushButton("Close", view_);
+    closeButton_->setObjectName("close");
+    closeButton_->setGeometry(QRect(layout_.closeAt, CloseSize));
+    closeButton_->setAutoDefault(true);
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
+
+    for (int k = 0; k < 4; ++k) {
+        QScrollBar* b = MakeHorizontalBar(view_);
+        b->setObjectName(QString("dynVarBar%1").arg(k + 1));
+        b->setGeometry(112, 3 + 12 * k, 121, 10);
+        b->setRange(-200, 200);
+        b->setSingleStep(1);
+        b->setPageStep(10);
+        b->setValue(0);
+        b->setToolTip(BarHints[k]);
+        b->hide();
+        bars_[static_cast<size_t>(k)] = b;
+    }
+    undoButton_ = new QPushButton("UnDo", view_);
+    undoButton_->setObjectName("undo");
+    undoButton_->setGeometry(UndoPlace);
+    undoButton_->setFocusPolicy(Qt::TabFocus);
+    undoButton_->hide();
+    undoButton_->setEnabled(false);
+
+    DynVarBars::Wiring wiring;
+    wiring.bars = bars_;
+    wiring.undoButton = undoButton_;
+    wiring.focusTarget = closeButton_;
+    wiring.redraw = [this] { Redraw(); };
+    wiring.afterScroll = [this] { Draw(); };  // the change is drawn already; this brings the undo line
+    wiring.afterUndo = [this] { AfterUndo(); };
+    dynVars_ = new DynVarBars(session_, std::move(wiring), this);
+}
+
+void DiagramWindow::BuildMenu(QMenuBar* bar)
+{
+    auto item = [this, bar](QMenu* menu, const char* name, const QString& caption) {
+        QAction* a = menu ? menu->addAction(caption) : bar->addAction(caption);
+        a->setObjectName(name);
+        return a;
+    };
+    if (kind_ == DiagramKind::Ports) {
+        QMenu* setUp = bar->addMenu("SetUp");
+        setUp->setObjectName("setUp");
+        connect(item(setUp, "forwardGraph", "ForwardGraph"), &QAction::triggered, this,
+                [this] { ShowGraph(PortsMode::Forward); });
+        connect(item(setUp, "reverseGraph", "ReverseGraph"), &QAction::triggered, this,
+                [this] { ShowGraph(PortsMode::Reverse); });
+        connect(item(setUp, "bothGraphs", "BothGraphs"), &QAction::triggered, this,
+                [this] { ShowGraph(PortsMode::Both); });
+    }
+    if (layout_.usesPositions)
+        connect(item(nullptr, "setPositions", layout_.setPositions), &QAction::triggered, this,
+                [this] { AskForPositions(false); });
+    connect(item(nullptr, "redraw", layout_.redraw), &QAction::triggered, this, &DiagramWindow::Redraw);
+    connect(item(nullptr, "undoDisplay", "&UnDo"), &QAction::triggered, this, &DiagramWindow::ToggleUndoDisplay);
+    connect(item(nullptr, "dynamicVariables", layout_.dynamicVariables), &QAction::triggered, this,
+            &DiagramWindow::ToggleDynVarDisplay);
+    connect(item(nullptr, "savePicture", "Save &Picture"), &QAction::triggered, this, &DiagramWindow::SavePictureAs);
+}
+
+// ---- opening and closing ---------------------------------------------------------------------
+
+void DiagramWindow::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (e->spontaneous()) return;  // shown again after being minimised: still open
+    session_.PauseAnimation(true);
+    if (kind_ == DiagramKind::Ports) mode_ = PortsMode::Forward;
+    FitToTextScale();
+    SetCaption();
+    captionTimer_->start();
+    dynVars_->Refresh();
+    closeButton_->setFocus();
+    // Once the window stands on the screen: the positions dialog over it, or the diagram.
+    QTimer::singleShot(0, this, &DiagramWindow::Opened);
+}
+
+// The large font spreads the position list beyond the normal client width: the picture and the
+// window grow by the same factor, and the "Close" button moves along with the texts beside it.
+void DiagramWindow::FitToTextScale()
+{
+    const Real sx = session_.model().TextScaleX;
+    const QSize client = ClientSizeOf(kind_);
+    picture_ = QImage(RoundInt(client.width() * sx), client.height(), QImage::Format_RGB32);
+    ImageCanvas canvas(picture_);
+    EraseDiagram(canvas);
+    view_->setFixedSize(picture_.size());
+    closeButton_->move(RoundInt(layout_.closeAt.x() * sx), layout_.closeAt.y());
+}
+
+void DiagramWindow::Opened()
+{
+    if (!isVisible()) return;
+    if (layout_.usesPositions)
+        AskForPositions(true);
+    else
+        Redraw();
+}
+
+void DiagramWindow::done(int result)
+{
+    captionTimer_->stop();
+    redrawAfterPositions_ = false;
+    QDialog::done(result);
+    session_.PauseAnimation(false);
+}
+
+void DiagramWindow::AskForPositions(bool redrawAfter)
+{
+    redrawAfterPositions_ = redrawAfter;
+    positions_->open();
+}
+
+void DiagramWindow::SetCaption()
+{
+    const QString caption = WindowCaption(session_.model(), layout_.title);
+    if (windowTitle() != caption) setWindowTitle(caption);
+}
+
+// ---- drawing ----------------------------------------------------------------------------------
+
+void DiagramWindow::Redraw()
+{
+    ImageCanvas canvas(picture_);
+    EraseDiagram(canvas);
+    Draw();
+}
+
+void DiagramWindow::Draw()
+{
+    const DiagramData data = session_.ComputeDiagram(kind_, mode_);
+    ImageCanvas canvas(picture_);
+    const DiagramFrameState state = PaintDiagram(canvas, session_.model(), data, undoLine_);
+    undoLine_ = state.undoLine;
+    ApplyFrameState(state);
+    SetCaption();
+    view_->update();
+}
+
+void DiagramWindow::ApplyFrameState(const DiagramFrameState& state)
+{
+    for (size_t k = 0; k < bars_.size(); ++k) {
+        bars_[k]->setVisible(state.dynVarBarsVisible);
+        if (state.dynVarBarsEnabled) bars_[k]->setEnabled((*state.dynVarBarsEnabled)[k]);
+    }
+    undoButton_->setVisible(state.undoButtonVisible);
+    undoButton_->setEnabled(session_.controls().undoEnabled);
+}
+
+void DiagramWindow::ShowGraph(PortsMode mode)
+{
+    mode_ = mode;
+    Redraw();
+}
+
+void DiagramWindow::PictureMouseMoved()
+{
+    if (layout_.usesPositions && session_.TakeDiagramRedrawPending()) Redraw();
+}
+
+// Switching the undo line off wipes the picture and draws it without the line; switching it on
+// draws over the picture. Either way a second draw follows, which brings a line drawn from the
+// last draw up to date.
+void DiagramWindow::ToggleUndoDisplay()
+{
+    const bool wasOn = session_.model().UndoOn;
+    session_.ToggleUndoDisplay();
+    if (wasOn) {
+        ImageCanvas canvas(picture_);
+        EraseDiagram(canvas);
+    } else {
+        Draw();
+    }
+    Draw();
+}
+
+void DiagramWindow::ToggleDynVarDisplay()
+{
+    session_.ToggleDynVarDisplay();
+    Redraw();
+}
+
+void DiagramWindow::AfterUndo()
+{
+    for (int i = 0; i < layout_.redrawsAfterUndo; ++i) Redraw();
+}
+
+// ---- the picture as a file --------------------------------------------------------------------
+
+bool DiagramWindow::SavePicture(const QString& file) const
+{
+    return !file.isEmpty() && picture_.save(file, "PNG");
+}
+
+void DiagramWindow::SavePictureAs()
+{
+    QFileDialog dialog(this, "Save Picture", layout_.pictureName, "PNG Picture (*.png)");
+    dialog.setObjectName("pictureDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix("png");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString file = dialog.selectedFiles().constFirst();
+    if (!SavePicture(file))
+        QMessageBox::critical(this, "Error",
+                              QString("Cannot save the picture to %1.").arg(QDir::toNativeSeparators(file)));
+}
+
+}  // namespace zeph
