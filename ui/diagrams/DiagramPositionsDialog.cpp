@@ -22,7 +22,6 @@ const QSize BoxSize(49, 16);
 const QRect ClosePlace(290, 115, 92, 31);
 constexpr int FontPixels = 11;
 const QColor Silver(0xC0, 0xC0, 0xC0);
-const QStringList FontFamilies{"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "Helvetica"};
 
 // Box k's top-left corner in form units and its text's top-left corner in pixels (before the
 // text scale): the scale and positions 1..4 in the left column, 5..9 in the right.
@@ -38,11 +37,6 @@ QPoint TextPlace(int box)
     return box <= 4 ? QPoint(13, 25 + 13 * box) : QPoint(165, 25 + 13 * (box - 5));
 }
 
-// Focus leaving the dialog as a whole (another window, a popup) is not leaving the box.
-bool LeavesForAnotherControl(const QFocusEvent& e)
-{
-    return e.reason() != Qt::ActiveWindowFocusReason && e.reason() != Qt::PopupFocusReason;
-}
 
 }  // namespace
 
@@ -121,10 +115,7 @@ void DiagramPositionsDialog::ApplyTextScale()
         return QRect(RoundInt(r.x() * fx), RoundInt(r.y() * fy), RoundInt(r.width() * fx), RoundInt(r.height() * fy));
     };
 
-    QFont font;
-    font.setFamilies(FontFamilies);
-    font.setPixelSize(std::max(1, RoundInt(FontPixels * sy)));
-    setFont(font);
+    setFont(DialogFont(std::max(1, RoundInt(FontPixels * sy))));
     setFixedSize(form(QRect(QPoint(0, 0), ClientSize)).size());
 
     const int headerX[] = {10, 75, 140, 205, 270};
@@ -220,7 +211,7 @@ bool DiagramPositionsDialog::eventFilter(QObject* watched, QEvent* e)
     if (box == 0) return QDialog::eventFilter(watched, e);
     if (e->type() == QEvent::FocusIn) editingBox_ = box;
     const bool leaving = e->type() == QEvent::FocusOut && editingBox_ == box;
-    if (leaving && LeavesForAnotherControl(*static_cast<QFocusEvent*>(e))) LeaveBox(box);
+    if (leaving && LeavesBox(*static_cast<QFocusEvent*>(e))) LeaveBox(box);
     return false;
 }
 

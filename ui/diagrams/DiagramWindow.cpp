@@ -1,10 +1,7 @@
 // A diagram window: the shared frame (close, dynamic-variable bars, undo, menu, caption) around one diagram's picture.
 #include "ui/diagrams/DiagramWindow.h"
 
-#include <QDir>
-#include <QFileDialog>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <utility>
@@ -13,8 +10,10 @@
 #include "platform/Canvas.h"
 #include "render/DiagramPainter.h"
 #include "ui/diagrams/DiagramPositionsDialog.h"
+#include "ui/widgets/DialogKit.h"
 #include "ui/widgets/DynVarBars.h"
 #include "ui/widgets/HorizontalBar.h"
+#include "ui/widgets/PictureFile.h"
 #include "ui/widgets/PictureView.h"
 #include "ui/widgets/WindowCaption.h"
 
@@ -36,8 +35,6 @@ struct DiagramWindow::Layout {
 namespace {
 
 constexpr int CaptionRefreshMs = 1000;
-constexpr int FontPixels = 11;
-const QStringList FontFamilies{"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "Helvetica"};
 const QSize CloseSize(75, 25);
 const QRect UndoPlace(110, 54, 40, 16);
 const QStringList BarHints{"Change Last Variable Clicked", "Change Next to Last Variable Clicked",
@@ -71,10 +68,7 @@ DiagramWindow::DiagramWindow(Session& session, DiagramKind kind, QWidget* parent
     setModal(true);
     // A small-captioned window at the screen's left edge, the size of its picture and no larger.
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    QFont font;
-    font.setFamilies(FontFamilies);
-    font.setPixelSize(FontPixels);
-    setFont(font);
+    setFont(DialogFont());
 
     picture_ = QImage(ClientSizeOf(kind), QImage::Format_RGB32);
     picture_.fill(Qt::white);
@@ -306,21 +300,12 @@ void DiagramWindow::AfterUndo()
 
 bool DiagramWindow::SavePicture(const QString& file) const
 {
-    return !file.isEmpty() && picture_.save(file, "PNG");
+    return !file.isEmpty() && !WritePng(picture_, file);
 }
 
 void DiagramWindow::SavePictureAs()
 {
-    QFileDialog dialog(this, "Save Picture", layout_.pictureName, "PNG Picture (*.png)");
-    dialog.setObjectName("pictureDialog");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix("png");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const QString file = dialog.selectedFiles().constFirst();
-    if (!SavePicture(file))
-        QMessageBox::critical(this, "Error",
-                              QString("Cannot save the picture to %1.").arg(QDir::toNativeSeparators(file)));
+    zeph::SavePictureAs(this, picture_, layout_.pictureName);
 }
 
 }  // namespace zeph

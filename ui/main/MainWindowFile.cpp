@@ -1,13 +1,12 @@
 // The main window's File and Help menus: the design-file dialogs, the picture as a PNG, and the help windows.
-#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 
-#include "platform/Files.h"
 #include "ui/help/AboutBox.h"
 #include "ui/help/HelpTextWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/ErrorBox.h"
+#include "ui/widgets/PictureFile.h"
 #include "ui/widgets/PictureView.h"
 
 namespace zeph {
@@ -16,7 +15,7 @@ namespace {
 
 const QStringList DesignFilters = {QStringLiteral("Data File (*.dzg)"), QStringLiteral("All Files (*)")};
 
-// A file dialog for one design or picture file, named for the tests.
+// A file dialog for one design file, named for the tests.
 void SetUpFileDialog(QFileDialog& dialog, const char* name, const QStringList& filters, const QString& suffix)
 {
     dialog.setObjectName(name);
@@ -30,31 +29,6 @@ QString ChosenFile(QFileDialog& dialog)
 {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().front();
-}
-
-QString Sentence(QString reason)
-{
-    if (!reason.isEmpty()) reason[0] = reason[0].toUpper();
-    if (!reason.endsWith(QLatin1Char('.'))) reason += QLatin1Char('.');
-    return reason;
-}
-
-// One error box for a save that failed, naming what and where.
-void ReportSaveFailure(QWidget* parent, const QString& what, const QString& path, const QString& reason)
-{
-    ShowErrorBox(parent, QStringLiteral("Cannot save the %1 to %2:\n%3\nNothing was written: a file already there "
-                                        "is unchanged.")
-                             .arg(what, QDir::toNativeSeparators(path), Sentence(reason)));
-}
-
-// Writes the image to `path` as a PNG, whole or not at all; the reason when not.
-std::optional<QString> SavePng(const QImage& image, const QString& path)
-{
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        return QStringLiteral("the picture could not be made into a PNG");
-    return ReplaceFile(path, png);
 }
 
 }  // namespace
@@ -85,7 +59,7 @@ bool MainWindow::OpenDesignFile(const QString& path)
     SetCaption();
     if (!refusal) return true;
     ShowErrorBox(this, QStringLiteral("Cannot open the design %1:\n%2\nThe design on screen is unchanged.")
-                           .arg(QDir::toNativeSeparators(path), Sentence(*refusal)));
+                           .arg(QDir::toNativeSeparators(path), AsSentence(*refusal)));
     return false;
 }
 
@@ -105,15 +79,7 @@ void MainWindow::SaveDesignCommand()
 // What the window shows: the picture with the readouts and the controls on it.
 void MainWindow::SavePictureCommand()
 {
-    const QImage picture = picture_->grab().toImage();
-    QFileDialog dialog(this, QStringLiteral("Save Picture"));
-    SetUpFileDialog(dialog, "pictureDialog", {QStringLiteral("PNG Picture (*.png)")}, QStringLiteral("png"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    const QString path = ChosenFile(dialog);
-    if (path.isEmpty()) return;
-    if (const std::optional<QString> error = SavePng(picture, path))
-        ReportSaveFailure(this, QStringLiteral("picture"), path, *error);
+    SavePictureAs(this, picture_->grab().toImage());
 }
 
 // Created with the other windows, so each loads its text once, at start-up.

@@ -17,4 +17,11 @@ void ShowErrorBox(QWidget* parent, const QString& text)
     box.exec();
 }
 
+QString AsSentence(QString reason)
+{
+    if (!reason.isEmpty()) reason[0] = reason[0].toUpper();
+    if (!reason.endsWith(QLatin1Char('.'))) reason += QLatin1Char('.');
+    return reason;
+}
+
 }  // namespace zeph

@@ -12,4 +12,7 @@ namespace zeph {
 // the program from a terminal, or a script, sees why.
 void ShowErrorBox(QWidget* parent, const QString& text);
 
+// A reason written as a sentence of the box: capital first letter, full stop at the end.
+QString AsSentence(QString reason);
+
 }  // namespace zeph
