@@ -22,6 +22,11 @@ void Canvas::SetPenWidth(int width) { penWidth_ = std::clamp(width, 1, MaxPenWid
 
 void Canvas::MoveTo(int x, int y) { penPos_ = QPoint(x, y); }
 
+void Canvas::SetPixels(const QPoint* points, size_t count, TColor color)
+{
+    for (size_t i = 0; i < count; ++i) SetPixel(points[i].x(), points[i].y(), color);
+}
+
 void Canvas::SetFontName(const QString& family)
 {
     fontName_ = family;
@@ -219,6 +224,20 @@ void ImageCanvas::SetPixel(int x, int y, TColor color)
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
         return;
     reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = ToQRgb(color);
+}
+
+// One detach for the whole batch, then straight into the scan lines.
+void ImageCanvas::SetPixels(const QPoint* points, size_t count, TColor color)
+{
+    const int width = image_.width(), height = image_.height();
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    const QRgb rgb = ToQRgb(color);
+    for (size_t i = 0; i < count; ++i) {
+        const int x = points[i].x(), y = points[i].y();
+        if (x < 0 || y < 0 || x >= width || y >= height) continue;
+        reinterpret_cast<QRgb*>(bits + y * stride)[x] = rgb;
+    }
 }
 
 void ImageCanvas::FillRect(int x1, int y1, int x2, int y2, TColor color)

@@ -56,6 +56,8 @@ public:
     virtual void Polygon(const QPolygon& points, TColor fill) = 0;
 
     virtual void SetPixel(int x, int y, TColor color) = 0;
+    // Many pixels of one colour, as SetPixel would set them one by one, in order.
+    virtual void SetPixels(const QPoint* points, size_t count, TColor color);
     // Columns min..max-1 and rows min..max-1 of the two corners.
     virtual void FillRect(int x1, int y1, int x2, int y2, TColor color) = 0;
     // The whole surface in one colour.
@@ -108,6 +110,7 @@ public:
     void Rectangle(int x1, int y1, int x2, int y2) override;
     void Polygon(const QPolygon& points, TColor fill) override;
     void SetPixel(int x, int y, TColor color) override;
+    void SetPixels(const QPoint* points, size_t count, TColor color) override;
     void FillRect(int x1, int y1, int x2, int y2, TColor color) override;
     void Clear(TColor color) override;
     void TextOut(int x, int y, const QString& text) override;

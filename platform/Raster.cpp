@@ -20,7 +20,6 @@ T Square(T x)
 // Largest value of parity p (0 or 1) that is <= x, for x >= -2.
 Coord ParityFloor(Real x, Coord p) { return p + 2 * static_cast<Coord>(std::floor((x - p) / 2)); }
 
-Real Angle(Real dx, Real dy) { return std::atan2(dy, dx); }
 
 // Exact while the squared products fit the type: int64 for axes up to 2^15, long double
 // (64-bit mantissa) up to 2^16, an estimate beyond that.
@@ -80,17 +79,42 @@ EllipseShape::EllipseShape(Coord x1, Coord y1, Coord x2, Coord y2)
     steepEndU_ = steepEnd_ < parity ? a_ + 2 : EllipseLatticeRound(a_, b_, steepEnd_);
 }
 
+namespace {
+
+using Direction = ArcSelector::Direction;
+
+__int128 Cross(const Direction& a, const Direction& b) { return a.x * b.y - a.y * b.x; }
+__int128 Dot(const Direction& a, const Direction& b) { return a.x * b.x + a.y * b.y; }
+
+// The half turn, counter-clockwise from `from`, in which a direction lies: 0 for angles in
+// [0, pi), 1 for [pi, 2 pi). A zero direction counts as pointing along +x, as atan2 has it.
+int HalfTurn(const Direction& from, Direction v)
+{
+    if (v.x == 0 && v.y == 0) v.x = 1;
+    const __int128 cross = Cross(from, v);
+    return cross > 0 || (cross == 0 && Dot(from, v) > 0) ? 0 : 1;
+}
+
+// Whether the counter-clockwise angle from `from` to `a` is at most that to `b`.
+bool NotBeyond(const Direction& from, Direction a, const Direction& b)
+{
+    if (a.x == 0 && a.y == 0) a.x = 1;
+    const int ha = HalfTurn(from, a), hb = HalfTurn(from, b);
+    if (ha != hb) return ha < hb;
+    // Within one half turn the angles differ by less than pi: the cross product's sign orders them.
+    return Cross(a, b) >= 0;
+}
+
+}  // namespace
+
 ArcSelector::ArcSelector(Coord x1, Coord y1, Coord x2, Coord y2, Coord x3, Coord y3, Coord x4, Coord y4)
     : twiceCentreX_(x1 + x2), twiceCentreY_(y1 + y2)
 {
-    // Doubled offsets from the box centre, screen y turned upwards.
-    const Real sx = 2 * x3 - twiceCentreX_, sy = twiceCentreY_ - 2 * y3;
-    const Real ex = 2 * x4 - twiceCentreX_, ey = twiceCentreY_ - 2 * y4;
-    whole_ = sx * ey - sy * ex == 0 && sx * ex + sy * ey >= 0;
-    start_ = Angle(sx, sy);
-    sweep_ = Angle(ex, ey) - start_;
-    if (sweep_ <= 0)
-        sweep_ += 2 * std::numbers::pi_v<Real>;
+    start_ = {2 * __int128(x3) - twiceCentreX_, twiceCentreY_ - 2 * __int128(y3)};
+    end_ = {2 * __int128(x4) - twiceCentreX_, twiceCentreY_ - 2 * __int128(y4)};
+    // Radials in one direction, or one of them with no direction at all, give the whole ellipse.
+    whole_ = Cross(start_, end_) == 0 && Dot(start_, end_) >= 0;
+    if (start_.x == 0 && start_.y == 0) start_.x = 1;
 }
 
 bool ArcSelector::Contains(Coord x, Coord y) const
@@ -98,10 +122,8 @@ bool ArcSelector::Contains(Coord x, Coord y) const
     if (whole_)
         return true;
     // Pixel centres sit half a pixel right of and below their integer coordinates.
-    Real d = Angle(2 * x + 1 - twiceCentreX_, twiceCentreY_ - 2 * y - 1) - start_;
-    if (d < 0)
-        d += 2 * std::numbers::pi_v<Real>;
-    return d <= sweep_;
+    const Direction p{2 * __int128(x) + 1 - twiceCentreX_, twiceCentreY_ - 2 * __int128(y) - 1};
+    return NotBeyond(start_, p, end_);
 }
 
 }  // namespace zeph::raster

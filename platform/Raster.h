@@ -95,14 +95,20 @@ Coord EllipseLatticeRound(Coord a, Coord b, Coord v);
 // Chooses the outline pixels of an arc: those whose direction from the box centre lies
 // counter-clockwise on screen from the start radial to the end radial, inclusive. Radials are
 // taken from the box centre through the given points; equal directions select the whole ellipse.
+// Directions are compared exactly, in integers: no angle is ever computed.
 class ArcSelector {
 public:
     ArcSelector(Coord x1, Coord y1, Coord x2, Coord y2, Coord x3, Coord y3, Coord x4, Coord y4);
     bool Contains(Coord x, Coord y) const;
 
+    // A direction as doubled offsets from the box centre, screen y turned upwards.
+    struct Direction {
+        __int128 x = 0, y = 0;
+    };
+
 private:
     Coord twiceCentreX_, twiceCentreY_;
-    long double start_ = 0, sweep_ = 0;
+    Direction start_, end_;
     bool whole_ = false;
 };
 

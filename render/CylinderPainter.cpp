@@ -1,6 +1,7 @@
 // Painting of the cylinder section with piston and valve, and of the steam in it as phase-coloured dots.
 #include "render/CylinderPainter.h"
 
+#include <array>
 #include <cmath>
 
 #include "model/SteamSimulation.h"
@@ -63,10 +64,35 @@ TColor ToColour(SteamColour colour)
 
 namespace {
 
+// Dots gathered into batches of one colour, handed to the canvas in the order they were made.
+class DotBatch {
+public:
+    explicit DotBatch(Canvas& c) : c_(c) {}
+    ~DotBatch() { Flush(); }
+
+    void Add(int x, int y, TColor colour)
+    {
+        if (count_ > 0 && (colour != colour_ || count_ == points_.size())) Flush();
+        colour_ = colour;
+        points_[count_++] = QPoint(x, y);
+    }
+    void Flush()
+    {
+        if (count_ > 0) c_.SetPixels(points_.data(), count_, colour_);
+        count_ = 0;
+    }
+
+private:
+    Canvas& c_;
+    std::array<QPoint, 1024> points_;
+    size_t count_ = 0;
+    TColor colour_ = clBlack;
+};
+
 // The dots of one tick, scattered by one random sequence over the outline of the tick.
 class SteamDots {
 public:
-    SteamDots(Canvas& c, const MechanismModel& m, Random& rnd) : c_(c), m_(m), o_(m.Outlines), rnd_(rnd) {}
+    SteamDots(Canvas& c, const MechanismModel& m, Random& rnd) : c_(c), dots_(c), m_(m), o_(m.Outlines), rnd_(rnd) {}
 
     void LiveSteam();
     void CylinderEnd(int count, int xFrom, int xTo, TColor colour);
@@ -81,6 +107,7 @@ private:
     int32_t Floor() const { return o_.CO[0].y; }
 
     Canvas& c_;
+    DotBatch dots_;
     const MechanismModel& m_;
     const ScreenOutlines& o_;
     Random& rnd_;
@@ -93,17 +120,17 @@ void SteamDots::LiveSteam()
     const int32_t stemY = o_.PO[5].y;
     const int32_t supply = RoundInt(z * 5.4L);
     for (int i = 0; i < supply; ++i)
-        c_.SetPixel(rnd_.Rnd(o_.CO[10].x - o_.CO[12].x) + o_.CO[12].x, Top() - rnd_.Rnd(Floor() - stemY), clRed);
+        dots_.Add(rnd_.Rnd(o_.CO[10].x - o_.CO[12].x) + o_.CO[12].x, Top() - rnd_.Rnd(Floor() - stemY), clRed);
     const int32_t between = RoundInt(z * 43.2L);
     for (int i = 0; i < between; ++i)
-        c_.SetPixel(rnd_.Rnd(o_.VF[0].x - o_.VR[3].x) + o_.VR[3].x, rnd_.Rnd(Floor() - Top()) + Top(), clRed);
+        dots_.Add(rnd_.Rnd(o_.VF[0].x - o_.VR[3].x) + o_.VR[3].x, rnd_.Rnd(Floor() - Top()) + Top(), clRed);
 }
 
 void SteamDots::CylinderEnd(int count, int xFrom, int xTo, TColor colour)
 {
     const int32_t boreTop = o_.CO[2].y, boreBottom = o_.CO[3].y;
     for (int i = 0; i < count; ++i)
-        c_.SetPixel(rnd_.Rnd(xTo - xFrom) + xFrom, rnd_.Rnd(boreBottom - boreTop) + boreTop, colour);
+        dots_.Add(rnd_.Rnd(xTo - xFrom) + xFrom, rnd_.Rnd(boreBottom - boreTop) + boreTop, colour);
 }
 
 void SteamDots::FrontPassage(TColor colour)
@@ -115,7 +142,7 @@ void SteamDots::FrontPassage(TColor colour)
         const int32_t r = rnd_.Rnd(h);
         const Real t = Real(r) / h;
         const int32_t x = RoundInt((o_.CO[5].x - o_.CO[6].x) * t) + o_.CO[6].x - rnd_.Rnd(o_.CO[6].x - o_.PI[3].x);
-        c_.SetPixel(x, Floor() + r, colour);
+        dots_.Add(x, Floor() + r, colour);
     }
 }
 
@@ -128,7 +155,7 @@ void SteamDots::RearPassage(TColor colour)
         const int32_t r = rnd_.Rnd(h);
         const Real t = Real(r) / h;
         const int32_t x = rnd_.Rnd(o_.PI[0].x - o_.CO[1].x) + RoundInt((o_.CO[1].x - o_.CO[2].x) * (-t)) + o_.CO[1].x;
-        c_.SetPixel(x, Floor() + r, colour);
+        dots_.Add(x, Floor() + r, colour);
     }
 }
 
@@ -142,7 +169,7 @@ void SteamDots::ExhaustSpace(bool front)
     const int xFrom = front ? o_.VF[3].x : o_.S.x;
     const int xTo = front ? o_.CO[8].x : o_.VR[0].x;
     for (int i = 0; i < dots / 5; ++i)
-        c_.SetPixel(rnd_.Rnd(xTo - xFrom) + xFrom, rnd_.Rnd(Floor() - Top()) + Top(), colour);
+        dots_.Add(rnd_.Rnd(xTo - xFrom) + xFrom, rnd_.Rnd(Floor() - Top()) + Top(), colour);
 
     const int pairs = dots / 12;
     if (pairs <= 0) return;
@@ -155,7 +182,7 @@ void SteamDots::ExhaustSpace(bool front)
             x = rnd_.Rnd(o_.CO[8].x - o_.CO[9].x) + RoundInt((o_.CO[9].x - o_.CO[12].x) * (-t)) + o_.CO[9].x;
         else
             x = rnd_.Rnd(o_.CO[11].x - o_.S.x) + RoundInt((o_.CO[12].x - o_.S.x) * t) + o_.S.x;
-        c_.SetPixel(x, Top() - r, colour);
+        dots_.Add(x, Top() - r, colour);
         ExhaustCone(h, colour);
     }
 }
@@ -167,11 +194,12 @@ void SteamDots::ExhaustCone(int32_t h, TColor colour)
     const Real t = Real(r) / h;
     const int32_t w = rnd_.Rnd(o_.CO[10].x - o_.CO[12].x);
     const Real span = o_.CO[10].x - o_.CO[12].x;
-    c_.SetPixel(RoundInt(w * t * 2 + o_.CO[12].x + span / 2 - span * t), 2 * Top() - Floor() - r, colour);
+    dots_.Add(RoundInt(w * t * 2 + o_.CO[12].x + span / 2 - span * t), 2 * Top() - Floor() - r, colour);
 }
 
 void SteamDots::Legend()
 {
+    dots_.Flush();  // the legend stands over the dots
     const int32_t x = o_.CO[3].x, y = o_.CO[3].y;
     c_.SetFontColor(clRed);
     c_.TextOut(x - 40, y + 5, "ADMISSION");
