@@ -1,8 +1,9 @@
-// Ticks per second of the running main window on the current display (run it under Xvfb).
+// Ticks per second and processor time of the running main window on the current display (run it under Xvfb).
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include "platform/desktop/Sound.h"
 #include "ui/main/MainWindow.h"
@@ -10,29 +11,53 @@
 
 namespace {
 
-void BM_WindowTicksPerSecond(benchmark::State& state)
+// Processor seconds (user and system) this process has used so far.
+double ProcessorSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Runs the shown window for `seconds` and reports its ticks per second and the share of one core
+// it kept busy. Arguments: steam display (0/1), fast timer (0/1), seconds.
+void BM_RunningWindow(benchmark::State& state)
 {
     zeph::MechanismModel m;
     zeph::RecordingSound sound;
     zeph::Session session(m, sound);
     zeph::MainWindow window(session);
     if (state.range(0) != 0) session.ToggleSteamDisplay();
+    if (state.range(1) != 0) session.ToggleFastTimer();
     window.show();
     int ticks = 0;
     QObject::connect(&window, &zeph::MainWindow::rendered, [&ticks] { ++ticks; });
-    double seconds = 0;
+    double seconds = 0, busy = 0;
     for (auto _ : state) {
+        QTimer::singleShot(500, qApp, &QApplication::quit);  // settle after showing
+        qApp->exec();
         ticks = 0;
+        const double cpu0 = ProcessorSeconds();
         QElapsedTimer clock;
         clock.start();
-        QTimer::singleShot(2000, qApp, &QApplication::quit);
+        QTimer::singleShot(int(state.range(2) * 1000), qApp, &QApplication::quit);
         qApp->exec();
         seconds = clock.nsecsElapsed() / 1e9;
+        busy = (ProcessorSeconds() - cpu0) / seconds;
     }
     state.counters["ticks_per_s"] = ticks / seconds;
+    state.counters["core_share_pct"] = 100 * busy;
 }
 
-BENCHMARK(BM_WindowTicksPerSecond)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_RunningWindow)
+    ->ArgNames({"steam", "fast", "s"})
+    ->Args({0, 0, 10})
+    ->Args({1, 0, 10})
+    ->Args({0, 1, 3})
+    ->Args({1, 1, 3})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 }  // namespace
 
