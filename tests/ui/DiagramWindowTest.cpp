@@ -19,13 +19,15 @@ namespace {
 class DiagramWindowTest : public test::MainWindowTestBase {
 protected:
     DiagramWindow* Diagram(const char* name) { return W<DiagramWindow>(name); }
-    static DiagramPositionsDialog* Positions(const DiagramWindow& w)
+    // The one positions dialog, for the windows that use it.
+    DiagramPositionsDialog* Positions(const DiagramWindow& w)
     {
-        return w.findChild<DiagramPositionsDialog*>("positionsDialog");
+        if (w.Kind() == DiagramKind::Ports) return nullptr;
+        return window->findChild<DiagramPositionsDialog*>("positionsDialog");
     }
     // The positions dialog once it stands over the window, made the active window so that
     // leaving its boxes reaches them.
-    static DiagramPositionsDialog* ActivePositions(const DiagramWindow& w)
+    DiagramPositionsDialog* ActivePositions(const DiagramWindow& w)
     {
         DiagramPositionsDialog* d = Positions(w);
         EXPECT_TRUE(QTest::qWaitFor([d] { return d->isVisible(); }));

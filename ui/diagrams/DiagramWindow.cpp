@@ -9,7 +9,6 @@
 #include "model/ViewTransform.h"
 #include "platform/Canvas.h"
 #include "render/DiagramPainter.h"
-#include "ui/diagrams/DiagramPositionsDialog.h"
 #include "ui/widgets/DialogKit.h"
 #include "ui/widgets/DynVarBars.h"
 #include "ui/widgets/HorizontalBar.h"
@@ -61,8 +60,8 @@ const DiagramWindow::Layout& DiagramWindow::LayoutOf(DiagramKind kind)
     return sine;
 }
 
-DiagramWindow::DiagramWindow(Session& session, DiagramKind kind, QWidget* parent)
-    : QDialog(parent), session_(session), kind_(kind), layout_(LayoutOf(kind))
+DiagramWindow::DiagramWindow(Session& session, DiagramKind kind, QDialog* positionsDialog, QWidget* parent)
+    : QDialog(parent), session_(session), kind_(kind), layout_(LayoutOf(kind)), positions_(positionsDialog)
 {
     setObjectName(layout_.objectName);
     setModal(true);
@@ -87,8 +86,7 @@ DiagramWindow::DiagramWindow(Session& session, DiagramKind kind, QWidget* parent
 
     BuildControls();
     BuildMenu(bar);
-    if (layout_.usesPositions) {
-        positions_ = new DiagramPositionsDialog(session_, this);
+    if (layout_.usesPositions && positions_) {
         connect(positions_, &QDialog::finished, this, [this] {
             if (std::exchange(redrawAfterPositions_, false)) Redraw();
         });
@@ -218,7 +216,10 @@ void DiagramWindow::done(int result)
 
 void DiagramWindow::AskForPositions(bool redrawAfter)
 {
+    if (!positions_) return;
     redrawAfterPositions_ = redrawAfter;
+    // The one dialog stands over whichever diagram window asked for it.
+    positions_->setParent(this, positions_->windowFlags());
     positions_->open();
 }
 

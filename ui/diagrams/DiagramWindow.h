@@ -17,7 +17,6 @@ class QMenuBar;
 
 namespace zeph {
 
-class DiagramPositionsDialog;
 class DynVarBars;
 class PictureView;
 
@@ -33,7 +32,9 @@ class PictureView;
 class DiagramWindow : public QDialog {
     Q_OBJECT
 public:
-    DiagramWindow(Session& session, DiagramKind kind, QWidget* parent);
+    // `positionsDialog` is the one "Set Reverse Arm Positions" dialog the sine, oval and steam
+    // windows share (null for the port events); the window shows it over itself.
+    DiagramWindow(Session& session, DiagramKind kind, QDialog* positionsDialog, QWidget* parent);
     ~DiagramWindow() override;
 
     DiagramKind Kind() const { return kind_; }
@@ -86,7 +87,7 @@ private:
     QPushButton* undoButton_ = nullptr;
     std::array<QScrollBar*, 4> bars_{};
     DynVarBars* dynVars_ = nullptr;
-    DiagramPositionsDialog* positions_ = nullptr;
+    QDialog* positions_ = nullptr;
     QTimer* captionTimer_ = nullptr;
 };
 

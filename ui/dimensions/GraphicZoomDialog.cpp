@@ -2,7 +2,6 @@
 #include "ui/dimensions/GraphicZoomDialog.h"
 
 #include "platform/NumberText.h"
-#include "ui/dimensions/DimensionDialog.h"
 #include "ui/session/Session.h"
 #include "ui/widgets/DialogKit.h"
 

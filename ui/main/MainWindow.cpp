@@ -12,6 +12,7 @@
 
 #include "platform/desktop/Sound.h"
 #include "render/ReadoutPainter.h"
+#include "ui/diagrams/DiagramPositionsDialog.h"
 #include "ui/diagrams/DiagramWindow.h"
 #include "ui/dimensions/CylinderDimensionsDialog.h"
 #include "ui/dimensions/FrameDimensionsDialog.h"
@@ -414,8 +415,10 @@ void MainWindow::BuildDialogs()
                                                          {ovalAction_, DiagramKind::Oval},
                                                          {steamDiagramAction_, DiagramKind::Steam},
                                                          {portsAction_, DiagramKind::Ports}};
+    // One "Set Reverse Arm Positions" dialog, shown by the sine, oval and steam windows.
+    QDialog* positions = new DiagramPositionsDialog(session_, this);
     for (const auto& [action, kind] : diagrams) {
-        QDialog* window = new DiagramWindow(session_, kind, this);
+        QDialog* window = new DiagramWindow(session_, kind, kind == DiagramKind::Ports ? nullptr : positions, this);
         connect(action, &QAction::triggered, this, [this, window] { OpenModal(window); });
     }
 }
