@@ -23,20 +23,4 @@ void Random::Seed(uint64_t seed)
     state_ = z != 0 ? z : 0x2545F4914F6CDD1Dull;  // the generator must not start at zero
 }
 
-uint64_t Random::Next()
-{
-    state_ ^= state_ >> 12;
-    state_ ^= state_ << 25;
-    state_ ^= state_ >> 27;
-    return state_ * 0x2545F4914F6CDD1Dull;
-}
-
-int32_t Random::Rnd(int32_t n)
-{
-    if (n <= 0)
-        return 0;
-    // The high 32 bits scaled onto [0, n): bias below 2^-31 for the ranges drawn here.
-    return static_cast<int32_t>(((Next() >> 32) * static_cast<uint64_t>(n)) >> 32);
-}
-
 }  // namespace zeph
