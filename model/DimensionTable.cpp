@@ -10,8 +10,8 @@ constexpr DimStorage C(float CylDims::* member) { return {DimStorage::Cylinder, 
 constexpr DimStorage PX(int pivot) { return {DimStorage::PivotX, nullptr, nullptr, pivot}; }
 constexpr DimStorage PY(int pivot) { return {DimStorage::PivotY, nullptr, nullptr, pivot}; }
 
-constexpr PointerViewSpec Zoom(float k) { return {k, false, 0, 0}; }
-constexpr PointerViewSpec View(float k, float panX, float panY) { return {k, true, panX, panY}; }
+constexpr PointerView Zoom(float k) { return {k, false, 0, 0}; }
+constexpr PointerView View(float k, float panX, float panY) { return {k, true, panX, panY}; }
 
 // Ditto marks under the words of the row above.
 constexpr const char* kMaxDitto = "\"           \"             Max";

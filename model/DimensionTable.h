@@ -19,7 +19,7 @@ struct DimStorage {
 
 // The view the dimension pointer takes for a dimension: its zoom at the default graphic zoom
 // and, for most dimensions, its own pan.
-struct PointerViewSpec {
+struct PointerView {
     float zoomK = 0;
     bool setsPan = false;
     float panX = 0, panY = 0;
@@ -33,7 +33,7 @@ struct DimensionInfo {
     const char* label;        // the dialog's label, first line
     const char* label2;       // its second line, "" for one-line labels
     const char* shortName;    // name in the dynamic-variable panel and undo line; "" for white rows
-    PointerViewSpec pointer;
+    PointerView pointer;
 
     // The copy a fulcrum row also writes (pivot 7 or 17), 0 for none.
     int PivotCopy() const;

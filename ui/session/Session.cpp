@@ -45,13 +45,13 @@ const StepSnap& SnapFor(int position)
 }
 
 // Divisor, range and small and large steps of each self-centring view bar.
-struct ViewBarSpec {
+struct BarScale {
     Real divisor;
     int range;
     int small, large;
 };
 
-ViewBarSpec SpecOf(ViewBar bar)
+BarScale ScaleOf(ViewBar bar)
 {
     switch (bar) {
     case ViewBar::PanVertical:
@@ -66,17 +66,17 @@ ViewBarSpec SpecOf(ViewBar bar)
 }
 
 // The dynamic-variable bars: range -200..200, steps 1 and 10, a thousandth per position.
-constexpr ViewBarSpec DynVarBarSpec{1000, 200, 1, 10};
+constexpr BarScale DynVarBarScale{1000, 200, 1, 10};
 
 // Runs a self-centring bar's change for a move to `position` and then once more for its
 // spring back to 0, as the bar itself raises it: `apply` gets each pass's step.
 template <typename Apply>
-void SelfCentre(MechanismModel& m, BarHistory& h, const ViewBarSpec& spec, int position, Apply apply)
+void SelfCentre(MechanismModel& m, BarHistory& h, const BarScale& scale, int position, Apply apply)
 {
-    const int p = std::clamp(position, -spec.range, spec.range);
+    const int p = std::clamp(position, -scale.range, scale.range);
     if (p == 0) return;  // a bar resting at 0 raises no change
     for (int pass : {p, 0}) {
-        const Real step = BarStep(pass, h.last, h.secondLast, spec.divisor, spec.small, spec.large);
+        const Real step = BarStep(pass, h.last, h.secondLast, scale.divisor, scale.small, scale.large);
         m.DynVarStep = static_cast<float>(step);
         apply(step);
         h.secondLast = h.last;
@@ -458,7 +458,7 @@ void Session::ApplyViewBarStep(ViewBar bar, Real d)
 void Session::MoveViewBar(ViewBar bar, int position)
 {
     BarHistory& history = viewBarHistories_[static_cast<size_t>(bar)];
-    SelfCentre(m, history, SpecOf(bar), position, [this, bar](Real step) { ApplyViewBarStep(bar, step); });
+    SelfCentre(m, history, ScaleOf(bar), position, [this, bar](Real step) { ApplyViewBarStep(bar, step); });
     Emit(View);
 }
 
@@ -722,7 +722,7 @@ DiagramData Session::ComputeDiagram(DiagramKind kind, PortsMode portsMode)
 void Session::MoveDynVarBar(int slot, int position)
 {
     if (slot < 1 || slot > 4) return;
-    SelfCentre(m, m.BarHistories[static_cast<size_t>(slot)], DynVarBarSpec, position, [this, slot](Real) {
+    SelfCentre(m, m.BarHistories[static_cast<size_t>(slot)], DynVarBarScale, position, [this, slot](Real) {
         m.DynVarSlotIndex = slot;
         ApplyDynVarStep(m);
     });
