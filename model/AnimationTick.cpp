@@ -47,8 +47,6 @@ TickEvents UpdateTickState(MechanismModel& m)
     TickEvents events;
     TrackCutoffs(m);
     if (m.SteamDisplayOn) StepSteam(m, events);
-    // The reverse-arm top carries the gear setting, as the solver placed it.
-    m.Pivots[RevArmTop].x = m.RevArmPosition;
     StepErrorIndicator(m, events);
     StepPointer(m, events);
     return events;

@@ -36,11 +36,6 @@ QString DimensionBoxText(float value)
     return text.left(keep);
 }
 
-QFont DimensionDialogFont(int pixelSize)
-{
-    return DialogFont(pixelSize);
-}
-
 DimensionDialog::DimensionDialog(Session& session, QWidget* parent, DimDialogLayout layout)
     : QDialog(parent), session_(session), layout_(std::move(layout))
 {
@@ -145,7 +140,7 @@ QPoint DimensionDialog::LabelPosition(int row) const
 void DimensionDialog::ApplyTextScale()
 {
     setFixedSize(Scaled(QRect(0, 0, ClientWidth, ClientHeight)).size());
-    setFont(DimensionDialogFont(std::max(1, RoundInt(DimensionFontPixels * Real(session_.model().TextScaleY)))));
+    setFont(DialogFont(std::max(1, RoundInt(DimensionFontPixels * Real(session_.model().TextScaleY)))));
     for (int row = 1; row <= RowCount(); ++row) {
         const DimRowLayout& r = Row(row);
         Box(row)->setGeometry(Scaled(QRect(r.boxAt, QSize(BoxWidth, BoxHeight))));

@@ -45,8 +45,6 @@ struct DimDialogLayout {
 // characters, but never into the digits before the decimal point.
 QString DimensionBoxText(float value);
 
-// The font of the dimension dialogs at a pixel height (11 at normal spacing).
-QFont DimensionDialogFont(int pixelSize = DimensionFontPixels);
 
 // Row k's box is named "box<k>" and its small button "pointer<k>"; the buttons "close" and
 // "reset". Tests find them by these names.
