@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QWheelEvent>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -34,11 +35,16 @@ protected:
         return Bar("dynVarBar1");
     }
 
-    static void Wheel(QWidget* w, int notches)
+    // Turns the wheel by `eighths` of a degree (120 a notch), upwards when positive, in one event.
+    static void Wheel(QWidget* w, int eighths)
     {
-        QWheelEvent e(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120 * notches), Qt::NoButton,
+        QWheelEvent e(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, eighths), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(w, &e);
+    }
+    static void Notches(QWidget* w, int up)
+    {
+        for (int i = 0; i < std::abs(up); ++i) Wheel(w, up > 0 ? 120 : -120);
     }
 
     static QString Digits(int n) { return QString(n, u'9'); }
@@ -51,7 +57,7 @@ TEST_F(MainWindowFaultsTest, EveryWayADynamicVariableBarMovesIsOneUndoLevel)
 {
     QScrollBar* bar = StrokeBar();
 
-    Wheel(bar, 1);
+    Notches(bar, -1);
     ASSERT_EQ(m.UndoDepth, 1);
     EXPECT_EQ(m.UndoStack[1].oldValue, 3.0f);
     EXPECT_NE(m.UndoStack[1].newValue, 3.0f);
@@ -80,6 +86,33 @@ TEST_F(MainWindowFaultsTest, EveryWayADynamicVariableBarMovesIsOneUndoLevel)
     for (int i = 0; i < 4; ++i) QTest::mouseClick(Button("undo"), Qt::LeftButton);
     EXPECT_EQ(m.Frame.Stroke, 3.0f);
     EXPECT_EQ(m.UndoDepth, 0);
+}
+
+// Each wheel notch on a self-centring bar is one arrow click, wheel up towards the positive end:
+// a thousandth of a dynamic variable (one undo level each), a tenth of a pixel of pan, a
+// thousandth of zoom. A fine-grained wheel steps once its turns add up to a notch.
+TEST_F(MainWindowFaultsTest, EachWheelNotchOnASelfCentringBarIsOneArrowClick)
+{
+    QScrollBar* stroke = StrokeBar();
+    Notches(stroke, 6);
+    EXPECT_NEAR(m.Frame.Stroke, 3.006, 1e-6);
+    EXPECT_EQ(m.UndoDepth, 6);
+    EXPECT_NEAR(m.UndoStack[1].newValue - m.UndoStack[1].oldValue, 0.001, 1e-6);
+    Notches(stroke, -2);
+    EXPECT_NEAR(m.Frame.Stroke, 3.004, 1e-6);
+    Wheel(stroke, 60);
+    EXPECT_NEAR(m.Frame.Stroke, 3.004, 1e-6);
+    Wheel(stroke, 60);
+    EXPECT_NEAR(m.Frame.Stroke, 3.005, 1e-6);
+    EXPECT_EQ(stroke->value(), 0);
+
+    const float x0 = m.ViewPanX, y0 = m.ViewPanY, scale0 = m.ViewScale;
+    Notches(Bar("panHorizontalBar"), 10);
+    EXPECT_NEAR(m.ViewPanX, x0 + 1, 1e-4);
+    Notches(Bar("panVerticalBar"), -10);
+    EXPECT_NEAR(m.ViewPanY, y0 + 1, 1e-4);
+    Notches(Bar("zoomBar"), 1);
+    EXPECT_NEAR(m.ViewScale, scale0 * 1.001, 1e-4);
 }
 
 // A number of any length beyond a box's limit goes to the limit, not back to the old value.

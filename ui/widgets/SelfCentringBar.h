@@ -7,7 +7,8 @@
 namespace zeph {
 
 // The owner turns a position into a step (by the bar's history, kept in the session) and the
-// bar returns to 0 at once, without raising a second change of its own.
+// bar returns to 0 at once, without raising a second change of its own. A wheel notch moves
+// the bar as one arrow click does, wheel up (or tilt right) towards the positive end.
 class SelfCentringBar {
 public:
     using Moved = std::function<void(int position)>;
