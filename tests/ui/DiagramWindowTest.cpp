@@ -16,6 +16,21 @@ using namespace zeph;
 
 namespace {
 
+// Pixels of a colour (24-bit RGB as the painters use) in a picture.
+int CountColour(const QImage& image, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+    return n;
+}
+
+// Something other than white in a window's picture: the diagram has been drawn.
+bool Drawn(const DiagramWindow& w)
+{
+    return CountColour(w.Picture(), qRgb(255, 255, 255)) < w.Picture().width() * w.Picture().height();
+}
+
 class DiagramWindowTest : public test::MainWindowTestBase {
 protected:
     DiagramWindow* Diagram(const char* name) { return W<DiagramWindow>(name); }
@@ -47,7 +62,7 @@ protected:
             ASSERT_TRUE(QTest::qWaitFor([d] { return d->isVisible(); }));
             QTest::mouseClick(Press(*d, "close"), Qt::LeftButton);
         } else {
-            QCoreApplication::processEvents();
+            ASSERT_TRUE(QTest::qWaitFor([w] { return Drawn(*w); }));
         }
     }
     static void MoveMouseOver(DiagramWindow* w)
@@ -79,15 +94,6 @@ protected:
     int reports = 0;
 };
 
-// Pixels of a colour (24-bit RGB as the painters use) in a picture.
-int CountColour(const QImage& image, QRgb colour)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) n += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
-    return n;
-}
-
 }  // namespace
 
 // Each diagram opens from its menu item and tool button as a modal window that stops the
@@ -105,23 +111,21 @@ TEST_F(DiagramWindowTest, MainWindowOpensEachDiagramModallyAndPausesTheAnimation
         SCOPED_TRACE(trigger);
         DiagramWindow* w = Diagram(name);
         TickTimer()->start();
-        bool sawDialog = false, pausedWhileOpen = false, blank = true;
+        bool sawDialog = false, pausedWhileOpen = false, drawn = false;
         QTimer::singleShot(0, window.get(), [&, w] {
             EXPECT_TRUE(QTest::qWaitFor([w] { return w->isVisible(); }));
             pausedWhileOpen = !TickTimer()->isActive() && session->controls().animationPaused;
             if (DiagramPositionsDialog* d = Positions(*w)) {
                 sawDialog = QTest::qWaitFor([d] { return d->isVisible(); });
                 QTest::mouseClick(Press(*d, "close"), Qt::LeftButton);
-            } else {
-                QTest::qWait(20);
             }
-            blank = CountColour(w->Picture(), qRgb(255, 255, 255)) == w->Picture().width() * w->Picture().height();
+            drawn = QTest::qWaitFor([w] { return Drawn(*w); });
             w->close();
         });
         W<QAction>(trigger)->trigger();  // returns when the window has closed
         EXPECT_TRUE(pausedWhileOpen);
         EXPECT_EQ(sawDialog, w->Kind() != DiagramKind::Ports);
-        EXPECT_FALSE(blank);
+        EXPECT_TRUE(drawn);
         EXPECT_TRUE(TickTimer()->isActive());
         EXPECT_FALSE(session->controls().animationPaused);
     }
