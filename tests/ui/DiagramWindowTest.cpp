@@ -292,6 +292,35 @@ TEST_F(DiagramWindowTest, BarsAndUndoOfADiagramWorkOnTheOneStore)
     w->close();
 }
 
+// Pressing a bar's thumb and letting it go where it was changes nothing and so leaves no undo
+// level, in the main window and in each diagram window alike; a real step still leaves one.
+TEST_F(DiagramWindowTest, AThumbLetGoWhereItWasLeavesNoUndoLevelInAnyWindow)
+{
+    session->LeaveDimensionBox(5, m.Frame.EccCrankLen);
+    session->ToggleDynVarDisplay();
+    auto clickThumb = [this](QScrollBar* bar) {
+        ASSERT_TRUE(bar->isVisible());
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->rect().center());
+        EXPECT_EQ(m.UndoDepth, 0);
+        EXPECT_EQ(m.UndoStack[1].code, 0);
+        EXPECT_FALSE(session->controls().undoEnabled);
+    };
+    clickThumb(Bar("dynVarBar1"));
+    EXPECT_FALSE(Button("undo")->isEnabled());
+    for (const char* name : {"sineDiagramWindow", "ovalDiagramWindow", "steamDiagramWindow", "portsDiagramWindow"}) {
+        SCOPED_TRACE(name);
+        DiagramWindow* w = Diagram(name);
+        Open(w);
+        clickThumb(test::Child<QScrollBar>(*w, "dynVarBar1"));
+        EXPECT_FALSE(Press(*w, "undo")->isEnabled());
+        w->close();
+    }
+    QScrollBar* bar = Bar("dynVarBar1");
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() - 3, bar->height() / 2));
+    EXPECT_EQ(m.UndoDepth, 1);
+    EXPECT_NE(m.UndoStack[1].newValue, m.UndoStack[1].oldValue);
+}
+
 // Forward, reverse and both graphs each look as the companion draws them; a redraw in the both
 // mode keeps both, and the window always opens again on the forward graph.
 TEST_F(DiagramWindowTest, PortGraphsAndTheBothMode)

@@ -738,10 +738,11 @@ void Session::EnterDynVarBar(int slot)
 void Session::EndDynVarScroll(int slot)
 {
     if (slot < 1 || slot > 4) return;
+    const DynVarSlot& s = m.DynVarSlots[static_cast<size_t>(slot)];
+    if (s.value == m.ScrollStartValue) return;
     c_.undoEnabled = true;
     m.DimEditTyped = true;
     PushUndo(m, UndoSink());
-    const DynVarSlot& s = m.DynVarSlots[static_cast<size_t>(slot)];
     m.UndoStack[1] = {static_cast<int32_t>(s.code), m.ScrollStartValue, s.value, s.name};
     m.DimEditTyped = false;
     Emit(UndoStore);

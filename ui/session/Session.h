@@ -164,7 +164,8 @@ public:
     // ---- dynamic variables and undo --------------------------------------------------------
     void MoveDynVarBar(int slot, int position);
     void EnterDynVarBar(int slot);
-    // A finished scroll of a slot's bar: one undo level from the value the bar found.
+    // A finished scroll of a slot's bar: one undo level from the value the bar found, none when
+    // the value is where it started (a thumb clicked and let go), so no real level is pushed out.
     void EndDynVarScroll(int slot);
     void Undo();
 
