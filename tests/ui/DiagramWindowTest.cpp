@@ -321,6 +321,31 @@ TEST_F(DiagramWindowTest, AThumbLetGoWhereItWasLeavesNoUndoLevelInAnyWindow)
     EXPECT_NE(m.UndoStack[1].newValue, m.UndoStack[1].oldValue);
 }
 
+// With the undo line shown and the dynamic variables hidden, "UnDo" in any diagram leaves the
+// line of the level now on top: drawing the diagram again changes nothing.
+TEST_F(DiagramWindowTest, AfterUndoEachDiagramShowsTheLevelNowOnTop)
+{
+    session->LeaveDimensionBox(2, m.Frame.Stroke);
+    session->ToggleUndoDisplay();
+    for (const char* name : {"sineDiagramWindow", "ovalDiagramWindow", "steamDiagramWindow", "portsDiagramWindow"}) {
+        SCOPED_TRACE(name);
+        for (int change = 0; change < 2; ++change) {
+            session->EnterDynVarBar(1);
+            session->MoveDynVarBar(1, 1);
+            session->EndDynVarScroll(1);
+        }
+        DiagramWindow* w = Diagram(name);
+        Open(w);
+        QTest::mouseClick(Press(*w, "undo"), Qt::LeftButton);
+        ASSERT_EQ(m.UndoDepth, 1);
+        const QImage afterUndo = w->Picture();
+        Item(*w, "redraw")->trigger();
+        EXPECT_TRUE(w->Picture() == afterUndo);
+        QTest::mouseClick(Press(*w, "undo"), Qt::LeftButton);
+        w->close();
+    }
+}
+
 // Forward, reverse and both graphs each look as the companion draws them; a redraw in the both
 // mode keeps both, and the window always opens again on the forward graph.
 TEST_F(DiagramWindowTest, PortGraphsAndTheBothMode)

@@ -25,7 +25,6 @@ struct DiagramWindow::Layout {
     const char* pictureName;  // offered as the file name of "Save Picture"
     QPoint closeAt;
     bool usesPositions;       // the positions dialog on opening, "SetRevArmPos", redraw on mouse move
-    int redrawsAfterUndo;     // the sine and oval diagrams redraw twice, which brings the undo line up to date
     const char* setPositions;
     const char* redraw;
     const char* dynamicVariables;
@@ -44,13 +43,13 @@ const QStringList BarHints{"Change Last Variable Clicked", "Change Next to Last 
 const DiagramWindow::Layout& DiagramWindow::LayoutOf(DiagramKind kind)
 {
     static const Layout sine{"sineDiagramWindow", "ZEPHARIN Inside Admission      Sine Diagram    ", "SineDiagram.png",
-                             {408, 8}, true, 2, "&SetRevArmPos", "&ReDraw", "&DymamicVariables"};
+                             {408, 8}, true, "&SetRevArmPos", "&ReDraw", "&DymamicVariables"};
     static const Layout oval{"ovalDiagramWindow", "ZEPHARIN Inside Admission      Oval Diagram    ", "OvalDiagram.png",
-                             {408, 8}, true, 2, "SetRevArmPos", "ReDraw", "DynamicVari"};
+                             {408, 8}, true, "SetRevArmPos", "ReDraw", "DynamicVari"};
     static const Layout steam{"steamDiagramWindow", "ZEPHARIN Inside Admission      Steam Diagram    ",
-                              "SteamDiagram.png", {408, 8}, true, 1, "SetRevArmPos", "ReDraw", "DynamicVari"};
+                              "SteamDiagram.png", {408, 8}, true, "SetRevArmPos", "ReDraw", "DynamicVari"};
     static const Layout ports{"portsDiagramWindow", "ZEPHARIN Inside Admission      Port Open/Closed    ",
-                              "PortOpenClose.png", {447, 2}, false, 1, "", "ReDraw", "DynamicVari"};
+                              "PortOpenClose.png", {447, 2}, false, "", "ReDraw", "DynamicVari"};
     switch (kind) {
     case DiagramKind::Sine: return sine;
     case DiagramKind::Oval: return oval;
@@ -292,9 +291,12 @@ void DiagramWindow::ToggleDynVarDisplay()
     Redraw();
 }
 
+// With the dynamic variables hidden a draw shows the undo line that the draw before it found,
+// so it takes two to show the level the undo left on top rather than the one it took away.
 void DiagramWindow::AfterUndo()
 {
-    for (int i = 0; i < layout_.redrawsAfterUndo; ++i) Redraw();
+    Redraw();
+    Redraw();
 }
 
 // ---- the picture as a file --------------------------------------------------------------------
