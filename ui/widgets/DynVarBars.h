@@ -13,9 +13,10 @@ class Session;
 
 // The main window and each diagram window carry one of these; all of them drive the same four
 // slots, the same bar histories and the same undo store through the session. Every way a bar
-// can move ends in exactly one undo level per completed change: a drag, a held arrow or trough
-// press ends when the mouse button is released, a key when it is released, and a move made
-// neither by the mouse nor by a key (the wheel, the bar's own context menu) at once.
+// can move ends in exactly one undo level per completed change that moved the value (a thumb
+// let go where it was leaves none): a drag, a held arrow or trough press ends when the mouse
+// button is released, a key when it is released, and a move made neither by the mouse nor by a
+// key (a wheel notch, the bar's own context menu) at once.
 class DynVarBars : public QObject {
     Q_OBJECT
 public:
