@@ -116,20 +116,20 @@ std::vector<std::string> PivotDataTable(MechanismModel& m, const std::string& da
     lines.push_back(kSubHeading);
 
     const float savedAngle = m.DriverAngle, savedStep = m.StepAngle;
-    m.DriverAngle = 0;
     m.StepAngle = 0;
     const Real step = m.ChosenStepAngle;
+    // Row k stands at k times the step rather than at a running sum, whose 32-bit rounding
+    // drifts at fine steps until labels repeat and the last row misses 360.
+    const auto angleOfRow = [step](int row) { return row == 0 ? 0.0f : static_cast<float>(row * step); };
     for (int rows = 1;; ++rows) {
+        m.DriverAngle = angleOfRow(rows - 1);
         SolveLinkage(m);
         lines.push_back(TableRow(m));
         // A step of 0 or less (or not a number) would never reach a whole turn.
-        if (!(step > 0)) break;
-        const float last = m.DriverAngle;
-        m.DriverAngle = static_cast<float>(last + step);
-        if (m.DriverAngle > 360) break;
+        if (!(step > 0) || angleOfRow(rows) > 360) break;
         if (rows == PivotTableMaxRows) {
             lines.push_back("Table stopped after " + std::to_string(rows) + " rows, at driver angle " +
-                            FixedText(last, 0, 2) + ": the step angle is too small for a whole turn");
+                            FixedText(m.DriverAngle, 0, 2) + ": the step angle is too small for a whole turn");
             break;
         }
     }

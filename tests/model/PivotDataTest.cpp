@@ -172,6 +172,20 @@ TEST_F(PivotTable, RowsRunFromZeroThroughAWholeTurnAndRestoreTheAngleAndStep)
     EXPECT_EQ(m.Pivots[CrankPin].y, at357.Pivots[CrankPin].y);
 }
 
+// Row k stands at k times the step: at fine steps no label drifts, none repeats, and the turn
+// still ends on a row at 360.
+TEST_F(PivotTable, FineStepsLabelEveryRowWithItsOwnAngleThroughThreeSixty)
+{
+    for (const int perDegree : {10, 100}) {
+        m.ChosenStepAngle = 1.0f / float(perDegree);
+        const std::vector<std::string> rows = Rows(Table());
+        ASSERT_EQ(rows.size(), 360u * perDegree + 1) << perDegree;
+        int wrong = 0;
+        for (size_t k = 0; k < rows.size(); ++k) wrong += rows[k].substr(0, 7) != FixedText(double(k) / perDegree, 7, 2);
+        EXPECT_EQ(wrong, 0) << perDegree;
+    }
+}
+
 TEST_F(PivotTable, RowShowsEachSlotsVerticalThenHorizontalInItsWidths)
 {
     m.ChosenStepAngle = 45;
