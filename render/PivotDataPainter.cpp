@@ -66,4 +66,9 @@ void DrawPivotData(Canvas& c, const MechanismModel& m)
     }
 }
 
+QPoint DataTableButtonPlace(const MechanismModel& m)
+{
+    return {RoundInt(Real(m.TextScaleX) * 2), RoundInt(Real(m.TextScaleY) * 214)};
+}
+
 }  // namespace zeph

@@ -48,9 +48,11 @@ void Readouts::UndoLine()
 
 void Readouts::Values()
 {
-    Text(199, 25, "Pan Vert");
-    Text(199, 39, "Pan Horz");
-    Text(199, 53, "Zoom");
+    // The bars' labels belong to the strip's rows, not to the spread of the readouts.
+    const int labels = ViewBarLabelsLeft(m_);
+    c_.TextOut(labels, 25, "Pan Vert");
+    c_.TextOut(labels, 39, "Pan Horz");
+    c_.TextOut(labels, 53, "Zoom");
     const PortState& p = m_.Ports;
     struct Value {
         const char* label;
@@ -155,6 +157,13 @@ bool UndoButtonShown(const MechanismModel& m)
 int UndoButtonTop(const MechanismModel& m)
 {
     return RoundInt(Real(m.TextScaleX) * (m.DynVarOn ? 127 : 72));
+}
+
+int ViewBarLabelsLeft(const MechanismModel& m)
+{
+    constexpr int gearButtonsLeft = 250;  // the separator before the Rev, 180 and 1.0 buttons
+    constexpr int labelRoom = 51;         // at the normal font, from the bars' end at 197 + 2
+    return RoundInt(gearButtonsLeft - Real(m.TextScaleX) * labelRoom);
 }
 
 void DrawReadouts(Canvas& c, const MechanismModel& m)

@@ -87,7 +87,8 @@ TEST_F(ReadoutsTest, LargeFontScalesPositionsAndTheUndoLineByTheHorizontalScale)
     RecordingCanvas& c = Draw();
     int buttonTop = UndoButtonPlace();
     EXPECT_EQ(At(c.FindText("FrontCO% ")), QPoint(692, 133));
-    EXPECT_EQ(At(c.FindText("Pan Vert")), QPoint(253, 31));  // 1.22f * 25 is just above 30.5
+    // The bar labels keep their bars' rows; their room before the gear buttons grows to 1.27 x 51.
+    EXPECT_EQ(At(c.FindText("Pan Vert")), QPoint(185, 25));
     EXPECT_EQ(At(c.FindText(" 0-   0.000 to  0.000")), QPoint(406, 93));
     EXPECT_EQ(buttonTop, 91);
     m.DynVarOn = true;

@@ -12,6 +12,7 @@
 #include "QStringPrinter.h"
 #include "UiTestSupport.h"
 #include "platform/Canvas.h"
+#include "render/PivotDataPainter.h"
 #include "render/ReadoutPainter.h"
 #include "ui/dimensions/FrameDimensionsDialog.h"
 #include "ui/dimensions/GraphicZoomDialog.h"
@@ -245,6 +246,33 @@ TEST_F(MainWindowFaultsTest, TheWindowGrowsToShowTheLargeFontsReadouts)
     W<QAction>("largeFont")->trigger();
     QApplication::processEvents();
     EXPECT_EQ(picture->width(), MainWindow::ClientWidth);
+}
+
+// In either font no control of the strip covers the pan and zoom bars' labels or the pivot-data
+// panel: each text's cell is clear of every control shown.
+TEST_F(MainWindowFaultsTest, NoControlCoversTheViewBarLabelsOrThePivotPanel)
+{
+    session->TogglePivotData();
+    for (int slot = 1; slot <= PivotDataSlotCount; ++slot) m.PivotData.PivotSlotShown[slot] = true;
+    const QList<QWidget*> controls = W<QWidget>("picture")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const bool large : {false, true}) {
+        if (large) W<QAction>("largeFont")->trigger();
+        window->Tick();
+        RecordingCanvas readouts, panel;
+        DrawReadouts(readouts, m);
+        DrawPivotData(panel, m);
+        std::vector<const CanvasCall*> texts = panel.Calls(CanvasOp::TextOut);
+        for (const CanvasCall* t : readouts.Calls(CanvasOp::TextOut))
+            if (t->text == "Pan Vert" || t->text == "Pan Horz" || t->text == "Zoom") texts.push_back(t);
+        ASSERT_GT(texts.size(), 3u);
+        for (const CanvasCall* t : texts) {
+            const QRect cell(t->x(), t->y(), readouts.TextWidth(t->text), readouts.TextHeight(t->text));
+            for (const QWidget* w : controls)
+                EXPECT_FALSE(w->isVisible() && w->geometry().intersects(cell))
+                    << (large ? "large: " : "normal: ") << t->text.toStdString() << " under "
+                    << w->objectName().toStdString();
+        }
+    }
 }
 
 // About 62 ticks a second by default; the fast timer is a choice, named by its next action.
