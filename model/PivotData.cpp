@@ -1,6 +1,7 @@
 // Watching pivots: the model point of a press, the nearest-pivot rule, the panel's slot rows and the pivot data table.
 #include "model/PivotData.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/FixedText.h"
@@ -20,10 +21,16 @@ const char* const kHeading = "  Driver         No.1                   No.2      
 const char* const kSubHeading = "  Angle     Vert   Horz         Vert   Horz          Vert   Horz         Vert   "
                                 "Horz          Vert   Horz         Vert   Horz";
 
-// A value of the table: its fixed-point text, cut to its first 10 characters.
+// A value of the table: its fixed-point text, cut to its first 10 characters so that the
+// columns stay in place. A value that is not a number, or whose whole-number digits the cut
+// would shorten into another number, is left blank.
 std::string TableValue(double v, int width, int decimals)
 {
-    return FixedText(v, width, decimals).substr(0, 10);
+    constexpr size_t cut = 10;
+    const std::string text = FixedText(v, width, decimals);
+    const size_t wholeDigitsEnd = std::min(text.find('.'), text.size());
+    if (!std::isfinite(v) || wholeDigitsEnd > cut) return std::string(static_cast<size_t>(width), ' ');
+    return text.substr(0, cut);
 }
 
 // One row: the driver angle, then each slot's vertical and horizontal position.
@@ -110,8 +117,8 @@ std::vector<std::string> PivotDataTable(MechanismModel& m, const std::string& da
 {
     std::vector<std::string> lines;
     lines.push_back("Pivot Data   " + m.DimSetName + "     " + date + "   " + time);
-    lines.push_back("       Reverse Arm " + FixedText(m.RevArmPosition, 7, 3) + "      Step Angle " +
-                    FixedText(m.ChosenStepAngle, 7, 3));
+    lines.push_back("       Reverse Arm " + FigureText(m.RevArmPosition, 7, 3) + "      Step Angle " +
+                    FigureText(m.ChosenStepAngle, 7, 3));
     lines.push_back(kHeading);
     lines.push_back(kSubHeading);
 

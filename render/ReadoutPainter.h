@@ -12,8 +12,9 @@ namespace zeph {
 // are on), the pivot-selection prompt, the cut-offs
 // the tick left to show, the reference points and the dynamic variables. Positions grow with
 // the large font; the numbers beside pivots and reference points do not, and the
-// labels of the pan and zoom bars keep their bars' rows (ViewBarLabelsLeft).
-void DrawReadouts(Canvas& c, const MechanismModel& m);
+// labels of the pan and zoom bars keep their bars' rows (ViewBarLabelsLeft). A figure that
+// cannot show is left blank (ReadoutFigures); returns whether there was one.
+bool DrawReadouts(Canvas& c, const MechanismModel& m);
 
 // Where the main window's "UnDo" button stands beside the undo line (its top, in pixels), and
 // whether it shows at all.

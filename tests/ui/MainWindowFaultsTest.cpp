@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
+#include <limits>
 #include <set>
 
 #include "QStringPrinter.h"
@@ -14,6 +15,7 @@
 #include "platform/Canvas.h"
 #include "render/PivotDataPainter.h"
 #include "render/ReadoutPainter.h"
+#include "ui/diagrams/DiagramPositionsDialog.h"
 #include "ui/dimensions/FrameDimensionsDialog.h"
 #include "ui/dimensions/GraphicZoomDialog.h"
 #include "ui/main/DriverAngleDialog.h"
@@ -202,6 +204,30 @@ TEST_F(MainWindowFaultsTest, EveryDialogLabelFitsItsPlace)
                 }
             }
         }
+    }
+}
+
+// A figure too long for its field is left blank and brings the warning, as a linkage that
+// cannot close does, though the linkage closes.
+TEST_F(MainWindowFaultsTest, AFigureThatCannotShowBringsTheWarning)
+{
+    session->ToggleReferencePoints();
+    m.Pivots[RefPoint1].x = 1e30f;
+    window->Tick();
+    window->Tick();
+    EXPECT_TRUE(W<QAction>("mechanismError")->isVisible());
+}
+
+// Limits that are not numbers (a design of zeros has no mid gear) leave their figures blank.
+TEST_F(MainWindowFaultsTest, DialogsShowNoLimitThatIsNotANumber)
+{
+    m.RevArmCentre = std::numeric_limits<float>::quiet_NaN();
+    ReverseArmDialog gear(*session, nullptr);
+    DiagramPositionsDialog positions(*session, nullptr);
+    for (QDialog* d : std::initializer_list<QDialog*>{&gear, &positions}) {
+        d->show();
+        for (const QLabel* label : d->findChildren<QLabel*>())
+            EXPECT_FALSE(label->text().contains("NAN")) << label->text().toStdString();
     }
 }
 
