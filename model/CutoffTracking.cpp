@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/FixedText.h"
+#include "model/Guards.h"
 #include "model/ValveEvents.h"
 #include "model/ViewTransform.h"
 
@@ -27,6 +28,13 @@ bool ShowValue(bool labelsShown, int32_t& ticks)
 
 float FiniteOrZero(float v) { return std::isfinite(v) ? v : 0.0f; }
 
+// A cut-off's text, left blank with the mechanism warning when the percentage cannot show.
+std::string CutoffText(MechanismModel& m, Real percent)
+{
+    if (!FigureFits(double(percent), 4, 1)) RaiseMechanismError(m);
+    return FigureText(double(percent), 4, 1);
+}
+
 }  // namespace
 
 std::optional<Real> CutoffCrossing(Real prevOpening, Real opening, Real prevPiston, Real piston)
@@ -46,13 +54,13 @@ void TrackCutoffs(MechanismModel& m)
     float prevPiston = c.PrevPistonTravel;
     if (const auto p = CutoffCrossing(m.PrevFrontSteamOpening, m.Ports.FrontSteamOpening, prevPiston, now)) {
         c.FrontTicks = ShowTicks(m);
-        m.FrontCutoffText = FixedText(double(FrontPercent(*p)), 4, 1);
+        m.FrontCutoffText = CutoffText(m, FrontPercent(*p));
         prevPiston = static_cast<float>(*p);
     }
     c.FrontValueShown = ShowValue(c.LabelsShown, c.FrontTicks);
     if (const auto p = CutoffCrossing(m.PrevRearSteamOpening, m.Ports.RearSteamOpening, prevPiston, now)) {
         c.RearTicks = ShowTicks(m);
-        m.RearCutoffText = FixedText(double(RearPercent(*p)), 4, 1);
+        m.RearCutoffText = CutoffText(m, RearPercent(*p));
     }
     c.RearValueShown = ShowValue(c.LabelsShown, c.RearTicks);
     // Kept for the next tick; a reading that is not a number is kept as closed.

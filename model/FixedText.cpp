@@ -26,4 +26,15 @@ std::string FixedText(double v, int width, int decimals)
     return text;
 }
 
+bool FigureFits(double v, int width, int decimals)
+{
+    return std::isfinite(v) && static_cast<int>(FixedText(v, 0, decimals).size()) <= width + FigureOverrun;
+}
+
+std::string FigureText(double v, int width, int decimals)
+{
+    if (FigureFits(v, width, decimals)) return FixedText(v, width, decimals);
+    return std::string(static_cast<size_t>(std::clamp(width, 0, 255)), ' ');
+}
+
 }  // namespace zeph

@@ -1,6 +1,7 @@
 // Watching pivots: the model point of a press, the nearest-pivot rule, the panel's slot rows and the pivot data table.
 #include "model/PivotData.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/FixedText.h"
@@ -20,10 +21,16 @@ const char* const kHeading = "  Driver         No.1                   No.2      
 const char* const kSubHeading = "  Angle     Vert   Horz         Vert   Horz          Vert   Horz         Vert   "
                                 "Horz          Vert   Horz         Vert   Horz";
 
-// A value of the table: its fixed-point text, cut to its first 10 characters.
+// A value of the table: its fixed-point text, cut to its first 10 characters so that the
+// columns stay in place. A value that is not a number, or whose whole-number digits the cut
+// would shorten into another number, is left blank.
 std::string TableValue(double v, int width, int decimals)
 {
-    return FixedText(v, width, decimals).substr(0, 10);
+    constexpr size_t cut = 10;
+    const std::string text = FixedText(v, width, decimals);
+    const size_t wholeDigitsEnd = std::min(text.find('.'), text.size());
+    if (!std::isfinite(v) || wholeDigitsEnd > cut) return std::string(static_cast<size_t>(width), ' ');
+    return text.substr(0, cut);
 }
 
 // One row: the driver angle, then each slot's vertical and horizontal position.
@@ -110,26 +117,26 @@ std::vector<std::string> PivotDataTable(MechanismModel& m, const std::string& da
 {
     std::vector<std::string> lines;
     lines.push_back("Pivot Data   " + m.DimSetName + "     " + date + "   " + time);
-    lines.push_back("       Reverse Arm " + FixedText(m.RevArmPosition, 7, 3) + "      Step Angle " +
-                    FixedText(m.ChosenStepAngle, 7, 3));
+    lines.push_back("       Reverse Arm " + FigureText(m.RevArmPosition, 7, 3) + "      Step Angle " +
+                    FigureText(m.ChosenStepAngle, 7, 3));
     lines.push_back(kHeading);
     lines.push_back(kSubHeading);
 
     const float savedAngle = m.DriverAngle, savedStep = m.StepAngle;
-    m.DriverAngle = 0;
     m.StepAngle = 0;
     const Real step = m.ChosenStepAngle;
+    // Row k stands at k times the step rather than at a running sum, whose 32-bit rounding
+    // drifts at fine steps until labels repeat and the last row misses 360.
+    const auto angleOfRow = [step](int row) { return row == 0 ? 0.0f : static_cast<float>(row * step); };
     for (int rows = 1;; ++rows) {
+        m.DriverAngle = angleOfRow(rows - 1);
         SolveLinkage(m);
         lines.push_back(TableRow(m));
         // A step of 0 or less (or not a number) would never reach a whole turn.
-        if (!(step > 0)) break;
-        const float last = m.DriverAngle;
-        m.DriverAngle = static_cast<float>(last + step);
-        if (m.DriverAngle > 360) break;
+        if (!(step > 0) || angleOfRow(rows) > 360) break;
         if (rows == PivotTableMaxRows) {
             lines.push_back("Table stopped after " + std::to_string(rows) + " rows, at driver angle " +
-                            FixedText(last, 0, 2) + ": the step angle is too small for a whole turn");
+                            FixedText(m.DriverAngle, 0, 2) + ": the step angle is too small for a whole turn");
             break;
         }
     }

@@ -3,6 +3,7 @@
 
 #include "model/ViewTransform.h"
 #include "platform/NumberText.h"
+#include "render/ReadoutFigures.h"
 
 namespace zeph {
 
@@ -17,7 +18,7 @@ void FillSlots(Canvas& c, const MechanismModel& m)
     for (int s = 1; s <= 4; ++s) {
         const int y = s == 1 ? 2 : Scaled(m.TextScaleY, 14 + 12 * (s - 2));
         DiagramText(c, x, y, QString::fromStdString(m.DynVarSlots[s].name));
-        DiagramText(c, valueX, y, StrF(m.DynVarSlots[s].value, 6, 3));
+        DiagramText(c, valueX, y, ReadoutFigure(m.DynVarSlots[s].value, 6, 3));
     }
 }
 
@@ -121,22 +122,22 @@ void DrawPositionListHeading(Canvas& c, const MechanismModel& m, float revArmCen
 {
     DiagramText(c, Scaled(m.TextScaleX, 500), 0, "Reverse Arm Positions");
     DiagramText(c, Scaled(m.TextScaleX, 520), 13, "Center");
-    DiagramText(c, Scaled(m.TextScaleX, 580), 13, StrF(revArmCentre, 6, 3));
+    DiagramText(c, Scaled(m.TextScaleX, 580), 13, ReadoutFigure(revArmCentre, 6, 3));
 }
 
 void DrawPositionListRow(Canvas& c, const MechanismModel& m, const ListEntry& entry)
 {
     const int y = ListRowY(m, entry.index);
     DiagramText(c, Scaled(m.TextScaleX, 545), y, StrI(entry.index, 5));
-    DiagramText(c, Scaled(m.TextScaleX, 580), y, StrF(entry.revArm, 6, 3));
+    DiagramText(c, Scaled(m.TextScaleX, 580), y, ReadoutFigure(entry.revArm, 6, 3));
     DiagramText(c, Scaled(m.TextScaleX, 533), y, SideText(entry.side));
 }
 
 QString DiagramUndoLine(const MechanismModel& m)
 {
     const UndoEntry& e = m.UndoStack[1];
-    return StrI(m.UndoDepth, 2) + "- " + QString::fromStdString(e.name) + " " + StrF(e.newValue, 6, 3) + " to " +
-           StrF(e.oldValue, 6, 3) + QString(UndoLinePadding, QLatin1Char(' '));
+    return StrI(m.UndoDepth, 2) + "- " + QString::fromStdString(e.name) + " " + ReadoutFigure(e.newValue, 6, 3) +
+           " to " + ReadoutFigure(e.oldValue, 6, 3) + QString(UndoLinePadding, QLatin1Char(' '));
 }
 
 DiagramFrameState DrawDiagramFrameEnd(Canvas& c, const MechanismModel& m, const QString& storedUndoLine)

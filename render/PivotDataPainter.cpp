@@ -6,7 +6,7 @@
 #include "model/PivotData.h"
 #include "model/ViewTransform.h"
 #include "platform/Colour.h"
-#include "platform/NumberText.h"
+#include "render/ReadoutFigures.h"
 #include "render/TextPlacement.h"
 
 namespace zeph {
@@ -34,19 +34,20 @@ void NumberOnDrawing(Canvas& c, const MechanismModel& m, int slot)
 }
 
 // The distance of a slot and the next one, when both show.
-void PairDistance(Canvas& c, const MechanismModel& m, int first, int y)
+void PairDistance(Canvas& c, const MechanismModel& m, ReadoutFigures& figures, int first, int y)
 {
     if (!Shown(m, first) || !Shown(m, first + 1)) return;
     const Pivot& a = SlotPivotOf(m, first);
     const Pivot& b = SlotPivotOf(m, first + 1);
     const Real dy = Real(a.y) - b.y, dx = Real(a.x) - b.x;
-    ScaledTextOut(c, m, 90, y, StrF(double(std::sqrt(dy * dy + dx * dx)), 7, 3));
+    ScaledTextOut(c, m, 90, y, figures.Text(double(std::sqrt(dy * dy + dx * dx)), 7, 3));
 }
 
 }  // namespace
 
-void DrawPivotData(Canvas& c, const MechanismModel& m)
+bool DrawPivotData(Canvas& c, const MechanismModel& m)
 {
+    ReadoutFigures figures;
     ScaledTextOut(c, m, 1, 128, "    Pivot Data");
     ScaledTextOut(c, m, 1, 138, "No.  Vert     Horz");
     for (int slot = 1; slot <= PivotDataSlotCount; ++slot) {
@@ -56,14 +57,20 @@ void DrawPivotData(Canvas& c, const MechanismModel& m)
         c.SetFontColor(clBlack);
         if (Shown(m, slot)) {
             const Pivot& p = SlotPivotOf(m, slot);
-            ScaledTextOut(c, m, 12, y, StrF(p.y, 7, 3));
-            ScaledTextOut(c, m, 50, y, StrF(p.x, 7, 3));
+            ScaledTextOut(c, m, 12, y, figures.Text(p.y, 7, 3));
+            ScaledTextOut(c, m, 50, y, figures.Text(p.x, 7, 3));
             c.SetFontColor(clRed);
             NumberOnDrawing(c, m, slot);
             c.SetFontColor(clBlack);
         }
-        if (slot % 2 == 1) PairDistance(c, m, slot, y + 5);
+        if (slot % 2 == 1) PairDistance(c, m, figures, slot, y + 5);
     }
+    return figures.AnyBlanked();
+}
+
+QPoint DataTableButtonPlace(const MechanismModel& m)
+{
+    return {RoundInt(Real(m.TextScaleX) * 2), RoundInt(Real(m.TextScaleY) * 214)};
 }
 
 }  // namespace zeph

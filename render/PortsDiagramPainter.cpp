@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "model/ViewTransform.h"
-#include "platform/NumberText.h"
+#include "render/ReadoutFigures.h"
 
 namespace zeph {
 
@@ -77,7 +77,7 @@ void DrawRow(Canvas& c, const PortEventsData& data, int i)
         DiagramText(c, 554, 32, "Forward");
     else
         DiagramText(c, 605, 32, "Rev.");
-    DiagramText(c, forward ? 556 : 596, 336 - 16 * i, StrF(row.revArm, 7, 3));
+    DiagramText(c, forward ? 556 : 596, 336 - 16 * i, ReadoutFigure(row.revArm, 7, 3));
     for (const PortEventHit& hit : row.hits) {
         if (!hit.link) continue;
         c.SetPenColor(PortEventColour(data.graph, hit.event));

@@ -7,6 +7,7 @@
 #include "platform/Colour.h"
 #include "platform/NumberText.h"
 #include "render/PivotDataPainter.h"
+#include "render/ReadoutFigures.h"
 #include "render/TextPlacement.h"
 
 namespace zeph {
@@ -18,6 +19,7 @@ const QString kRowOfAsterisks = QStringLiteral("*******************************"
 class Readouts {
 public:
     Readouts(Canvas& c, const MechanismModel& m) : c_(c), m_(m) {}
+    bool AnyFigureBlanked() const { return figures_.AnyBlanked(); }
 
     void UndoLine();
     void Values();
@@ -30,9 +32,11 @@ private:
     // Base positions grow with the large font; labels next to pivots do not.
     void Text(int x, int y, const QString& text) { ScaledTextOut(c_, m_, x, y, text); }
     void ReferenceCross(int pivot, const QString& number);
+    QString Figure(double v, int width, int decimals) { return figures_.Text(v, width, decimals); }
 
     Canvas& c_;
     const MechanismModel& m_;
+    ReadoutFigures figures_;
 };
 
 void Readouts::UndoLine()
@@ -41,16 +45,18 @@ void Readouts::UndoLine()
     const Real sx = m_.TextScaleX;
     const int baseY = m_.DynVarOn ? 128 : 73;
     const UndoEntry& e = m_.UndoStack[1];
-    const QString line = StrI(m_.UndoDepth, 2) + "- " + QString::fromStdString(e.name) + " " + StrF(e.newValue, 6, 3) +
-                         " to " + StrF(e.oldValue, 6, 3);
+    const QString line = StrI(m_.UndoDepth, 2) + "- " + QString::fromStdString(e.name) + " " +
+                         Figure(e.newValue, 6, 3) + " to " + Figure(e.oldValue, 6, 3);
     c_.TextOut(RoundInt(sx * 320), RoundInt(sx * baseY), line);
 }
 
 void Readouts::Values()
 {
-    Text(199, 25, "Pan Vert");
-    Text(199, 39, "Pan Horz");
-    Text(199, 53, "Zoom");
+    // The bars' labels belong to the strip's rows, not to the spread of the readouts.
+    const int labels = ViewBarLabelsLeft(m_);
+    c_.TextOut(labels, 25, "Pan Vert");
+    c_.TextOut(labels, 39, "Pan Horz");
+    c_.TextOut(labels, 53, "Zoom");
     const PortState& p = m_.Ports;
     struct Value {
         const char* label;
@@ -69,7 +75,7 @@ void Readouts::Values()
         {"ValveREx", p.RearExhaustOpening, 7, 3, 545, 85},
         {"RadHagA", double(m_.RadHangerAngle * 180 / Pi), 7, 2, 545, 97},
     };
-    for (const Value& v : values) Text(v.x, v.y, v.label + StrF(v.value, v.width, v.decimals) + "  ");
+    for (const Value& v : values) Text(v.x, v.y, v.label + Figure(v.value, v.width, v.decimals) + "  ");
 }
 
 void Readouts::PivotPrompt()
@@ -116,16 +122,16 @@ void Readouts::ReferencePoints()
     const Pivot& p1 = m_.Pivots[RefPoint1];
     const Pivot& p2 = m_.Pivots[RefPoint2];
     ReferenceCross(RefPoint2, "2");
-    Text(143, 95, "Pt2V " + StrF(p2.y, 6, 3));
-    Text(143, 107, "Pt2H " + StrF(p2.x, 6, 3));
+    Text(143, 95, "Pt2V " + Figure(p2.y, 6, 3));
+    Text(143, 107, "Pt2H " + Figure(p2.x, 6, 3));
     ReferenceCross(RefPoint1, "1");
-    Text(143, 71, "Pt1V " + StrF(p1.y, 6, 3));
-    Text(143, 83, "Pt1H " + StrF(p1.x, 6, 3));
+    Text(143, 71, "Pt1V " + Figure(p1.y, 6, 3));
+    Text(143, 83, "Pt1H " + Figure(p1.x, 6, 3));
     const Real dy = Real(p1.y) - p2.y, dx = Real(p1.x) - p2.x;
-    Text(210, 71, StrF(double(dy), 6, 3));
-    Text(210, 83, StrF(double(dx), 6, 3));
+    Text(210, 71, Figure(double(dy), 6, 3));
+    Text(210, 83, Figure(double(dx), 6, 3));
     Text(207, 95, "Pt1-Pt2");
-    Text(209, 107, StrF(double(std::sqrt(dx * dx + dy * dy)), 6, 3));
+    Text(209, 107, Figure(double(std::sqrt(dx * dx + dy * dy)), 6, 3));
 }
 
 void Readouts::DynamicVariables()
@@ -141,7 +147,7 @@ void Readouts::DynamicVariables()
     for (int s = 1; s <= 4; ++s) {
         const int y = 71 + 12 * (s - 1);
         Text(377, y, QString::fromStdString(m_.DynVarSlots[s].name));
-        Text(498, y, StrF(m_.DynVarSlots[s].value, 6, 3));
+        Text(498, y, Figure(m_.DynVarSlots[s].value, 6, 3));
     }
 }
 
@@ -157,17 +163,25 @@ int UndoButtonTop(const MechanismModel& m)
     return RoundInt(Real(m.TextScaleX) * (m.DynVarOn ? 127 : 72));
 }
 
-void DrawReadouts(Canvas& c, const MechanismModel& m)
+int ViewBarLabelsLeft(const MechanismModel& m)
+{
+    constexpr int gearButtonsLeft = 250;  // the separator before the Rev, 180 and 1.0 buttons
+    constexpr int labelRoom = 51;         // at the normal font, from the bars' end at 197 + 2
+    return RoundInt(gearButtonsLeft - Real(m.TextScaleX) * labelRoom);
+}
+
+bool DrawReadouts(Canvas& c, const MechanismModel& m)
 {
     Readouts r(c, m);
     r.UndoLine();
-    if (!m.ScreenDataOn) return;
+    if (!m.ScreenDataOn) return r.AnyFigureBlanked();
     r.Values();
-    if (m.PivotDataOn) DrawPivotData(c, m);
+    const bool panelBlanked = m.PivotDataOn && DrawPivotData(c, m);
     if (m.LinePromptOn) r.PivotPrompt();
     r.Cutoffs();
     if (m.RefPointsOn) r.ReferencePoints();
     if (m.DynVarOn) r.DynamicVariables();
+    return panelBlanked || r.AnyFigureBlanked();
 }
 
 }  // namespace zeph

@@ -11,12 +11,19 @@ namespace zeph {
 // on, the view labels and the mechanism's values, the pivot-data panel (while the pivot data
 // are on), the pivot-selection prompt, the cut-offs
 // the tick left to show, the reference points and the dynamic variables. Positions grow with
-// the large font; the numbers beside pivots and reference points do not.
-void DrawReadouts(Canvas& c, const MechanismModel& m);
+// the large font; the numbers beside pivots and reference points do not, and the
+// labels of the pan and zoom bars keep their bars' rows (ViewBarLabelsLeft). A figure that
+// cannot show is left blank (ReadoutFigures); returns whether there was one.
+bool DrawReadouts(Canvas& c, const MechanismModel& m);
 
 // Where the main window's "UnDo" button stands beside the undo line (its top, in pixels), and
 // whether it shows at all.
 bool UndoButtonShown(const MechanismModel& m);
 int UndoButtonTop(const MechanismModel& m);
+
+// Where the labels of the pan and zoom bars begin (x, in pixels). They stand in their bars'
+// rows, which the large font does not move, between the bars and the gear buttons; the room
+// they take grows with the horizontal text scale, and the bars end two pixels before it.
+int ViewBarLabelsLeft(const MechanismModel& m);
 
 }  // namespace zeph

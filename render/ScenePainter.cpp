@@ -10,16 +10,16 @@
 
 namespace zeph {
 
-void ScenePainter::Paint(QImage& image, const MechanismModel& m)
+bool ScenePainter::Paint(QImage& image, const MechanismModel& m)
 {
     if (image.width() != Width || image.height() != Height || image.format() != QImage::Format_RGB32)
         image = QImage(Width, Height, QImage::Format_RGB32);
     ImageCanvas canvas(image);
     canvas.Clear(clWhite);
-    Paint(canvas, m);
+    return Paint(canvas, m);
 }
 
-void ScenePainter::Paint(Canvas& c, const MechanismModel& m)
+bool ScenePainter::Paint(Canvas& c, const MechanismModel& m)
 {
     c.SetPenWidth(m.LineWidth);
     c.SetPenColor(clBlack);
@@ -32,8 +32,9 @@ void ScenePainter::Paint(Canvas& c, const MechanismModel& m)
     DrawGuideLink(c, m);
     DrawRods(c, m);
     DrawUserLines(c, m);
-    DrawReadouts(c, m);
+    const bool figureBlanked = DrawReadouts(c, m);
     DrawPointer(c, m);
+    return figureBlanked;
 }
 
 }  // namespace zeph

@@ -16,10 +16,11 @@ public:
     static constexpr int Width = 1280;
     static constexpr int Height = 1024;
 
-    // Paints into `image`, made 1280 x 1024 and white first.
-    void Paint(QImage& image, const MechanismModel& m);
+    // Paints into `image`, made 1280 x 1024 and white first. Returns whether a readout figure
+    // could not show and was left blank, for the window to raise the mechanism warning.
+    bool Paint(QImage& image, const MechanismModel& m);
     // The same drawing steps onto any canvas (a recording one in tests).
-    void Paint(Canvas& c, const MechanismModel& m);
+    bool Paint(Canvas& c, const MechanismModel& m);
 
 private:
     Random random_;  // scatters the steam dots

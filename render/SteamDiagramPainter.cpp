@@ -1,7 +1,7 @@
 // Grid, pressure and stroke axes, traces, cut-off marks and curve numbers of the steam diagram.
 #include "render/SteamDiagramPainter.h"
 
-#include "platform/NumberText.h"
+#include "render/ReadoutFigures.h"
 
 namespace zeph {
 
@@ -49,7 +49,7 @@ void DrawEnd(Canvas& c, const SteamEndDraw& d, const EndStyle& style, int index)
         c.SetFontColor(clBlack);
         const int y = CutoffRowY(index);
         DiagramText(c, style.indexX, y, QString::number(index));
-        DiagramText(c, style.percentX, y, StrF(double(d.cutoff->percent), 4, 1));
+        DiagramText(c, style.percentX, y, ReadoutFigure(double(d.cutoff->percent), 4, 1));
     }
     if (d.trace) DrawSegment(c, *d.trace);
     if (d.label) BoldDiagramText(c, d.label->x, d.label->y, QString::number(index));

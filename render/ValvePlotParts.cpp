@@ -4,6 +4,7 @@
 #include "model/ViewTransform.h"
 #include "platform/NumberText.h"
 #include "render/DiagramFrame.h"
+#include "render/ReadoutFigures.h"
 
 namespace zeph {
 
@@ -32,7 +33,7 @@ void DrawMidGearFigures(Canvas& c, const MidGearEvents& mid)
     static const int labelRows[] = {153, 182, 211, 253, 282};
     static const int valueRows[] = {166, 195, 224, 237, 266, 295};
     for (int i = 0; i < 5; ++i) DiagramText(c, 595, labelRows[i], labels[i]);
-    for (int i = 0; i < 6; ++i) DiagramText(c, 592, valueRows[i], StrF(double(mid.values[i]), 6, 3));
+    for (int i = 0; i < 6; ++i) DiagramText(c, 592, valueRows[i], ReadoutFigure(double(mid.values[i]), 6, 3));
 }
 
 }  // namespace
@@ -40,7 +41,7 @@ void DrawMidGearFigures(Canvas& c, const MidGearEvents& mid)
 void DrawTravelScale(Canvas& c, Real scale, int labelX)
 {
     DiagramText(c, 9, 18, "Scale =");
-    DiagramText(c, 50, 18, StrF(double(scale), 3, 1));
+    DiagramText(c, 50, 18, ReadoutFigure(double(scale), 3, 1));
     DiagramText(c, 9, 32, "Units Travel");
     DiagramText(c, 9, 46, "Front");
     DiagramText(c, 9, 374, "Rear");

@@ -172,6 +172,21 @@ TEST_F(PivotTable, RowsRunFromZeroThroughAWholeTurnAndRestoreTheAngleAndStep)
     EXPECT_EQ(m.Pivots[CrankPin].y, at357.Pivots[CrankPin].y);
 }
 
+// Row k stands at k times the step: at fine steps no label drifts, none repeats, and the turn
+// still ends on a row at 360.
+TEST_F(PivotTable, FineStepsLabelEveryRowWithItsOwnAngleThroughThreeSixty)
+{
+    for (const int perDegree : {10, 100}) {
+        m.ChosenStepAngle = 1.0f / float(perDegree);
+        const std::vector<std::string> rows = Rows(Table());
+        ASSERT_EQ(rows.size(), 360u * perDegree + 1) << perDegree;
+        int wrong = 0;
+        for (size_t k = 0; k < rows.size(); ++k)
+            wrong += rows[k].substr(0, 7) != FixedText(double(k) / perDegree, 7, 2);
+        EXPECT_EQ(wrong, 0) << perDegree;
+    }
+}
+
 TEST_F(PivotTable, RowShowsEachSlotsVerticalThenHorizontalInItsWidths)
 {
     m.ChosenStepAngle = 45;
@@ -196,6 +211,19 @@ TEST_F(PivotTable, ValuesAreCutToTenCharactersSoColumnsStayInPlace)
     m.PivotData.PivotSlot[2] = BellCrankPivot;
     const std::string row = Rows(Table())[0];
     EXPECT_EQ(row.substr(7 + 3 + 7 + 2 + 7, 3 + 10 + 2 + 7), "   -1234567.5    0.250");
+}
+
+// Not a number, or digits the cut would shorten into another number: the value is left blank.
+TEST_F(PivotTable, ValuesThatCannotShowAreLeftBlank)
+{
+    m.ChosenStepAngle = 45;
+    m.RevArmPosition = std::numeric_limits<float>::quiet_NaN();
+    m.Pivots[BellCrankPivot] = {3.4e38f, -1.5e9f, 0, 0};  // cut to 10 they would read 3402823466 and -150000000
+    m.PivotData.PivotSlot[1] = BellCrankPivot;
+    const std::vector<std::string> t = Table();
+    EXPECT_EQ(t[1], "       Reverse Arm " + std::string(7, ' ') + "      Step Angle  45.000");
+    EXPECT_EQ(t[4].substr(7, 3 + 7 + 2 + 7), "   " + std::string(7, ' ') + "  " + std::string(7, ' '));
+    for (const std::string& line : t) EXPECT_EQ(line.find("NAN"), std::string::npos) << line;
 }
 
 TEST_F(PivotTable, AStepOfZeroOrLessGivesOneRow)

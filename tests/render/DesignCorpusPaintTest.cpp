@@ -1,6 +1,7 @@
-// Every design a file may bring is ticked and painted, scene and diagrams, and each picture ends with sane pixels.
+// Every design a file may bring is ticked and painted, scene and diagrams, with sane pixels and texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -44,7 +45,14 @@ public:
     void Rectangle(int x1, int y1, int x2, int y2) override { Check({x1, y1, x2, y2}); }
     void SetPixel(int x, int y, TColor) override { Check({x, y}); }
     void FillRect(int x1, int y1, int x2, int y2, TColor) override { Check({x1, y1, x2, y2}); }
-    void TextOut(int x, int y, const QString&) override { Check({x, y}); }
+    // No figure reads as not-a-number or infinity, nor runs on for more digits than any field takes.
+    void TextOut(int x, int y, const QString& text) override
+    {
+        Check({x, y});
+        int digits = 0, longest = 0;
+        for (const QChar ch : text) longest = std::max(longest, digits = ch.isDigit() ? digits + 1 : 0);
+        sane = sane && longest < 12 && !text.contains(u"NAN") && !text.contains(u"INF");
+    }
 
 private:
     void Check(std::initializer_list<int> values)

@@ -1,12 +1,16 @@
 // The readouts drawn on the picture, the error indicator, cut-offs, and the dynamic-variable bars.
+#include <QRegularExpression>
 #include <QTest>
 #include <cmath>
+#include <cstring>
+#include <limits>
 #include <gtest/gtest.h>
 #include <memory>
 
 #include "QStringPrinter.h"
 #include "TickSupport.h"
 #include "model/CutoffTracking.h"
+#include "model/DesignFile.h"
 #include "model/DynVars.h"
 #include "model/Solver.h"
 #include "model/ValveEvents.h"
@@ -30,7 +34,7 @@ protected:
         CalcPortOpenings(m);
         events = test::UpdateState(m, sound);
         canvas = std::make_unique<RecordingCanvas>();
-        DrawReadouts(*canvas, m);
+        blanked = DrawReadouts(*canvas, m);
         return *canvas;
     }
 
@@ -56,6 +60,7 @@ protected:
     RecordingSound sound;
     TickEvents events;
     std::unique_ptr<RecordingCanvas> canvas;
+    bool blanked = false;  // whether the last drawing left a figure blank
 };
 
 }  // namespace
@@ -87,7 +92,8 @@ TEST_F(ReadoutsTest, LargeFontScalesPositionsAndTheUndoLineByTheHorizontalScale)
     RecordingCanvas& c = Draw();
     int buttonTop = UndoButtonPlace();
     EXPECT_EQ(At(c.FindText("FrontCO% ")), QPoint(692, 133));
-    EXPECT_EQ(At(c.FindText("Pan Vert")), QPoint(253, 31));  // 1.22f * 25 is just above 30.5
+    // The bar labels keep their bars' rows; their room before the gear buttons grows to 1.27 x 51.
+    EXPECT_EQ(At(c.FindText("Pan Vert")), QPoint(185, 25));
     EXPECT_EQ(At(c.FindText(" 0-   0.000 to  0.000")), QPoint(406, 93));
     EXPECT_EQ(buttonTop, 91);
     m.DynVarOn = true;
@@ -178,6 +184,56 @@ TEST_F(ReadoutsTest, CutoffsAgreeWithTheReportAtAFineStepAndStayCloseAtCoarseOne
     EXPECT_NEAR(fine.second, rear, 0.1);
     EXPECT_NEAR(CutoffsOverATurn(1).first, 77.6, 0.3);
     EXPECT_NEAR(CutoffsOverATurn(10).first, 77.6, 3);
+}
+
+// A figure that is not a number, or that would run well past its field, is left blank and
+// reported for the warning: the designs a file may bring with every value 0, 3.4e38 or the
+// smallest denormal, and values too big for any field. One that overruns its field by a digit
+// or two (a design in millimetres) still shows.
+TEST_F(ReadoutsTest, FiguresThatCannotShowAreLeftBlankAndReported)
+{
+    const QRegularExpression unshowable("NAN|INF|\\d{12,}");  // no field takes 12 characters
+    const auto clean = [&](const RecordingCanvas& c) {
+        for (const CanvasCall* call : c.Calls(CanvasOp::TextOut))
+            if (unshowable.match(call->text).hasMatch()) return call->text;
+        return QStringLiteral("clean");
+    };
+    const auto everythingShown = [this] {
+        m.RefPointsOn = m.DynVarOn = m.UndoOn = m.PivotDataOn = true;
+        m.PivotData.PivotSlotShown.fill(true);
+        m.DynVarSlots[1] = {2, m.Frame.Stroke, "Stroke"};
+    };
+    for (const float v : {0.0f, 3.4e38f, std::numeric_limits<float>::denorm_min()}) {
+        std::vector<std::uint8_t> design(DesignRecordCount * DesignFieldsPerRecord * 4);
+        for (size_t i = 0; i < design.size(); i += 4) std::memcpy(&design[i], &v, 4);
+        const float lineSlot = 1;
+        std::memcpy(&design[design.size() - 4], &lineSlot, 4);
+        m.StartUp();
+        ASSERT_FALSE(OpenDesign(m, design)) << v;
+        everythingShown();
+        RecordingCanvas& c = Draw();
+        EXPECT_EQ(clean(c), QStringLiteral("clean")) << v;
+        EXPECT_NE(c.FindText("ValveCen         "), nullptr) << v;
+        EXPECT_TRUE(blanked) << v;
+    }
+    m.StartUp();
+    everythingShown();
+    m.DynVarSlots[2] = {3, 1234.5f, "Main Rod Length"};
+    EXPECT_NE(Draw().FindText("1234.500"), nullptr);
+    EXPECT_FALSE(blanked);
+    m.Pivots[RefPoint1].x = 1e30f;
+    RecordingCanvas& c = Draw();
+    EXPECT_EQ(clean(c), QStringLiteral("clean"));
+    EXPECT_NE(c.FindText("Pt1H       "), nullptr);
+    EXPECT_TRUE(blanked);
+    // A cut-off measured from such a piston position is left blank too, and warns.
+    m.MechanismError = false;
+    m.PrevFrontSteamOpening = 1;
+    m.Ports.FrontSteamOpening = -1;
+    m.Ports.PistonTravel = 3.4e38f;
+    TrackCutoffs(m);
+    EXPECT_EQ(m.FrontCutoffText, "    ");
+    EXPECT_TRUE(m.MechanismError);
 }
 
 TEST_F(ReadoutsTest, ReferencePointsAndTheirDistance)

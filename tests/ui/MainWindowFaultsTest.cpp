@@ -8,12 +8,15 @@
 #include <QWheelEvent>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <limits>
 #include <set>
 
 #include "QStringPrinter.h"
 #include "UiTestSupport.h"
 #include "platform/Canvas.h"
+#include "render/PivotDataPainter.h"
 #include "render/ReadoutPainter.h"
+#include "ui/diagrams/DiagramPositionsDialog.h"
 #include "ui/dimensions/FrameDimensionsDialog.h"
 #include "ui/dimensions/GraphicZoomDialog.h"
 #include "ui/main/DriverAngleDialog.h"
@@ -237,6 +240,30 @@ TEST_F(MainWindowFaultsTest, EveryDialogLabelFitsItsPlace)
     }
 }
 
+// A figure too long for its field is left blank and brings the warning, as a linkage that
+// cannot close does, though the linkage closes.
+TEST_F(MainWindowFaultsTest, AFigureThatCannotShowBringsTheWarning)
+{
+    session->ToggleReferencePoints();
+    m.Pivots[RefPoint1].x = 1e30f;
+    window->Tick();
+    window->Tick();
+    EXPECT_TRUE(W<QAction>("mechanismError")->isVisible());
+}
+
+// Limits that are not numbers (a design of zeros has no mid gear) leave their figures blank.
+TEST_F(MainWindowFaultsTest, DialogsShowNoLimitThatIsNotANumber)
+{
+    m.RevArmCentre = std::numeric_limits<float>::quiet_NaN();
+    ReverseArmDialog gear(*session, nullptr);
+    DiagramPositionsDialog positions(*session, nullptr);
+    for (QDialog* d : std::initializer_list<QDialog*>{&gear, &positions}) {
+        d->show();
+        for (const QLabel* label : d->findChildren<QLabel*>())
+            EXPECT_FALSE(label->text().contains("NAN")) << label->text().toStdString();
+    }
+}
+
 // The menu bar keeps its height when the warning comes and goes, so nothing below it moves.
 TEST_F(MainWindowFaultsTest, TheWindowStaysStillWhenTheWarningShows)
 {
@@ -278,6 +305,33 @@ TEST_F(MainWindowFaultsTest, TheWindowGrowsToShowTheLargeFontsReadouts)
     W<QAction>("largeFont")->trigger();
     QApplication::processEvents();
     EXPECT_EQ(picture->width(), MainWindow::ClientWidth);
+}
+
+// In either font no control of the strip covers the pan and zoom bars' labels or the pivot-data
+// panel: each text's cell is clear of every control shown.
+TEST_F(MainWindowFaultsTest, NoControlCoversTheViewBarLabelsOrThePivotPanel)
+{
+    session->TogglePivotData();
+    for (int slot = 1; slot <= PivotDataSlotCount; ++slot) m.PivotData.PivotSlotShown[slot] = true;
+    const QList<QWidget*> controls = W<QWidget>("picture")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const bool large : {false, true}) {
+        if (large) W<QAction>("largeFont")->trigger();
+        window->Tick();
+        RecordingCanvas readouts, panel;
+        DrawReadouts(readouts, m);
+        DrawPivotData(panel, m);
+        std::vector<const CanvasCall*> texts = panel.Calls(CanvasOp::TextOut);
+        for (const CanvasCall* t : readouts.Calls(CanvasOp::TextOut))
+            if (t->text == "Pan Vert" || t->text == "Pan Horz" || t->text == "Zoom") texts.push_back(t);
+        ASSERT_GT(texts.size(), 3u);
+        for (const CanvasCall* t : texts) {
+            const QRect cell(t->x(), t->y(), readouts.TextWidth(t->text), readouts.TextHeight(t->text));
+            for (const QWidget* w : controls)
+                EXPECT_FALSE(w->isVisible() && w->geometry().intersects(cell))
+                    << (large ? "large: " : "normal: ") << t->text.toStdString() << " under "
+                    << w->objectName().toStdString();
+        }
+    }
 }
 
 // About 62 ticks a second by default; the fast timer is a choice, named by its next action.

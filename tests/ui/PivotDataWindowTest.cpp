@@ -1,6 +1,8 @@
 // The pivot data table window and the main window's pivot-data and lines controls.
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -76,6 +78,16 @@ TEST_F(PivotDataWindowTest, OpensWithTheTableAndItsMenu)
     // The caption follows the ticks.
     window->Tick();
     EXPECT_TRUE(table->windowTitle().startsWith("ZEPHARIN Inside Admission Pivot Data   Nominal     "));
+}
+
+// Every character takes the same width, so the columns line up on screen as on the clipboard.
+TEST_F(PivotDataWindowTest, TheTableShowsInAFixedPitchTwelvePointFont)
+{
+    const QFont font = Memo()->font();
+    EXPECT_EQ(QFontInfo(font).pointSize(), 12);
+    const QFontMetrics metrics(font);
+    const int digit = metrics.horizontalAdvance(u'0');
+    for (const QChar c : QStringLiteral(" .-1W")) EXPECT_EQ(metrics.horizontalAdvance(c), digit) << c.toLatin1();
 }
 
 TEST_F(PivotDataWindowTest, SelectAllThenCopyPutsTheExactTableOnTheClipboard)

@@ -7,6 +7,7 @@
 #include "model/ViewTransform.h"
 #include "platform/NumberText.h"
 #include "platform/desktop/NumericKeyFilter.h"
+#include "render/ReadoutFigures.h"
 #include "ui/session/Session.h"
 #include "ui/widgets/DialogKit.h"
 
@@ -143,7 +144,7 @@ void DiagramPositionsDialog::Paint()
     const std::pair<const char*, Real> header[] = {
         {"Min ", c - x}, {"Rev ", c - n}, {"Cent ", c}, {"Fwd ", c + n}, {"Max ", c + x}};
     for (size_t i = 0; i < header_.size(); ++i) {
-        header_[i]->setText(header[i].first + StrF(double(header[i].second), 5, 3));
+        header_[i]->setText(header[i].first + ReadoutFigure(double(header[i].second), 5, 3));
         header_[i]->adjustSize();
     }
 

@@ -71,7 +71,7 @@ void MainWindow::Tick()
 {
     session_.Tick();
     SetCaption();
-    painter_.Paint(scene_, session_.model());
+    if (painter_.Paint(scene_, session_.model())) session_.FigureNotShown();
     picture_->update();
     emit rendered();
 }

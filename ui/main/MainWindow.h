@@ -90,6 +90,9 @@ private:
     void RefreshTimer();
     // The client area grows to show the readouts spread by the large font, and shrinks back.
     void FitClientToFont();
+    // The controls beside readouts follow the text scale: the pan and zoom bars end before
+    // their labels, the "DataTable" button stands below the pivot-data panel.
+    void PlaceTextScaledControls();
     void SetCaption();
     void OpenModal(QDialog* dialog);
     QDialog* PointerDialog(bool frame) const;

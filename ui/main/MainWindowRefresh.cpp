@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 
 #include "model/ViewTransform.h"
+#include "render/PivotDataPainter.h"
 #include "render/ReadoutPainter.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/DynVarBars.h"
@@ -91,6 +92,7 @@ void MainWindow::RefreshDisplay()
     fastTimerAction_->setText(Caption(c.fastTimer, "SetFast&Timer Off", "SetFast&Timer On"));
     RefreshTimer();
     FitClientToFont();
+    PlaceTextScaledControls();
     panZoomAction_->setEnabled(!on);
 
     for (size_t i : {1, 2, 3, 4, 9, 10, 12}) panels_[i]->setVisible(on);
@@ -134,6 +136,15 @@ void MainWindow::FitClientToFont()
     // The window's own minimum follows at once, so that it may shrink in the same step.
     if (layout()) layout()->activate();
     resize(size() + target - picture_->size());
+}
+
+void MainWindow::PlaceTextScaledControls()
+{
+    const MechanismModel& m = session_.model();
+    const int barsEnd = ViewBarLabelsLeft(m) - 2;
+    for (QScrollBar* bar : {panVerticalBar_, panHorizontalBar_, zoomBar_})
+        bar->setGeometry(bar->x(), bar->y(), barsEnd - bar->x(), bar->height());
+    dataTableButton_->move(DataTableButtonPlace(m));
 }
 
 void MainWindow::RefreshUndoButton()

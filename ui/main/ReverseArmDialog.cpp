@@ -3,6 +3,7 @@
 
 #include "model/Real.h"
 #include "platform/NumberText.h"
+#include "render/ReadoutFigures.h"
 #include "ui/session/Session.h"
 #include "ui/widgets/DialogKit.h"
 
@@ -26,9 +27,10 @@ void ReverseArmDialog::Refresh()
 {
     const MechanismModel& m = session_.model();
     const Real c = m.RevArmCentre, n = m.Frame.RevArmNorm, x = m.Frame.RevArmMax;
-    const QString texts[] = {"Rev = " + StrF(double(c - n), 5, 3), "Cen = " + StrF(double(c), 5, 3),
-                             "Fwd = " + StrF(double(c + n), 5, 3), "Min = " + StrF(double(c - x), 5, 3),
-                             "Max = " + StrF(double(c + x), 5, 3)};
+    const QString texts[] = {
+        "Rev = " + ReadoutFigure(double(c - n), 5, 3), "Cen = " + ReadoutFigure(double(c), 5, 3),
+        "Fwd = " + ReadoutFigure(double(c + n), 5, 3), "Min = " + ReadoutFigure(double(c - x), 5, 3),
+        "Max = " + ReadoutFigure(double(c + x), 5, 3)};
     for (size_t i = 0; i < limits_.size(); ++i) limits_[i]->setText(texts[i]);
     FitLabels(this);
     box_->setText(StrF(m.RevArmPosition, 7, 3));

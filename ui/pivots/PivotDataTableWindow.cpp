@@ -27,8 +27,12 @@ PivotDataTableWindow::PivotDataTableWindow(Session& session, QWidget* parent) : 
 
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName("memo");
+    // A 12-point serif of fixed pitch, so that the blank-padded columns line up on screen as
+    // they do when pasted; a fixed-pitch font of any kind where no serif one is installed.
     QFont font;
-    font.setFamilies({"Times New Roman", "Liberation Serif", "DejaVu Serif", "serif"});
+    font.setFamilies({"Courier New", "Nimbus Mono PS", "Courier", "FreeMono", "Liberation Mono", "DejaVu Sans Mono"});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
     font.setPointSize(12);
     memo_->setFont(font);
     // Rows are long; they scroll rather than wrap, so that each stays one line.

@@ -9,6 +9,7 @@
 #include "model/AnimationTick.h"
 #include "model/DiagramPositions.h"
 #include "model/DimensionTable.h"
+#include "model/Guards.h"
 #include "model/LineOverlay.h"
 #include "model/PivotData.h"
 #include "model/PointerSimulation.h"
@@ -101,6 +102,8 @@ void Session::Tick()
     Events(SimulateTick(m));
     emit ticked();
 }
+
+void Session::FigureNotShown() { RaiseMechanismError(m); }
 
 void Session::Events(const TickEvents& e)
 {

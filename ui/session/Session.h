@@ -76,6 +76,9 @@ public:
     // ---- the animation -------------------------------------------------------------------
     // One timer tick: the model's tick, its sounds played, its icon and pointer events signalled.
     void Tick();
+    // The picture left a figure blank that it could not show: the warning follows from the next
+    // tick, as for a linkage that cannot close (only while the error beep is on).
+    void FigureNotShown();
     void MainWindowActivated();
     // A press on the picture (client pixels) by the left or the right button; see below.
     void PicturePressed(bool leftButton, int x, int y);
