@@ -7,6 +7,8 @@
 #include <optional>
 #include <utility>
 
+#include "model/LineOverlay.h"
+
 namespace zeph {
 
 namespace {
@@ -92,7 +94,9 @@ std::optional<DesignRefusal> ReadCurrentLineSlot(DesignFile& d)
         return std::nullopt;
     }
     const float v = d.fields[DesignRecordCount - 1][DesignFieldsPerRecord - 1];
-    const double slot = std::nearbyint(double(v));
+    double slot = std::nearbyint(double(v));
+    // Earlier builds wrote 0 when saving while slot 1's pivot was being picked.
+    if (slot == 0) slot = 1;
     if (!(slot >= 1 && slot <= LineSlotCount)) {
         char text[64];
         std::snprintf(text, sizeof text, "%.9g", double(v));
@@ -136,7 +140,7 @@ std::vector<std::uint8_t> WriteDesignFile(const MechanismModel& m)
             if (const float* place = field.Place(m))
                 PutField(bytes, *place);
             else
-                PutField(bytes, field.kind == Kind::CurrentLineSlot ? static_cast<float>(m.CurrentLineSlot) : 0.0f);
+                PutField(bytes, field.kind == Kind::CurrentLineSlot ? static_cast<float>(LineSlotBeingEdited(m)) : 0.0f);
         }
     }
     return bytes;

@@ -37,7 +37,7 @@ using DesignReadResult = std::variant<DesignFile, DesignRefusal>;
 // Reads a whole file's bytes. Refuses a file too short to hold the 19 records of the earliest
 // layout, one whose record count lies between the two layouts (21 to 71 records), and one
 // whose used fields hold a value no design can hold: NaN or infinity, or a current line slot
-// outside 1..20. Reserved fields, values later fields overwrite, values the open recomputes
+// outside 1..20 (a slot that rounds to 0, as earlier builds could write, opens as slot 1). Reserved fields, values later fields overwrite, values the open recomputes
 // and the ignored fields may hold anything. Finite values load as they are, however absurd. Bytes past record 72 are
 // ignored.
 DesignReadResult ReadDesignFile(std::span<const std::uint8_t> bytes);

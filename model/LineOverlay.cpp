@@ -151,6 +151,12 @@ LineSlot* EditedLineSlot(MechanismModel& m)
     return s >= 1 && s <= LineSlotCount ? &m.Lines[static_cast<size_t>(s)] : nullptr;
 }
 
+int LineSlotBeingEdited(const MechanismModel& m)
+{
+    const int slot = m.CurrentLineSlot + (m.LineDialog.SteppedBackForPick ? 1 : 0);
+    return std::clamp(slot, 1, LineSlotCount);
+}
+
 LineCommandResult ChooseLineType(MechanismModel& m, int type)
 {
     LineDialogState& d = m.LineDialog;

@@ -23,6 +23,9 @@ const char* LineColourName(int choice);
 
 // The slot the dialog edits (CurrentLineSlot), or null while that is no slot number 1..20.
 LineSlot* EditedLineSlot(MechanismModel& m);
+// The number of the slot being edited, 1..20, as a design file keeps it: while the dialog is
+// closed for a pivot pick, CurrentLineSlot stands one behind that slot (0 for slot 1).
+int LineSlotBeingEdited(const MechanismModel& m);
 
 // ---- the dialog's commands, each on the slot it edits --------------------------------------
 // Type chosen (0 line, 1 circle): refused (beep, dialog closed, choice cleared) while both

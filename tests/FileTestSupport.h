@@ -1,4 +1,4 @@
-// Files for tests: bytes in and out, permission bits that count even for root, and a write that fails midway.
+// Files for tests: bytes in and out, permission bits that count even for root, a write that fails midway, failing system calls.
 #pragma once
 
 #include <QByteArray>
@@ -6,9 +6,24 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <csignal>
+#include <ostream>
 #include <sys/resource.h>
 #include <unistd.h>
+
+#include "platform/Files.h"
+#include "platform/ReplaceCalls.h"
+
+namespace zeph {
+
+// A failed replace as a test's message shows it.
+inline void PrintTo(const ReplaceFailure& f, std::ostream* os)
+{
+    *os << f.reason.toStdString() << (f.replaced ? " (replaced)" : "");
+}
+
+}  // namespace zeph
 
 namespace zeph::test {
 
@@ -102,5 +117,36 @@ private:
     rlimit old_{};
     void (*previous_)(int) = nullptr;
 };
+
+// While this lives, a replace makes the calls `calls` (the system's own with some swapped for
+// failing ones, below); the system's own come back at the end.
+class SwappedReplaceCalls {
+public:
+    explicit SwappedReplaceCalls(const ReplaceCalls& calls) : old_(ReplaceSystemCalls())
+    {
+        ReplaceSystemCalls() = calls;
+    }
+    ~SwappedReplaceCalls() { ReplaceSystemCalls() = old_; }
+    SwappedReplaceCalls(const SwappedReplaceCalls&) = delete;
+    SwappedReplaceCalls& operator=(const SwappedReplaceCalls&) = delete;
+
+private:
+    ReplaceCalls old_;
+};
+
+// Failing calls, as a full network share fails them. Closing releases the descriptor even when
+// it fails, as the system's close does.
+inline int FailsWithEio(int) { errno = EIO; return -1; }
+inline int ClosesAndFailsWithEio(int fd) { ::close(fd); errno = EIO; return -1; }
+inline int RenameFailsWithEio(const char*, const char*) { errno = EIO; return -1; }
+inline int NoUnnamedFiles(const char*, mode_t) { errno = EOPNOTSUPP; return -1; }
+// Writes 100 bytes a call while more than 100 are left, then finds the disk full: a write that
+// stops midway.
+inline ssize_t FillsTheDisk(int fd, const void* data, size_t size)
+{
+    if (size > 100) return ::write(fd, data, 100);
+    errno = ENOSPC;
+    return -1;
+}
 
 }  // namespace zeph::test

@@ -21,10 +21,12 @@ struct Finished {
 };
 
 // Runs a program to its end (60 s at most) with its output and error streams merged.
-Finished RunProgram(const QString& program, const QStringList& args)
+Finished RunProgram(const QString& program, const QStringList& args,
+                    const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
+    p.setProcessEnvironment(env);
     p.start(program, args);
     if (!p.waitForFinished(60000)) return {-1, "did not finish: " + p.errorString()};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAll())};
@@ -144,4 +146,27 @@ TEST_F(InstallTest, TheInstalledProgramFindsItsDataFromAnotherFolder)
     ASSERT_TRUE(QFile::copy(In("bin/zepharin"), elsewhere.filePath("bin/zepharin")));
     const QString stray = StartUntil(elsewhere.filePath("bin/zepharin"), elsewhere.path(), {"absent.dzg"}, marks);
     EXPECT_TRUE(stray.contains("zepharin: Error Loading instruct.doc: No such file or directory")) << stray.toStdString();
+}
+
+// --help and --version answer without a display and open no window; another option is refused
+// rather than opened as a design of that name.
+TEST_F(InstallTest, TheSimulatorAnswersHelpAndVersionAndRefusesOtherOptions)
+{
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) noDisplay.remove(name);
+    const Finished help = RunProgram(In("bin/zepharin"), {"--help"}, noDisplay);
+    EXPECT_EQ(help.status, 0) << help.out.toStdString();
+    EXPECT_TRUE(help.out.startsWith("Usage: zepharin")) << help.out.toStdString();
+    const Finished version = RunProgram(In("bin/zepharin"), {"--version"}, noDisplay);
+    EXPECT_EQ(version.status, 0) << version.out.toStdString();
+    EXPECT_EQ(version.out, QStringLiteral("zepharin %1\n").arg(ZEPH_VERSION));
+
+    QProcessEnvironment offscreen = QProcessEnvironment::systemEnvironment();
+    offscreen.insert("QT_QPA_PLATFORM", "offscreen");
+    for (const char* option : {"-x", "--design"}) {
+        const Finished refused = RunProgram(In("bin/zepharin"), {option, "absent.dzg"}, offscreen);
+        EXPECT_EQ(refused.status, 2) << refused.out.toStdString();
+        EXPECT_EQ(refused.out.count("zepharin: "), 1) << refused.out.toStdString();
+        EXPECT_TRUE(refused.out.contains(QStringLiteral("unknown option %1").arg(option))) << refused.out.toStdString();
+    }
 }

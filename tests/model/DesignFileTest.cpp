@@ -11,6 +11,7 @@
 #include "ModelComparison.h"
 #include "ModelTestSupport.h"
 #include "model/DesignFile.h"
+#include "model/LineOverlay.h"
 
 namespace zeph {
 namespace {
@@ -320,7 +321,9 @@ TEST(DesignFileValues, NaNOrInfinityInAUsedFieldRefusesTheFile)
 TEST(DesignFileValues, TheCurrentLineSlotRoundsToOneOfTheTwentySlots)
 {
     const Bytes good = WriteDesignFile(Distinctive());
-    const std::pair<float, int> accepted[] = {{1.0f, 1}, {0.6f, 1}, {1.5f, 2}, {2.5f, 2}, {20.4f, 20}, {19.5f, 20}, {20.5f, 20}};
+    // 0 is what earlier builds saved while slot 1's pivot was being picked; it opens as slot 1.
+    const std::pair<float, int> accepted[] = {{1.0f, 1}, {0.6f, 1}, {1.5f, 2},   {2.5f, 2}, {20.4f, 20},
+                                              {19.5f, 20}, {20.5f, 20}, {0.0f, 1}, {0.5f, 1}, {-0.4f, 1}};
     for (const auto& [value, slot] : accepted) {
         Bytes b = good;
         SetField(b, 72, 5, value);
@@ -328,13 +331,31 @@ TEST(DesignFileValues, TheCurrentLineSlotRoundsToOneOfTheTwentySlots)
         ASSERT_EQ(Opening(m, b), "") << value;
         EXPECT_EQ(m.CurrentLineSlot, slot) << value;
     }
-    for (const float value : {0.0f, 0.5f, -3.0f, 20.6f, 21.0f, 1e30f, -1e30f}) {
+    for (const float value : {-0.6f, -3.0f, 20.6f, 21.0f, 1e30f, -1e30f}) {
         Bytes b = good;
         SetField(b, 72, 5, value);
         MechanismModel m = Destination();
         const MechanismModel before = m;
         EXPECT_NE(Opening(m, b).find("not a slot of 1 to 20"), std::string::npos) << value;
         EXPECT_EQ(ModelComparison::FirstDifference(m, before), "") << value;
+    }
+}
+
+// While the lines dialog is closed for a pivot pick, the current slot stands one behind the slot
+// being placed; a save then keeps the slot being placed, and the file opens.
+TEST(DesignFileValues, ASaveDuringAPivotPickKeepsTheSlotBeingPlaced)
+{
+    for (const int row : {1, 5, 20}) {
+        MechanismModel m = StartedModel();
+        m.Pivots[RefPoint1] = {1.5f, 2.5f};
+        m.Pivots[RefPoint2] = {3.5f, 4.5f};
+        SelectLineRow(m, row);
+        ChooseLineType(m, 0);
+        ChooseLineColour(m, 1);
+        ASSERT_TRUE(ChooseLineReference(m, 1).closeDialog);  // "Pivot1": closed for the pick
+        MechanismModel opened = Destination();
+        ASSERT_EQ(Opening(opened, WriteDesignFile(m)), "") << row;
+        EXPECT_EQ(opened.CurrentLineSlot, row);
     }
 }
 

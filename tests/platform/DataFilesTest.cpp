@@ -106,9 +106,9 @@ TEST_F(DataFilesTest, AReplacedFileIsWhollyNewOrAsItWas)
     const QByteArray fresh(1440, 'n');
     {
         test::FileSizeLimit limit(700);  // the new file stops growing halfway
-        const std::optional<QString> error = ReplaceFile("design.dzg", fresh);
-        ASSERT_TRUE(error.has_value());
-        EXPECT_EQ(*error, "File too large");
+        const std::optional<ReplaceFailure> failure = ReplaceFile("design.dzg", fresh);
+        ASSERT_TRUE(failure.has_value());
+        EXPECT_EQ(failure->reason, "File too large");
     }
     EXPECT_EQ(test::ReadBytes("design.dzg"), old);
     EXPECT_EQ(QDir(Here()).entryList(QDir::Files | QDir::Hidden), QStringList({"design.dzg"}));
@@ -117,5 +117,6 @@ TEST_F(DataFilesTest, AReplacedFileIsWhollyNewOrAsItWas)
     EXPECT_EQ(test::ReadBytes("design.dzg"), fresh);
     EXPECT_EQ(ReplaceFile("new.dzg", "abc"), std::nullopt);
     EXPECT_EQ(test::ReadBytes("new.dzg"), "abc");
-    EXPECT_EQ(ReplaceFile(Here() + "/no/such/folder/x.dzg", "abc"), QString("No such file or directory"));
+    EXPECT_EQ(ReplaceFile(Here() + "/no/such/folder/x.dzg", "abc").value_or(ReplaceFailure{}).reason,
+              QString("No such file or directory"));
 }

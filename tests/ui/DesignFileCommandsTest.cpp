@@ -2,8 +2,10 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
@@ -187,7 +189,7 @@ TEST_F(DesignFileCommandsTest, ASaveIntoAReadOnlyFolderLeavesTheOldFileAsItWas)
     ASSERT_TRUE(QDir(dir.path()).mkdir("kept"));
     ASSERT_TRUE(WriteBytes(Path("kept/old.dzg"), old));
     QFile::setPermissions(Path("kept"), QFileDevice::Permissions(0x5555));
-    std::optional<QString> error;
+    std::optional<ReplaceFailure> error;
     {
         test::AsOrdinaryUser user;
         ASSERT_TRUE(user.Holds());
@@ -195,7 +197,7 @@ TEST_F(DesignFileCommandsTest, ASaveIntoAReadOnlyFolderLeavesTheOldFileAsItWas)
     }
     QFile::setPermissions(Path("kept"), QFileDevice::Permissions(0x7755));
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(*error, "Permission denied");
+    EXPECT_EQ(error->reason, "Permission denied");
     EXPECT_EQ(ReadBytes(Path("kept/old.dzg")), old);
     EXPECT_EQ(QDir(Path("kept")).entryList(QDir::Files | QDir::Hidden).size(), 1);
     EXPECT_EQ(m.DimSetName, "Nominal");
@@ -205,13 +207,13 @@ TEST_F(DesignFileCommandsTest, ASaveWhoseWriteFailsMidwayLeavesTheOldFileAsItWas
 {
     const QByteArray old = QByteArray(1440, 'o');
     ASSERT_TRUE(WriteBytes(Path("old.dzg"), old));
-    std::optional<QString> error;
+    std::optional<ReplaceFailure> error;
     {
         test::FileSizeLimit limit(700);  // the new file stops growing halfway
         error = session->SaveDesignFile(Path("old.dzg"));
     }
     ASSERT_TRUE(error.has_value());
-    EXPECT_FALSE(error->isEmpty());
+    EXPECT_FALSE(error->reason.isEmpty());
     EXPECT_EQ(ReadBytes(Path("old.dzg")), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // no half-written file left
     EXPECT_EQ(m.DimSetName, "Nominal");
@@ -308,4 +310,143 @@ TEST_F(DesignFileCommandsTest, SavePictureWritesWhatTheWindowShowsAsAPng)
     EXPECT_EQ(saved.size(), picture->size() * picture->devicePixelRatio());
     // Below the control strip the picture is the scene itself.
     EXPECT_EQ(saved.pixel(400, 300), window->SceneImage().pixel(400, 300));
+}
+
+namespace {
+
+// Chooses `path` in a file dialog and confirms it once the answering poll has returned, so that
+// a question the dialog asks from inside its confirmation is answered as well.
+void ChooseFileLater(QWidget* dialog, const QString& path)
+{
+    auto* files = static_cast<QFileDialog*>(dialog);
+    files->selectFile(path);
+    QTimer::singleShot(0, dialog, [files] { static_cast<QDialog*>(files)->accept(); });
+}
+
+// Confirms the save dialog with `path` and its question whether to replace the file with Yes.
+test::ModalAnswers::Answer ChooseFileReplacing(const QString& path)
+{
+    return [path](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (box && box->button(QMessageBox::Yes)) return box->button(QMessageBox::Yes)->click();
+        if (qobject_cast<QFileDialog*>(w)) return ChooseFileLater(w, path);
+        test::CloseIt(w);
+    };
+}
+
+// A variable of the environment set to `value` while this lives.
+class EnvironmentSet {
+public:
+    EnvironmentSet(const char* name, const QString& value)
+        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
+    {
+        qputenv(name, QFile::encodeName(value));
+    }
+    ~EnvironmentSet() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
+    EnvironmentSet(const EnvironmentSet&) = delete;
+    EnvironmentSet& operator=(const EnvironmentSet&) = delete;
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
+
+}  // namespace
+
+// A flush or close that fails (as on a full network share) is a failed save: the box says so and
+// the old file stays. Once the new file is in place, a folder that cannot be flushed is said too.
+TEST_F(DesignFileCommandsTest, ASaveWhoseFlushCloseOrRenameFailsSaysSoAndKeepsTheOldFile)
+{
+    const QByteArray old(1440, 'o');
+    void (*const failures[])(ReplaceCalls&) = {
+        [](ReplaceCalls& c) { c.flush = test::FailsWithEio; },
+        [](ReplaceCalls& c) { c.close = test::ClosesAndFailsWithEio; },
+        [](ReplaceCalls& c) { c.rename = test::RenameFailsWithEio; },
+    };
+    for (const auto fail : failures) {
+        ASSERT_TRUE(WriteBytes(Path("old.dzg"), old));
+        ReplaceCalls calls = ReplaceSystemCalls();
+        fail(calls);
+        test::SwappedReplaceCalls swap(calls);
+        test::ModalAnswers answers(ChooseFileReplacing(Path("old.dzg")));
+        Action("saveAsDimensions")->trigger();
+        ASSERT_EQ(answers.names.back(), "errorBox");
+        EXPECT_TRUE(answers.texts.back().contains("Input/output error")) << answers.texts.back().toStdString();
+        EXPECT_TRUE(answers.texts.back().contains("Nothing was written"));
+        EXPECT_EQ(ReadBytes(Path("old.dzg")), old);
+        EXPECT_EQ(m.DimSetName, "Nominal");
+    }
+    ReplaceCalls calls = ReplaceSystemCalls();
+    calls.flushFolder = test::FailsWithEio;
+    test::SwappedReplaceCalls swap(calls);
+    test::ModalAnswers answers(ChooseFileReplacing(Path("old.dzg")));
+    Action("saveAsDimensions")->trigger();
+    ASSERT_EQ(answers.names.back(), "errorBox");
+    EXPECT_TRUE(answers.texts.back().contains("Input/output error"));
+    EXPECT_TRUE(answers.texts.back().contains("power cut")) << answers.texts.back().toStdString();
+    EXPECT_EQ(ReadBytes(Path("old.dzg")).size(), 1440);
+    EXPECT_NE(ReadBytes(Path("old.dzg")), old);
+    EXPECT_EQ(m.DimSetName, "old");
+}
+
+// Renaming over a pipe or a device would leave an ordinary file in its place.
+TEST_F(DesignFileCommandsTest, SaveAsOrSavePictureOntoAPipeIsRefused)
+{
+    window->Tick();
+    for (const char* name : {"pipe.dzg", "pipe.png"})
+        ASSERT_EQ(::mkfifo(QFile::encodeName(Path(name)).constData(), 0644), 0);
+    using Save = std::pair<const char*, const char*>;  // the command, the pipe it is given
+    for (const auto& [action, name] : {Save{"saveAsDimensions", "pipe.dzg"}, Save{"savePicture", "pipe.png"}}) {
+        test::ModalAnswers answers(ChooseFileReplacing(Path(name)));
+        Action(action)->trigger();
+        ASSERT_EQ(answers.names.back(), "errorBox") << action;
+        EXPECT_TRUE(answers.texts.back().contains("Not a regular file")) << answers.texts.back().toStdString();
+        struct stat st{};
+        ASSERT_EQ(::stat(QFile::encodeName(Path(name)).constData(), &st), 0);
+        EXPECT_TRUE(S_ISFIFO(st.st_mode)) << name;
+    }
+    EXPECT_EQ(m.DimSetName, "Nominal");
+}
+
+// The open dialog adds ".dzg" to a typed name only when no file has the name as typed.
+TEST_F(DesignFileCommandsTest, OpenTakesATypedNameAsItIsWhenThatFileExists)
+{
+    ASSERT_TRUE(WriteBytes(Path("noext"), ChangedDesignBytes()));
+    ASSERT_TRUE(WriteBytes(Path("big6.dzg"), ChangedDesignBytes()));
+    for (const auto& [typed, name] : {std::pair{"noext", "n"}, std::pair{"big6", "big6"}}) {
+        m.Frame.Stroke = 1.0f;
+        int dialogs = 0;  // a second showing of the dialog means it refused the name
+        test::ModalAnswers answers([&, typed = QString(typed)](QWidget* w) {
+            if (qobject_cast<QFileDialog*>(w) && dialogs++ == 0) return ChooseFileLater(w, Path(typed));
+            test::CloseIt(w);
+        });
+        Action("openDimensions")->trigger();
+        EXPECT_EQ(answers.names, QStringList({"openDialog"})) << typed;
+        EXPECT_EQ(m.Frame.Stroke, 3.5f) << typed;
+        EXPECT_EQ(m.DimSetName, name);
+    }
+}
+
+// Not the program's data folder: the folder of the last design, else Pictures, else home.
+TEST_F(DesignFileCommandsTest, SavePictureStartsInTheDesignsFolderElseInPicturesElseAtHome)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath("home"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("designs"));
+    EnvironmentSet home("HOME", Path("home"));
+    EnvironmentSet config("XDG_CONFIG_HOME", Path("home/.config"));
+    const auto startsIn = [this] {
+        QString where;
+        test::ModalAnswers answers([&where](QWidget* w) {
+            if (auto* d = qobject_cast<QFileDialog*>(w)) where = d->directory().absolutePath();
+            test::CloseIt(w);
+        });
+        Action("savePicture")->trigger();
+        return where;
+    };
+    EXPECT_EQ(startsIn(), Path("home"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("home/Pictures"));
+    EXPECT_EQ(startsIn(), Path("home/Pictures"));
+    ASSERT_EQ(session->SaveDesignFile(Path("designs/big6.dzg")), std::nullopt);
+    EXPECT_EQ(startsIn(), Path("designs"));
 }

@@ -83,8 +83,8 @@ int RunSteam(MechanismModel& m, const Request& r, std::ostream& out, std::ostrea
 int RunDiagram(MechanismModel& m, const Request& r, std::ostream& err)
 {
     const PictureResult picture = WriteDiagramPicture(m, r);
-    if (!picture.written) {
-        err << Prefix << "could not write the picture to '" << *r.png << "'\n";
+    if (!picture.writeError.empty()) {
+        err << Prefix << "could not write the picture to " << Quoted(*r.png) << ": " << picture.writeError << '\n';
         return ExitWriteFailed;
     }
     return DiagramStatus(picture.mechanismError, "diagram's sweep", err);

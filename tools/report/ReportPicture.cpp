@@ -7,6 +7,7 @@
 
 #include "model/DiagramPositions.h"
 #include "model/DiagramData.h"
+#include "platform/PngFile.h"
 #include "render/DiagramPainter.h"
 #include "tools/report/ReportDiagrams.h"
 
@@ -80,7 +81,8 @@ PictureResult WriteDiagramPicture(MechanismModel& m, const Request& r)
     const QImage image = PaintDiagramImage(m, data, undoLine);
     PictureResult result;
     result.mechanismError = m.MechanismError;
-    result.written = image.save(QString::fromStdString(r.png.value_or("")), "PNG");
+    if (const std::optional<ReplaceFailure> failure = WritePng(image, QString::fromStdString(r.png.value_or(""))))
+        result.writeError = failure->reason.toStdString();
     return result;
 }
 

@@ -14,6 +14,7 @@
 #include "model/Real.h"
 #include "model/Solver.h"
 #include "model/ValveEvents.h"
+#include "platform/Files.h"
 
 namespace zeph::report {
 
@@ -101,10 +102,13 @@ void TrackEvents(GearEvents& ev, const PortState& prev, const PortState& now)
     KeepFirst(ev.rear.compression, Crossing::Falling, prev.RearExhaustOpening, now.RearExhaustOpening, pp, p, RearPercent);
 }
 
-// Everything past the last record is ignored, so no more than one design's bytes are read:
-// a long file, or a device that never ends, reads as its first 1440 bytes.
+// Everything past the last record is ignored, so no more than one design's bytes are read. A
+// pipe, a device or a folder is refused before it is opened: opening a pipe without a writer
+// would wait for ever.
 std::vector<std::uint8_t> ReadDesignBytes(const std::string& path)
 {
+    if (const QString why = NotARegularFile(QString::fromStdString(path)); !why.isEmpty())
+        throw DesignFileError("cannot read design file " + Quoted(path) + ": " + why.toStdString());
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
     if (!file) throw DesignFileError("cannot open design file " + Quoted(path) + ": " + std::strerror(errno));
     std::vector<std::uint8_t> bytes(DesignFileBytes);

@@ -308,7 +308,7 @@ bool DiagramWindow::SavePicture(const QString& file) const
 
 void DiagramWindow::SavePictureAs()
 {
-    zeph::SavePictureAs(this, picture_, layout_.pictureName);
+    zeph::SavePictureAs(this, picture_, layout_.pictureName, session_.DesignFolder());
 }
 
 }  // namespace zeph

@@ -6,6 +6,7 @@
 #include "ui/help/HelpTextWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/ErrorBox.h"
+#include "ui/widgets/ExistingFileDialog.h"
 #include "ui/widgets/PictureFile.h"
 #include "ui/widgets/PictureView.h"
 
@@ -42,10 +43,8 @@ void MainWindow::BuildFileCommands()
 
 void MainWindow::OpenDesignCommand()
 {
-    QFileDialog dialog(this);  // the platform's own title
+    ExistingFileDialog dialog(this, QStringLiteral("dzg"));  // the platform's own title
     SetUpFileDialog(dialog, "openDialog", DesignFilters, QStringLiteral("dzg"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
     const QString path = ChosenFile(dialog);
     if (path.isEmpty())
         session_.CancelOpenDesign();
@@ -71,15 +70,15 @@ void MainWindow::SaveDesignCommand()
     dialog.setFileMode(QFileDialog::AnyFile);
     const QString path = ChosenFile(dialog);
     if (path.isEmpty()) return;
-    if (const std::optional<QString> error = session_.SaveDesignFile(path))
-        ReportSaveFailure(this, QStringLiteral("design"), path, *error);
+    if (const std::optional<ReplaceFailure> failure = session_.SaveDesignFile(path))
+        ReportSaveFailure(this, QStringLiteral("design"), path, *failure);
     SetCaption();
 }
 
 // What the window shows: the picture with the readouts and the controls on it.
 void MainWindow::SavePictureCommand()
 {
-    SavePictureAs(this, picture_->grab().toImage());
+    SavePictureAs(this, picture_->grab().toImage(), QString(), session_.DesignFolder());
 }
 
 // Created with the other windows, so each loads its text once, at start-up.

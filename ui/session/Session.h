@@ -11,6 +11,7 @@
 #include "model/DynVars.h"
 #include "model/MechanismModel.h"
 #include "model/TickEvents.h"
+#include "platform/Files.h"
 #include "ui/session/SliderState.h"
 
 namespace zeph {
@@ -209,8 +210,11 @@ public:
     void CancelOpenDesign();
     // Save As, once its dialog is confirmed: the whole design is written beside the target and
     // replaces it only once every byte is on disk; then the set name follows the path. Returns
-    // why it failed; then no file and nothing in the model has changed.
-    std::optional<QString> SaveDesignFile(const QString& path);
+    // why it failed; then no file and nothing in the model has changed, unless the failure says
+    // the file was replaced (only its folder could not be flushed), when the name follows too.
+    std::optional<ReplaceFailure> SaveDesignFile(const QString& path);
+    // The folder of the design file opened or saved last; empty before the first.
+    const QString& DesignFolder() const { return designFolder_; }
 
 signals:
     void changed(zeph::Session::Changes what);
@@ -256,6 +260,7 @@ private:
     SoundSink& sound_;
     ControlState c_;
     std::array<BarHistory, 7> viewBarHistories_{};
+    QString designFolder_;
 };
 
 }  // namespace zeph

@@ -1,4 +1,5 @@
 // The session's design-file commands: Open applies a file only when it is accepted whole, Save replaces a file only when written whole.
+#include <QFileInfo>
 #include <span>
 
 #include "model/DesignFile.h"
@@ -22,6 +23,7 @@ std::optional<QString> Session::OpenDesignFile(const QString& path)
         return read.ok() ? QString::fromStdString(refusal->message) : read.error;
     }
     m.DimSetName = DesignSetName(path.toStdString());
+    designFolder_ = QFileInfo(path).absolutePath();
     // The lines dialog's rows show the loaded slots, none of the old captions left behind.
     BlankLineCaptions(m);
     zeph::RefillLineRows(m);
@@ -44,13 +46,15 @@ void Session::CancelOpenDesign()
     Emit(Overlay);
 }
 
-std::optional<QString> Session::SaveDesignFile(const QString& path)
+std::optional<ReplaceFailure> Session::SaveDesignFile(const QString& path)
 {
     const std::vector<std::uint8_t> bytes = WriteDesignFile(m);
     const QByteArray file(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-    if (std::optional<QString> error = ReplaceFile(path, file)) return error;
+    std::optional<ReplaceFailure> failure = ReplaceFile(path, file);
+    if (failure && !failure->replaced) return failure;
     m.DimSetName = DesignSetName(path.toStdString());
-    return std::nullopt;
+    designFolder_ = QFileInfo(path).absolutePath();
+    return failure;
 }
 
 }  // namespace zeph

@@ -1,34 +1,46 @@
 // A picture saved as a PNG file: whole or not at all, with the save dialog and the error box the windows share.
 #include "ui/widgets/PictureFile.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
-#include "platform/Files.h"
 #include "ui/widgets/ErrorBox.h"
 
 namespace zeph {
 
-std::optional<QString> WritePng(const QImage& picture, const QString& path)
+namespace {
+
+// Not the program's own folder, where its data files are: the design's, else the user's pictures.
+QString PictureFolder(const QString& designFolder)
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
-        return QStringLiteral("the picture could not be made into a PNG");
-    return ReplaceFile(path, png);
+    if (!designFolder.isEmpty() && QFileInfo(designFolder).isDir()) return designFolder;
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!pictures.isEmpty() && QFileInfo(pictures).isDir()) return pictures;
+    return QDir::homePath();
 }
 
-void ReportSaveFailure(QWidget* parent, const QString& what, const QString& path, const QString& reason)
+}  // namespace
+
+void ReportSaveFailure(QWidget* parent, const QString& what, const QString& path, const ReplaceFailure& failure)
 {
-    ShowErrorBox(parent, QStringLiteral("Cannot save the %1 to %2:\n%3\nNothing was written: a file already there "
-                                        "is unchanged.")
-                             .arg(what, QDir::toNativeSeparators(path), AsSentence(reason)));
+    const QString where = QDir::toNativeSeparators(path);
+    const QString reason = AsSentence(failure.reason);
+    if (failure.replaced)
+        ShowErrorBox(parent, QStringLiteral("The %1 is saved to %2, but its folder could not be flushed to the disk:\n"
+                                            "%3\nA power cut now could lose it; save again to be sure.")
+                                 .arg(what, where, reason));
+    else
+        ShowErrorBox(parent, QStringLiteral("Cannot save the %1 to %2:\n%3\nNothing was written: a file already "
+                                            "there is unchanged.")
+                                 .arg(what, where, reason));
 }
 
-void SavePictureAs(QWidget* parent, const QImage& picture, const QString& suggestedName)
+void SavePictureAs(QWidget* parent, const QImage& picture, const QString& suggestedName, const QString& designFolder)
 {
-    QFileDialog dialog(parent, QStringLiteral("Save Picture"), suggestedName);
+    const QString start = QDir(PictureFolder(designFolder)).filePath(suggestedName);
+    QFileDialog dialog(parent, QStringLiteral("Save Picture"), start);
     dialog.setObjectName("pictureDialog");
     dialog.setNameFilters({QStringLiteral("PNG Picture (*.png)")});
     dialog.setDefaultSuffix(QStringLiteral("png"));
@@ -37,8 +49,8 @@ void SavePictureAs(QWidget* parent, const QImage& picture, const QString& sugges
     dialog.setSizeGripEnabled(true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().front();
-    if (const std::optional<QString> error = WritePng(picture, path))
-        ReportSaveFailure(parent, QStringLiteral("picture"), path, *error);
+    if (const std::optional<ReplaceFailure> failure = WritePng(picture, path))
+        ReportSaveFailure(parent, QStringLiteral("picture"), path, *failure);
 }
 
 }  // namespace zeph

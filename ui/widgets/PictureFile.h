@@ -3,21 +3,23 @@
 
 #include <QImage>
 #include <QString>
-#include <optional>
+
+#include "platform/Files.h"
+#include "platform/PngFile.h"
 
 class QWidget;
 
 namespace zeph {
 
-// Writes the picture to `path` as a PNG, replacing a file already there only once every byte is
-// on disk; the reason when it could not.
-std::optional<QString> WritePng(const QImage& picture, const QString& path);
+// "Save Picture": asks for a file (dialog named "pictureDialog", `suggestedName` offered),
+// starting in `designFolder` (where the design was last opened or saved) or, without one, in
+// the user's pictures folder or else the home folder; writes the picture there and, when that
+// fails, says why in an error box.
+void SavePictureAs(QWidget* parent, const QImage& picture, const QString& suggestedName = QString(),
+                   const QString& designFolder = QString());
 
-// "Save Picture": asks for a file (dialog named "pictureDialog", `suggestedName` offered), writes
-// the picture there and, when that fails, says why in an error box.
-void SavePictureAs(QWidget* parent, const QImage& picture, const QString& suggestedName = QString());
-
-// One error box for a save that failed, naming what was saved and where.
-void ReportSaveFailure(QWidget* parent, const QString& what, const QString& path, const QString& reason);
+// One error box for a save that failed, naming what was saved and where, and whether a file
+// already there is as it was or has been replaced by one that may not yet be safe on the disk.
+void ReportSaveFailure(QWidget* parent, const QString& what, const QString& path, const ReplaceFailure& failure);
 
 }  // namespace zeph
