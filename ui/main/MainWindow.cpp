@@ -141,7 +141,7 @@ void MainWindow::BuildMenus()
     lineWidthAction_ = AddItem(setup, "lineWidth", "Set&LineWidth 2");
     screenDataAction_ = AddItem(setup, "screenData", "SetScree&nData Off");
     panZoomAction_ = AddItem(setup, "panZoom", "SetP&anZoom On");
-    fastTimerAction_ = AddItem(setup, "fastTimer", "SetFast&Timer On");
+    fastTimerAction_ = AddItem(setup, "fastTimer", "SetFastTi&mer On");
     connect(largeFontAction_, &QAction::triggered, &s, &Session::ToggleLargeFont);
     connect(midGearAction_, &QAction::triggered, &s, &Session::CalcMidGearAndCentre);
     connect(steamAction_, &QAction::triggered, &s, &Session::ToggleSteamDisplay);
