@@ -259,6 +259,55 @@ TEST_F(MainWindowFaultsTest, ArrowKeysMoveTheReverseArmTheWayTheyPoint)
     EXPECT_EQ(gear->value(), 1);
 }
 
+// The arrow keys keep moving the gear after a menu closes with Escape, after the screen data
+// went off and on again through the menu, and after the focus went elsewhere and the bar was
+// clicked or the window activated again.
+TEST_F(MainWindowFaultsTest, TheArrowKeysComeBackToTheGearAfterAMenu)
+{
+    QScrollBar* gear = Bar("reverseArmBar");
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto pressLeftMovesTheGear = [gear] {
+        const int before = gear->value();
+        EXPECT_TRUE(QTest::qWaitFor([gear] { return QApplication::focusWidget() == gear; }));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        EXPECT_EQ(gear->value(), before - 1);
+    };
+    auto openSetUp = [this] {
+        // A desktop gives the keyboard back to the window once a menu has gone; the offscreen
+        // platform leaves it with no window until asked.
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }));
+        QWidget* menu = QApplication::activePopupWidget();
+        // The menu has the keyboard once the window system has made it the focus window.
+        EXPECT_TRUE(QTest::qWaitFor([menu] { return QGuiApplication::focusWindow() == menu->windowHandle(); }));
+        return menu;
+    };
+
+    QTest::keyClick(openSetUp(), Qt::Key_Escape);
+    pressLeftMovesTheGear();
+
+    for (bool on : {false, true}) {
+        QTest::keyClick(openSetUp(), Qt::Key_N);
+        ASSERT_EQ(m.ScreenDataOn, on);
+    }
+    pressLeftMovesTheGear();
+
+    Button("run")->setFocus();
+    QTest::mouseClick(gear, Qt::LeftButton, {}, gear->rect().center());
+    pressLeftMovesTheGear();
+
+    Button("run")->setFocus();
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    QApplication::setActiveWindow(window.get());
+    pressLeftMovesTheGear();
+}
+
 // With the large font the window widens to show the readouts, and narrows again after.
 TEST_F(MainWindowFaultsTest, TheWindowGrowsToShowTheLargeFontsReadouts)
 {

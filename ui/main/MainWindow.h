@@ -91,6 +91,9 @@ private:
     // The client area grows to show the readouts spread by the large font, and shrinks back.
     void FitClientToFont();
     void SetCaption();
+    // The arrow keys belong to the reverse-arm bar: it takes the focus whenever the window
+    // becomes active again or a menu closes, wherever the focus went meanwhile.
+    void GiveGearTheKeys();
     void OpenModal(QDialog* dialog);
     QDialog* PointerDialog(bool frame) const;
 
