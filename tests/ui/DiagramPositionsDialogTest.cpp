@@ -169,6 +169,19 @@ TEST_F(DiagramPositionsDialogTest, TabOrderAndAnyKeyRevealsTheNextBox)
     EXPECT_FALSE(PositionBox(6)->isVisible());
 }
 
+// Enter is not one of the keys a box takes: it neither types nor closes the dialog.
+TEST_F(DiagramPositionsDialogTest, EnterInABoxIsDroppedAndTheDialogStaysOpen)
+{
+    ShowActive();
+    for (Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        Type(PositionBox(2), "4.5");
+        QTest::keyClick(PositionBox(2), enter);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(PositionBox(2)->text(), "4.5");
+        EXPECT_EQ(QApplication::focusWidget(), PositionBox(2));
+    }
+}
+
 TEST_F(DiagramPositionsDialogTest, LeavingABoxClampsAndKeepsTheFirstEntryNonZero)
 {
     ShowActive();

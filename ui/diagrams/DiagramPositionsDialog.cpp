@@ -87,7 +87,7 @@ void DiagramPositionsDialog::BuildBoxes()
         colours.setColor(QPalette::Base, Silver);
         edit->setPalette(colours);
         edit->installEventFilter(this);
-        NumericKeyFilter* filter = NumericKeyFilter::Install(edit, KeyFilterKind::RevArm);
+        NumericKeyFilter* filter = NumericKeyFilter::Install(edit, KeyFilterKind::PositionList);
         // Any key in a position box, also one the filter drops, offers the next position.
         if (k < PositionBoxes) connect(filter, &NumericKeyFilter::keyTyped, this, [this, k] { Reveal(k + 1); });
         boxes_[static_cast<size_t>(k)] = edit;
