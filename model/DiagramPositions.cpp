@@ -10,7 +10,6 @@ namespace zeph {
 
 namespace {
 
-constexpr Real MaxDrawScale = 10000;
 constexpr Real DefaultDrawScale = 1.5L;
 
 }  // namespace
@@ -61,9 +60,8 @@ bool StoreTypedPosition(MechanismModel& m, int box, double value)
 
 bool StoreTypedVScale(MechanismModel& m, double value)
 {
-    const float v = static_cast<float>(value);
-    if (!std::isfinite(v)) return false;
-    m.DiagramVScale = std::max(v, MinDiagramVScale);
+    if (!std::isfinite(value)) return false;
+    m.DiagramVScale = static_cast<float>(std::clamp<double>(value, MinDiagramVScale, MaxDiagramVScale));
     return true;
 }
 
@@ -71,7 +69,7 @@ Real DiagramDrawScale(const MechanismModel& m)
 {
     const Real s = m.DiagramVScale;
     if (!std::isfinite(s)) return DefaultDrawScale;
-    return std::clamp<Real>(s, MinDiagramVScale, MaxDrawScale);
+    return std::clamp<Real>(s, MinDiagramVScale, MaxDiagramVScale);
 }
 
 int32_t ListRowY(const MechanismModel& m, int index) { return RoundInt(12 * index * Real(m.TextScaleY)) + 12; }

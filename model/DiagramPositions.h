@@ -9,6 +9,7 @@ namespace zeph {
 
 constexpr int MaxDiagramPositions = DiagramRevArmEntries - 1;  // entries 1..9
 constexpr float MinDiagramVScale = 0.1f;
+constexpr float MaxDiagramVScale = 10000.0f;  // the largest scale the diagrams draw with
 
 // 0 stays 0 ("unused"); any other value is pinned to RevArmCentre -+ RevArmMax, the lower end
 // tested first.
@@ -27,12 +28,13 @@ int VisiblePositionBoxes(const MechanismModel& m);
 // as a 32-bit real) is ignored, as is a box number outside 1..9. Returns whether it was stored.
 bool StoreTypedPosition(MechanismModel& m, int box, double value);
 
-// A number left in the scale box: at least 0.1; a value that is not finite is ignored.
+// A number left in the scale box: kept within 0.1 .. 10000, what the diagrams draw with; a
+// value that is not finite is ignored.
 bool StoreTypedVScale(MechanismModel& m, double value);
 
 // The scale the sine and oval diagrams draw with: DiagramVScale kept within 0.1 .. 10000 so
-// that no division by zero and no endless tick run can come from a stored value (one that is
-// not finite draws at the default 1.5).
+// that no division by zero and no endless tick run can come from a stored value (one read from
+// a file, say; one that is not finite draws at the default 1.5).
 Real DiagramDrawScale(const MechanismModel& m);
 
 // Pixel row of entry k in the diagrams' position lists: round(12 k TextScaleY) + 12.

@@ -28,7 +28,7 @@ bool IsEditingShortcut(const QKeyEvent& key)
 bool TakesMinus(KeyFilterKind kind)
 {
     return kind == KeyFilterKind::RevArm || kind == KeyFilterKind::RefPoint || kind == KeyFilterKind::Dimension ||
-           kind == KeyFilterKind::LineBox;
+           kind == KeyFilterKind::LineBox || kind == KeyFilterKind::PositionList;
 }
 
 // Characters refused while the text already holds one.

@@ -23,9 +23,10 @@ namespace zeph {
 // RefPoint    also "-", any number of times (reference points);
 // Dimension   also "-" once and Enter (frame and cylinder dimensions);
 // GraphicZoom nothing more; Enter is dropped too (dimension-pointer zoom);
-// LineBox     also "-" once; Enter is dropped (the boxes of the user lines).
+// LineBox     also "-" once; Enter is dropped (the boxes of the user lines);
+// PositionList also "-" once; Enter is dropped (the diagrams' reverse-arm positions and scale).
 // "Once" means refused while the whole text of the box already holds that character.
-enum class KeyFilterKind { RevArm, Unsigned, RefPoint, Dimension, GraphicZoom, LineBox };
+enum class KeyFilterKind { RevArm, Unsigned, RefPoint, Dimension, GraphicZoom, LineBox, PositionList };
 
 // The key is one of the kind's keys, before the check for a second "-" or ".". Backspace is
 // '\b' and Enter '\r'.
@@ -37,7 +38,8 @@ bool AcceptKey(KeyFilterKind kind, QChar ch, const QString& text);
 // a character (also backspace, Enter and control characters); keys that type none (arrows,
 // Delete, Home, End, Tab, Escape, Shift) and the editing shortcuts Select All, Copy and Cut pass
 // untouched. Enter passes untouched for RevArm, Unsigned and RefPoint so the dialog's default
-// button fires; Dimension consumes it and emits enterPressed; GraphicZoom drops it. Pasting (the
+// button fires; Dimension consumes it and emits enterPressed; GraphicZoom, LineBox and
+// PositionList drop it. Pasting (the
 // paste shortcuts, the context menu's "Paste", the middle button) inserts only what typing the
 // pasted characters would have inserted; dropped text is refused.
 // The "Paste" item of a line edit's standard context menu, or null.

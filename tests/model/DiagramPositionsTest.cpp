@@ -97,6 +97,8 @@ TEST(DiagramPositions, ScaleBoxAndDrawingScale)
     MechanismModel m = StartedModel();
     EXPECT_TRUE(StoreTypedVScale(m, 0.05));
     EXPECT_EQ(m.DiagramVScale, 0.1f);
+    EXPECT_TRUE(StoreTypedVScale(m, 99999));
+    EXPECT_EQ(DiagramDrawScale(m), Real(m.DiagramVScale));  // what the diagrams draw with
     EXPECT_TRUE(StoreTypedVScale(m, 2.5));
     EXPECT_EQ(m.DiagramVScale, 2.5f);
     EXPECT_FALSE(StoreTypedVScale(m, NaN));

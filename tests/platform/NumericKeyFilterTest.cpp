@@ -75,7 +75,7 @@ TEST(KeyFilterRules, DuplicateCheckLooksAtTheWholeTextAndBackspaceFreesIt)
 TEST(KeyFilterRules, EnterBelongsToDimensionBoxesOnly)
 {
     EXPECT_TRUE(AcceptKey(K::Dimension, u'\r', "12"));
-    for (K kind : {K::RevArm, K::Unsigned, K::RefPoint, K::GraphicZoom})
+    for (K kind : {K::RevArm, K::Unsigned, K::RefPoint, K::GraphicZoom, K::LineBox, K::PositionList})
         EXPECT_FALSE(PassesFirstTest(kind, u'\r')) << int(kind);
 }
 

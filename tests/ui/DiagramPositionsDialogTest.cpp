@@ -169,6 +169,19 @@ TEST_F(DiagramPositionsDialogTest, TabOrderAndAnyKeyRevealsTheNextBox)
     EXPECT_FALSE(PositionBox(6)->isVisible());
 }
 
+// Enter is not one of the keys a box takes: it neither types nor closes the dialog.
+TEST_F(DiagramPositionsDialogTest, EnterInABoxIsDroppedAndTheDialogStaysOpen)
+{
+    ShowActive();
+    for (Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        Type(PositionBox(2), "4.5");
+        QTest::keyClick(PositionBox(2), enter);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(PositionBox(2)->text(), "4.5");
+        EXPECT_EQ(QApplication::focusWidget(), PositionBox(2));
+    }
+}
+
 TEST_F(DiagramPositionsDialogTest, LeavingABoxClampsAndKeepsTheFirstEntryNonZero)
 {
     ShowActive();
@@ -189,8 +202,34 @@ TEST_F(DiagramPositionsDialogTest, LeavingABoxClampsAndKeepsTheFirstEntryNonZero
     EXPECT_EQ(m.DiagramRevArmPos[1], 0.001f);
 }
 
+// A scale beyond what the diagrams draw is stored as the largest they draw, and the box shows
+// that value whole (nothing scrolled out of sight), with either font.
+TEST_F(DiagramPositionsDialogTest, TheScaleStaysWithinWhatTheDiagramsDrawAndShowsWhole)
+{
+    for (bool large : {false, true}) {
+        SCOPED_TRACE(large ? "large font" : "normal font");
+        if (large) session->ToggleLargeFont();
+        ShowActive();
+        TypeAndLeave(ScaleBox(), "99999");
+        EXPECT_EQ(Real(m.DiagramVScale), DiagramDrawScale(m));
+        EXPECT_EQ(ScaleBox()->text(), "10000.000");
+        QLineEdit* box = ScaleBox();
+        auto cursorX = [box] {
+            box->grab();  // the box scrolls its text to the cursor as it paints
+            return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        };
+        box->end(false);
+        const int end = cursorX();
+        box->home(false);
+        EXPECT_NEAR(end - cursorX(), box->fontMetrics().horizontalAdvance(box->text()), 1);
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            EXPECT_FALSE(label->geometry().intersects(box->geometry())) << label->objectName().toStdString();
+        dialog->hide();
+    }
+}
+
 // Junk never reaches the list: incomplete numbers keep the value, numbers beyond a 32-bit real
-// go to the end of the range (positions) or keep the value (the unclamped scale).
+// go to the end of the range.
 TEST_F(DiagramPositionsDialogTest, JunkKeepsTheValueOrClampsAndNeverGivesNaN)
 {
     ShowActive();
@@ -204,7 +243,7 @@ TEST_F(DiagramPositionsDialogTest, JunkKeepsTheValueOrClampsAndNeverGivesNaN)
     TypeAndLeave(PositionBox(2), "-1" + QString(400, '0'));
     EXPECT_EQ(m.DiagramRevArmPos[2], Lower());
     TypeAndLeave(ScaleBox(), "1" + QString(45, '0'));
-    EXPECT_EQ(m.DiagramVScale, 1.5f);
+    EXPECT_EQ(m.DiagramVScale, MaxDiagramVScale);
 
     // Pasted text goes through the key filter: letters are refused, digits and one point kept.
     QApplication::clipboard()->setText("4.1x.5");

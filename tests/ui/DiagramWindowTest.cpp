@@ -132,6 +132,19 @@ TEST_F(DiagramWindowTest, MainWindowOpensEachDiagramModallyAndPausesTheAnimation
     TickTimer()->stop();
 }
 
+// The size a window has when the window system first gets it: a window resized after that is
+// placed by its client area and not by its frame, so that its title bar lands above the screen.
+class SizeWhenCreated : public QObject {
+public:
+    explicit SizeWhenCreated(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == QEvent::WinIdChange && !size.isValid()) size = static_cast<QWidget*>(watched)->size();
+        return false;
+    }
+    QSize size;
+};
+
 TEST_F(DiagramWindowTest, WindowsOpenAtTheirClientSizeWithTheirTitles)
 {
     const std::tuple<const char*, QSize, QString> windows[] = {
@@ -142,7 +155,11 @@ TEST_F(DiagramWindowTest, WindowsOpenAtTheirClientSizeWithTheirTitles)
     for (const auto& [name, client, title] : windows) {
         SCOPED_TRACE(name);
         DiagramWindow* w = Diagram(name);
+        const SizeWhenCreated created(w);
         Open(w);
+        EXPECT_EQ(created.size, w->size());
+        // The whole window, title bar included, stands on the screen near its top-left corner.
+        EXPECT_EQ(w->frameGeometry().topLeft(), QPoint(0, 10));
         EXPECT_EQ(w->Picture().size(), client);
         EXPECT_EQ(test::Child<QWidget>(*w, "picture")->size(), client);
         EXPECT_FALSE(w->isMaximized());

@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
+#include "ModalSupport.h"
 #include "QStringPrinter.h"
 #include "UiTestSupport.h"
 #include "model/AnimationTick.h"
@@ -145,6 +147,32 @@ TEST_F(LinesDialogTest, PivotReferenceClosesForThePickAndComesBackOnTheSameRow)
     EXPECT_EQ(RowBox(4, 2)->text(), "  0.100");
     EXPECT_FALSE(m.LinePromptOn);
     EXPECT_EQ(m.CurrentLineSlot, 5);
+}
+
+// Escape and the title bar's close box close as "Close" does: the number being typed is kept,
+// the choices are cleared, and a later press on the picture no longer reopens the dialog.
+TEST_F(LinesDialogTest, EveryWayOfClosingKeepsTheTypedNumberAndClearsTheChoices)
+{
+    session->ToggleReferencePoints();
+    session->SetReferencePoints(1, 1, 2, 2);
+    const std::function<void()> closes[] = {[this] { QTest::keyClick(RowBox(1, 1), Qt::Key_Escape); },
+                                            [this] { dialog->close(); }};
+    float typed = 2.5f;
+    for (const auto& close : closes) {
+        Open();
+        Choose("typeLine");
+        Choose("colourRed");
+        Choose("refFixed");
+        Type(RowBox(1, 1), QString::number(typed));
+        close();
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(m.Lines[1].y1, typed);
+        EXPECT_FALSE(Radio("typeLine")->isChecked());
+        const test::ModalAnswers reopened(test::CloseIt);
+        session->PicturePressed(Session::PressButton::Left, 300, 200);
+        EXPECT_TRUE(reopened.names.isEmpty());
+        typed += 1;
+    }
 }
 
 TEST_F(LinesDialogTest, RowNumberClickMakesItCurrentAndClearLineEmptiesIt)

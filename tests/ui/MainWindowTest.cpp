@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, MenuAndToolBarCarryTheirCaptionsAndHintsInOrder)
     EXPECT_EQ(setup, (QStringList{"Set&RevArmPos", "Set&DriverAng", "Set&StepAng", "SetRef&Points", "",
                                   "SetLarge&Font", "&CalcCentRevArm", "SetS&teamDisp On", "Set&ErrorBeep Off",
                                   "Set&LineWidth 2", "SetScree&nData Off", "SetP&anZoom On",
-                                  "SetFast&Timer On"}));
+                                  "SetFastTi&mer On"}));
     QStringList hints;
     for (QAction* a : ToolBar("toolBar")->actions())
         if (!a->isSeparator()) hints << a->toolTip();

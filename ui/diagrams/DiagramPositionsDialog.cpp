@@ -22,6 +22,7 @@ const QSize ClientSize(409, 154);
 const QSize BoxSize(49, 16);
 const QRect ClosePlace(290, 115, 92, 31);
 constexpr int FontPixels = 11;
+constexpr int EditInnerMargin = 2;  // what a line edit keeps clear at either side of its text
 const QColor Silver(0xC0, 0xC0, 0xC0);
 
 // Box k's top-left corner in form units and its text's top-left corner in pixels (before the
@@ -84,11 +85,12 @@ void DiagramPositionsDialog::BuildBoxes()
         edit->setObjectName(k == ScaleBox ? QString("scale") : QString("position%1").arg(k));
         edit->setFrame(false);
         edit->setTextMargins(2, 0, 0, 0);  // the number a little clear of the text beside it
+        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);  // the points in line down a column
         QPalette colours = edit->palette();
         colours.setColor(QPalette::Base, Silver);
         edit->setPalette(colours);
         edit->installEventFilter(this);
-        NumericKeyFilter* filter = NumericKeyFilter::Install(edit, KeyFilterKind::RevArm);
+        NumericKeyFilter* filter = NumericKeyFilter::Install(edit, KeyFilterKind::PositionList);
         // Any key in a position box, also one the filter drops, offers the next position.
         if (k < PositionBoxes) connect(filter, &NumericKeyFilter::keyTyped, this, [this, k] { Reveal(k + 1); });
         boxes_[static_cast<size_t>(k)] = edit;
@@ -126,8 +128,22 @@ void DiagramPositionsDialog::ApplyTextScale()
         boxTexts_[static_cast<size_t>(k)]->move(text(TextPlace(k)));
         Box(k)->setGeometry(form(QRect(BoxPlace(k), BoxSize)));
     }
+    WidenScaleBox();
     for (QLabel* label : findChildren<QLabel*>()) label->adjustSize();
     closeButton_->setGeometry(form(ClosePlace));
+}
+
+// The scale box holds up to "10000.000", wider than a position: it grows to the left, into the
+// room beside its text, and keeps its right edge in line with the position boxes below it.
+void DiagramPositionsDialog::WidenScaleBox()
+{
+    QLineEdit* box = Box(ScaleBox);
+    const QMargins text = box->textMargins();
+    const int needed = box->fontMetrics().horizontalAdvance(StrF(MaxDiagramVScale, 5, 3)) + text.left() +
+                       text.right() + 2 * EditInnerMargin + 1;  // and the cursor after the last digit
+    QRect place = box->geometry();
+    if (place.width() < needed) place.setLeft(place.right() + 1 - needed);
+    box->setGeometry(place);
 }
 
 void DiagramPositionsDialog::showEvent(QShowEvent* e)
@@ -163,7 +179,8 @@ void DiagramPositionsDialog::Paint()
 void DiagramPositionsDialog::ShowBoxValue(int box)
 {
     const MechanismModel& m = session_.model();
-    const float value = box == ScaleBox ? m.DiagramVScale : m.DiagramRevArmPos[static_cast<size_t>(box)];
+    // The scale as the diagrams draw with it, also when a file held one beyond their range.
+    const float value = box == ScaleBox ? float(DiagramDrawScale(m)) : m.DiagramRevArmPos[static_cast<size_t>(box)];
     Box(box)->setText(StrF(value, 5, 3));  // setting the text also marks the box unedited
 }
 
@@ -183,7 +200,7 @@ void DiagramPositionsDialog::LeaveBox(int box)
     if (!edit->isModified()) return;
     const MechanismModel& m = session_.model();
     if (box == ScaleBox) {
-        session_.LeaveDiagramScaleBox(ReadNumberF(edit->text(), m.DiagramVScale));
+        session_.LeaveDiagramScaleBox(ReadNumberToClamp(edit->text(), m.DiagramVScale));
     } else {
         const float previous = m.DiagramRevArmPos[static_cast<size_t>(box)];
         session_.LeaveDiagramPositionBox(box, ReadNumberToClamp(edit->text(), previous));

@@ -44,6 +44,7 @@ private:
     void SetTabOrder();
     // Places, sizes and the font follow the text scale of the large-font option.
     void ApplyTextScale();
+    void WidenScaleBox();
     void Reveal(int box);
     void ShowBoxValue(int box);
     int BoxOf(const QObject* widget) const;

@@ -35,6 +35,7 @@ namespace {
 constexpr int CaptionRefreshMs = 1000;
 const QSize CloseSize(75, 25);
 const QRect UndoPlace(110, 54, 40, 16);
+const QPoint FrameTopLeft(0, 10);  // the window's outer corner, title bar included
 const QStringList BarHints{"Change Last Variable Clicked", "Change Next to Last Variable Clicked",
                            "Change 2nd to Last Variable Clicked", "Change 3rd to Last Variable Clicked"};
 
@@ -97,7 +98,6 @@ DiagramWindow::DiagramWindow(Session& session, DiagramKind kind, QDialog* positi
         if (what & (Session::DynVars | Session::UndoStore | Session::Display)) dynVars_->Refresh();
     });
     SetCaption();
-    move(0, 10);
 }
 
 DiagramWindow::~DiagramWindow() = default;
@@ -168,13 +168,26 @@ void DiagramWindow::BuildMenu(QMenuBar* bar)
 
 // ---- opening and closing ---------------------------------------------------------------------
 
+// A window's position counts its frame only while the window system has not seen it at another
+// size: one resized after that (as the layout does when the window first shows) is placed by its
+// client area, with the title bar above the screen. So the size is settled before the window is
+// shown, and the frame is placed each time it opens.
+void DiagramWindow::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        FitToTextScale();
+        layout()->activate();
+        move(FrameTopLeft);
+    }
+    QDialog::setVisible(visible);
+}
+
 void DiagramWindow::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
     if (e->spontaneous()) return;  // shown again after being minimised: still open
     session_.PauseAnimation(true);
     if (kind_ == DiagramKind::Ports) mode_ = PortsMode::Forward;
-    FitToTextScale();
     SetCaption();
     captionTimer_->start();
     dynVars_->Refresh();

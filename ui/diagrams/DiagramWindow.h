@@ -53,6 +53,7 @@ public:
     bool SavePicture(const QString& file) const;
 
     void done(int result) override;
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -84,8 +84,19 @@ void MainWindow::SetCaption()
 
 bool MainWindow::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate) session_.MainWindowActivated();
+    if (e->type() == QEvent::WindowActivate) {
+        session_.MainWindowActivated();
+        GiveGearTheKeys();
+    }
     return QMainWindow::event(e);
+}
+
+// A menu closed with Escape leaves the focus on the menu bar, and a bar hidden with the screen
+// data does not get it back when shown; the bar has it again once the menus are all closed.
+void MainWindow::GiveGearTheKeys()
+{
+    if (QApplication::activePopupWidget() || !reverseArmBar_->isVisible()) return;
+    reverseArmBar_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::closeEvent(QCloseEvent* e)
@@ -141,7 +152,7 @@ void MainWindow::BuildMenus()
     lineWidthAction_ = AddItem(setup, "lineWidth", "Set&LineWidth 2");
     screenDataAction_ = AddItem(setup, "screenData", "SetScree&nData Off");
     panZoomAction_ = AddItem(setup, "panZoom", "SetP&anZoom On");
-    fastTimerAction_ = AddItem(setup, "fastTimer", "SetFast&Timer On");
+    fastTimerAction_ = AddItem(setup, "fastTimer", "SetFastTi&mer On");
     connect(largeFontAction_, &QAction::triggered, &s, &Session::ToggleLargeFont);
     connect(midGearAction_, &QAction::triggered, &s, &Session::CalcMidGearAndCentre);
     connect(steamAction_, &QAction::triggered, &s, &Session::ToggleSteamDisplay);
@@ -185,6 +196,10 @@ void MainWindow::BuildMenus()
     specialInstructionsAction_ = AddItem(help, "specialInstructions", "Instructions&Special");
     help->addSeparator();
     aboutAction_ = AddItem(help, "about", "&About");
+
+    // Once the menu has gone and its item has done its work (which may show the bar again).
+    for (QMenu* menu : {file, setup, edit, graphs, help})
+        connect(menu, &QMenu::aboutToHide, this, [this] { QTimer::singleShot(0, this, &MainWindow::GiveGearTheKeys); });
 
     errorAction_ = bar->addAction(QIcon(WarningPicture()), QString());
     errorAction_->setObjectName("mechanismError");
@@ -301,6 +316,7 @@ void MainWindow::BuildStrip()
     const ControlState& c = session_.controls();
     reverseArmBar_ = MakeBar("reverseArmBar", "Set Reverse Arm Between Max & Min", {336, 26, 121, 12},
                              c.revArmBar.minimum, c.revArmBar.maximum, 1, 20);
+    reverseArmBar_->setFocusPolicy(Qt::StrongFocus);  // a click or Tab gives it the arrow keys too
     driverAngleBar_ = MakeBar("driverAngleBar", "Set Driver Angle From 0 to 360 Deg", {336, 40, 121, 12}, -4000, 40000,
                               1000, 4500);
     stepAngleBar_ = MakeBar("stepAngleBar", "Set Driver Step Angle to Predefined Values", {336, 54, 121, 12}, 0, 14613,

@@ -94,6 +94,9 @@ private:
     // their labels, the "DataTable" button stands below the pivot-data panel.
     void PlaceTextScaledControls();
     void SetCaption();
+    // The arrow keys belong to the reverse-arm bar: it takes the focus whenever the window
+    // becomes active again or a menu closes, wherever the focus went meanwhile.
+    void GiveGearTheKeys();
     void OpenModal(QDialog* dialog);
     QDialog* PointerDialog(bool frame) const;
 

@@ -89,7 +89,7 @@ void MainWindow::RefreshDisplay()
     largeFontAction_->setText(Caption(c.largeFont, "SetSmall&Font", "SetLarge&Font"));
     screenDataAction_->setText(Caption(on, "SetScree&nData Off", "SetScree&nData On"));
     panZoomAction_->setText(Caption(c.panZoomShown, "SetP&anZoom Off", "SetP&anZoom On"));
-    fastTimerAction_->setText(Caption(c.fastTimer, "SetFast&Timer Off", "SetFast&Timer On"));
+    fastTimerAction_->setText(Caption(c.fastTimer, "SetFastTi&mer Off", "SetFastTi&mer On"));
     RefreshTimer();
     FitClientToFont();
     PlaceTextScaledControls();

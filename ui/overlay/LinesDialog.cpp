@@ -146,20 +146,33 @@ void LinesDialog::showEvent(QShowEvent* e)
     session_.LinesDialogActivated();
 }
 
+// Escape and the title bar's close box do what "Close" does; the box being typed into is left
+// first, since hiding the window takes its focus without leaving it.
+void LinesDialog::reject()
+{
+    LeaveBox(focusWidget());
+    session_.CloseLinesDialog();
+    if (isVisible()) QDialog::reject();
+}
+
+void LinesDialog::LeaveBox(const QObject* widget)
+{
+    for (int n = 1; n <= LineRowCount; ++n) {
+        for (int b = 1; b <= LineBoxCount; ++b) {
+            const QLineEdit* box = rows_[static_cast<size_t>(n)].boxes[static_cast<size_t>(b - 1)];
+            if (widget == box) session_.LeaveLineBox(n, b, box->text());
+        }
+    }
+}
+
 bool LinesDialog::eventFilter(QObject* watched, QEvent* e)
 {
-    const bool press = e->type() == QEvent::MouseButtonPress;
-    const bool leave = e->type() == QEvent::FocusOut && LeavesBox(static_cast<QFocusEvent&>(*e));
-    if (!press && !leave) return QDialog::eventFilter(watched, e);
+    if (e->type() == QEvent::FocusOut && LeavesBox(static_cast<QFocusEvent&>(*e))) LeaveBox(watched);
+    if (e->type() != QEvent::MouseButtonPress) return QDialog::eventFilter(watched, e);
     for (int n = 1; n <= LineRowCount; ++n) {
-        const Row& row = rows_[static_cast<size_t>(n)];
-        if (press && watched == row.number) {
+        if (watched == rows_[static_cast<size_t>(n)].number) {
             session_.SelectLineRow(n);
             return true;
-        }
-        for (int b = 1; leave && b <= LineBoxCount; ++b) {
-            QLineEdit* box = row.boxes[static_cast<size_t>(b - 1)];
-            if (watched == box) session_.LeaveLineBox(n, b, box->text());
         }
     }
     return QDialog::eventFilter(watched, e);

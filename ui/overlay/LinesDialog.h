@@ -26,6 +26,8 @@ class LinesDialog : public QDialog {
 public:
     LinesDialog(Session& session, QWidget* parent);
 
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -44,6 +46,8 @@ private:
     void BuildButtons();
     void BuildTitles();
     void BuildRow(int n);
+    // Leaving a row's box stores its text in the slot; any other widget is passed over.
+    void LeaveBox(const QObject* widget);
     void Refresh();
     void RefreshRow(int n);
     static void ShowChoice(QButtonGroup* group, int choice);

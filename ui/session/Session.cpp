@@ -691,9 +691,11 @@ void Session::LeaveDiagramPositionBox(int box, double value)
     if (StoreTypedPosition(m, box, std::clamp(value, -FloatMax, FloatMax))) Emit(Dimensions);
 }
 
-void Session::LeaveDiagramScaleBox(float value)
+void Session::LeaveDiagramScaleBox(double value)
 {
-    if (StoreTypedVScale(m, value)) Emit(Dimensions);
+    constexpr double Huge = std::numeric_limits<double>::max();
+    // A number of any size beyond the scale's limits is taken as the limit.
+    if (StoreTypedVScale(m, std::clamp(value, -Huge, Huge))) Emit(Dimensions);
 }
 
 int Session::TidyDiagramPositionList()

@@ -154,8 +154,8 @@ public:
     // A position box (1..9) of the positions dialog left with a number: stored by the list's
     // rules; a number beyond the 32-bit range goes to the nearest end of the reverse-arm range.
     void LeaveDiagramPositionBox(int box, double value);
-    // The scale box left with a number: at least 0.1.
-    void LeaveDiagramScaleBox(float value);
+    // The scale box left with a number: within 0.1 .. 10000, a number beyond either taken as it.
+    void LeaveDiagramScaleBox(double value);
     // The positions dialog painted or closed: the list tidied and counted. Returns the count.
     int TidyDiagramPositionList();
     // The positions dialog closed: the diagram that opened it redraws at the next mouse move.
