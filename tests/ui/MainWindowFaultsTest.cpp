@@ -260,3 +260,29 @@ TEST_F(MainWindowFaultsTest, TheAnimationRunsAtAWatchablePaceUnlessTheFastTimerI
     fast->trigger();
     EXPECT_EQ(timer->interval(), MainWindow::NormalTickMs);
 }
+
+// The tool bar and the controls of the strip hide the mechanism under them, as a desktop tool
+// bar does: what they show is the same whether the picture under them is empty or full of links.
+TEST_F(MainWindowFaultsTest, TheToolBarAndTheStripHideThePictureUnderThem)
+{
+    QWidget* picture = W<QWidget>("picture");
+    session->StopAtZero();
+    auto sceneAndScreen = [&](float panX, float panY) {
+        m.ViewScale = 60;
+        m.ViewPanX = panX;
+        m.ViewPanY = panY;
+        window->Tick();
+        return std::pair(window->SceneImage().copy(), picture->grab().toImage());
+    };
+    const auto [emptyScene, emptyScreen] = sceneAndScreen(-100000, 270);
+    const auto [fullScene, fullScreen] = sceneAndScreen(40, 110);
+    QStringList overLinks;
+    for (QWidget* control : picture->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect place = control->geometry();
+        if (!control->isVisible() || emptyScene.copy(place) == fullScene.copy(place)) continue;
+        overLinks << control->objectName();
+        EXPECT_TRUE(emptyScreen.copy(place) == fullScreen.copy(place)) << control->objectName().toStdString();
+    }
+    EXPECT_TRUE(overLinks.contains("toolBar"));
+    EXPECT_GE(overLinks.size(), 8) << overLinks.join(' ').toStdString();
+}

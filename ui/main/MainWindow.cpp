@@ -223,6 +223,10 @@ void MainWindow::BuildClient()
     BuildPanels();
     BuildStrip();
     BuildViewControls();
+    // The tool bar and the strip's controls have a background of their own, as a desktop tool
+    // bar has: the mechanism never shows through them, and the picture under them is not repainted.
+    for (QWidget* control : picture_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setAutoFillBackground(true);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 }
 
