@@ -22,7 +22,17 @@ public:
     void Paint(Canvas& c, const MechanismModel& m);
 
 private:
+    // Makes the image white, as cheaply as what it holds allows.
+    void Whiten(QImage& image) const;
+
+    // The image this painter painted last (its cache key just after) and the rows it wrote.
+    struct LastPicture {
+        qint64 image = 0;
+        ImageCanvas::Rows rows;
+    };
+
     Random random_;  // scatters the steam dots
+    LastPicture last_;
 };
 
 }  // namespace zeph
