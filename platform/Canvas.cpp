@@ -62,22 +62,22 @@ GlyphFont& Canvas::Glyphs()
 
 namespace {
 
-// Widens `rows` to take in rows [top, bottom), which lie within the image.
-void TakeIn(ImageCanvas::Rows& rows, Coord top, Coord bottom)
+// Widens `area` to take in columns [left, right) x rows [top, bottom), which lie within the image.
+void TakeIn(ImageCanvas::Area& area, Coord left, Coord top, Coord right, Coord bottom)
 {
-    if (top >= bottom) return;
-    if (rows.top >= rows.bottom) {
-        rows = {int(top), int(bottom)};
+    if (left >= right || top >= bottom) return;
+    if (area.left >= area.right || area.top >= area.bottom) {
+        area = {int(left), int(top), int(right), int(bottom)};
         return;
     }
-    rows.top = std::min(rows.top, int(top));
-    rows.bottom = std::max(rows.bottom, int(bottom));
+    area = {std::min(area.left, int(left)), std::min(area.top, int(top)), std::max(area.right, int(right)),
+            std::max(area.bottom, int(bottom))};
 }
 
-// The pixels of the image for the duration of one call, with clipped writes; the rows written
-// are added to the canvas's record.
+// The pixels of the image for the duration of one call, with clipped writes; what it writes is
+// added to the canvas's written area.
 struct Surface {
-    Surface(QImage& image, ImageCanvas::Rows& written)
+    Surface(QImage& image, ImageCanvas::Area& written)
         : bits(reinterpret_cast<QRgb*>(image.bits())), written(&written)  // detaches a shared image
     {
         if (bits) {
@@ -96,18 +96,18 @@ struct Surface {
         bottom = std::min(bottom, height);
         if (left >= right) return;
         for (Coord y = top; y < bottom; ++y) std::fill(bits + y * stride + left, bits + y * stride + right, color);
-        TakeIn(*written, top, bottom);
+        TakeIn(*written, left, top, right, bottom);
     }
 
     // One pixel inside the image.
     void Set(Coord x, Coord y, QRgb color) const
     {
         bits[y * stride + x] = color;
-        TakeIn(*written, y, y + 1);
+        TakeIn(*written, x, y, x + 1, y + 1);
     }
 
     QRgb* bits = nullptr;
-    ImageCanvas::Rows* written;
+    ImageCanvas::Area* written;
     qsizetype stride = 0;  // pixels per scan line
     Coord width = 0, height = 0;
 };
@@ -272,7 +272,7 @@ void ImageCanvas::Clear(TColor color)
     if (image_.isNull())
         return;
     image_.fill(ToQRgb(color));
-    TakeIn(written_, 0, image_.height());
+    TakeIn(written_, 0, 0, image_.width(), image_.height());
 }
 
 void ImageCanvas::TextOut(int x, int y, const QString& text)

@@ -17,17 +17,17 @@ void ScenePainter::Paint(QImage& image, const MechanismModel& m)
     Whiten(image);
     ImageCanvas canvas(image);
     Paint(canvas, m);
-    last_ = {image.cacheKey(), canvas.WrittenRows()};
+    last_ = {image.cacheKey(), canvas.WrittenArea()};
 }
 
-// Left as this painter's last picture made it, the image is white but for the rows that picture
-// wrote, and whitening those is enough: a fraction of the whole image on most ticks.
+// Left as this painter's last picture made it, the image is white but where that picture wrote,
+// and whitening that area is enough: a fraction of the whole image on most ticks.
 void ScenePainter::Whiten(QImage& image) const
 {
     const bool untouched = image.cacheKey() == last_.image;
     ImageCanvas canvas(image);
     if (untouched)
-        canvas.FillRect(0, last_.rows.top, Width, last_.rows.bottom, clWhite);
+        canvas.FillRect(last_.area.left, last_.area.top, last_.area.right, last_.area.bottom, clWhite);
     else
         canvas.Clear(clWhite);
 }

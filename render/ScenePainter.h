@@ -25,10 +25,10 @@ private:
     // Makes the image white, as cheaply as what it holds allows.
     void Whiten(QImage& image) const;
 
-    // The image this painter painted last (its cache key just after) and the rows it wrote.
+    // The image this painter painted last (its cache key just after) and the area it wrote.
     struct LastPicture {
         qint64 image = 0;
-        ImageCanvas::Rows rows;
+        ImageCanvas::Area area;
     };
 
     Random random_;  // scatters the steam dots

@@ -152,8 +152,8 @@ TEST(CanvasPixels, DrawingDoesNotReachCopiesOfTheImage)
     EXPECT_EQ(p.At(1, 1), clRed);
 }
 
-// The canvas knows which rows it wrote, so that a painter may whiten only those again.
-TEST(CanvasPixels, EveryWayOfDrawingRecordsTheRowsItWrote)
+// The canvas knows where it wrote, so that a painter may whiten only that area again.
+TEST(CanvasPixels, EveryWayOfDrawingRecordsTheAreaItWrote)
 {
     const std::vector<std::function<void(ImageCanvas&)>> draws = {
         [](ImageCanvas& c) { c.MoveTo(3, 40), c.LineTo(60, 7); },
@@ -176,8 +176,8 @@ TEST(CanvasPixels, EveryWayOfDrawingRecordsTheRowsItWrote)
         draws[i](fresh);
         const QRect drawn = p.Bounds();
         ASSERT_FALSE(drawn.isEmpty()) << i;
-        EXPECT_EQ(fresh.WrittenRows().top, drawn.top()) << i;
-        EXPECT_EQ(fresh.WrittenRows().bottom, drawn.bottom() + 1) << i;
+        const ImageCanvas::Area written = fresh.WrittenArea();
+        EXPECT_EQ(QRect(QPoint(written.left, written.top), QPoint(written.right - 1, written.bottom - 1)), drawn) << i;
     }
 }
 

@@ -94,6 +94,7 @@ TEST_F(PainterReadOnlyTest, TheSameStatePaintsTheSamePicture)
     elsewhere.SteamDisplayOn = true;
     elsewhere.LineWidth = 2;
     elsewhere.ViewScale = 60;
+    elsewhere.ViewPanX = 800;
     elsewhere.ViewPanY = 900;
     SimulateTick(elsewhere);
     second.Paint(b, elsewhere);
