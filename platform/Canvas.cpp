@@ -62,9 +62,23 @@ GlyphFont& Canvas::Glyphs()
 
 namespace {
 
-// The pixels of the image for the duration of one call, with clipped writes.
+// Widens `area` to take in columns [left, right) x rows [top, bottom), which lie within the image.
+void TakeIn(ImageCanvas::Area& area, Coord left, Coord top, Coord right, Coord bottom)
+{
+    if (left >= right || top >= bottom) return;
+    if (area.left >= area.right || area.top >= area.bottom) {
+        area = {int(left), int(top), int(right), int(bottom)};
+        return;
+    }
+    area = {std::min(area.left, int(left)), std::min(area.top, int(top)), std::max(area.right, int(right)),
+            std::max(area.bottom, int(bottom))};
+}
+
+// The pixels of the image for the duration of one call, with clipped writes; what it writes is
+// added to the canvas's written area.
 struct Surface {
-    explicit Surface(QImage& image) : bits(reinterpret_cast<QRgb*>(image.bits()))  // detaches a shared image
+    Surface(QImage& image, ImageCanvas::Area& written)
+        : bits(reinterpret_cast<QRgb*>(image.bits())), written(&written)  // detaches a shared image
     {
         if (bits) {
             stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
@@ -80,11 +94,20 @@ struct Surface {
         top = std::max<Coord>(top, 0);
         right = std::min(right, width);
         bottom = std::min(bottom, height);
-        for (Coord y = top; y < bottom; ++y)
-            std::fill(bits + y * stride + left, bits + y * stride + std::max(left, right), color);
+        if (left >= right) return;
+        for (Coord y = top; y < bottom; ++y) std::fill(bits + y * stride + left, bits + y * stride + right, color);
+        TakeIn(*written, left, top, right, bottom);
+    }
+
+    // One pixel inside the image.
+    void Set(Coord x, Coord y, QRgb color) const
+    {
+        bits[y * stride + x] = color;
+        TakeIn(*written, x, y, x + 1, y + 1);
     }
 
     QRgb* bits = nullptr;
+    ImageCanvas::Area* written;
     qsizetype stride = 0;  // pixels per scan line
     Coord width = 0, height = 0;
 };
@@ -100,7 +123,7 @@ struct PenStamp {
     {
         if (width == 1) {
             if (x >= 0 && x < surface.width && y >= 0 && y < surface.height)
-                surface.bits[y * surface.stride + x] = color;
+                surface.Set(x, y, color);
         } else {
             surface.Fill(x - (width - 1) / 2, y - (width - 1) / 2, x + width / 2 + 1, y + width / 2 + 1, color);
         }
@@ -164,21 +187,21 @@ ImageCanvas::ImageCanvas(QImage& image) : image_(image)
 
 void ImageCanvas::LineTo(int x, int y)
 {
-    const Surface s(image_);
+    const Surface s(image_, written_);
     PenLine(PenStamp(s, *this), PenPos().x(), PenPos().y(), x, y);
     SetPenPos(QPoint(x, y));
 }
 
 void ImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
 {
-    const Surface s(image_);
+    const Surface s(image_, written_);
     const PenStamp pen(s, *this);
     raster::EllipseShape(x1, y1, x2, y2).ForEachPixel(pen.Reach(), pen);
 }
 
 void ImageCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-    const Surface s(image_);
+    const Surface s(image_, written_);
     const PenStamp pen(s, *this);
     const raster::ArcSelector arc(x1, y1, x2, y2, x3, y3, x4, y4);
     raster::EllipseShape(x1, y1, x2, y2).ForEachPixel(pen.Reach(), [&](Coord px, Coord py) {
@@ -192,7 +215,7 @@ void ImageCanvas::Rectangle(int x1, int y1, int x2, int y2)
     const Box b = Normalised(x1, y1, x2, y2);
     if (b.left == b.right || b.top == b.bottom)
         return;
-    const Surface s(image_);
+    const Surface s(image_, written_);
     const PenStamp pen(s, *this);
     const Coord right = b.right - 1, bottom = b.bottom - 1;
     // Four sides, each with both of its end pixels, so a one-pixel box is still drawn.
@@ -210,7 +233,7 @@ void ImageCanvas::Polygon(const QPolygon& points, TColor fill)
 {
     if (points.size() < 2)
         return;
-    const Surface s(image_);
+    const Surface s(image_, written_);
     FillPolygon(s, points, ToQRgb(fill));
     const PenStamp pen(s, *this);
     for (qsizetype i = 0; i < points.size(); ++i) {
@@ -223,38 +246,38 @@ void ImageCanvas::SetPixel(int x, int y, TColor color)
 {
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
         return;
-    reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = ToQRgb(color);
+    Surface(image_, written_).Set(x, y, ToQRgb(color));
 }
 
 // One detach for the whole batch, then straight into the scan lines.
 void ImageCanvas::SetPixels(const QPoint* points, size_t count, TColor color)
 {
-    const int width = image_.width(), height = image_.height();
-    uchar* bits = image_.bits();
-    const qsizetype stride = image_.bytesPerLine();
+    const Surface s(image_, written_);
     const QRgb rgb = ToQRgb(color);
     for (size_t i = 0; i < count; ++i) {
         const int x = points[i].x(), y = points[i].y();
-        if (x < 0 || y < 0 || x >= width || y >= height) continue;
-        reinterpret_cast<QRgb*>(bits + y * stride)[x] = rgb;
+        if (x < 0 || y < 0 || x >= s.width || y >= s.height) continue;
+        s.Set(x, y, rgb);
     }
 }
 
 void ImageCanvas::FillRect(int x1, int y1, int x2, int y2, TColor color)
 {
     const Box b = Normalised(x1, y1, x2, y2);
-    Surface(image_).Fill(b.left, b.top, b.right, b.bottom, ToQRgb(color));
+    Surface(image_, written_).Fill(b.left, b.top, b.right, b.bottom, ToQRgb(color));
 }
 
 void ImageCanvas::Clear(TColor color)
 {
-    if (!image_.isNull())
-        image_.fill(ToQRgb(color));
+    if (image_.isNull())
+        return;
+    image_.fill(ToQRgb(color));
+    TakeIn(written_, 0, 0, image_.width(), image_.height());
 }
 
 void ImageCanvas::TextOut(int x, int y, const QString& text)
 {
-    const Surface s(image_);
+    const Surface s(image_, written_);
     const QRgb color = ToQRgb(FontColor());
     GlyphFont& font = Glyphs();
     const Coord stopAt = s.width + font.Height();  // no glyph reaches back further than an em

@@ -100,9 +100,16 @@ private:
 // canvas exists: every call detaches it first, so copies never see later drawing.
 class ImageCanvas : public Canvas {
 public:
+    // Columns [left, right) x rows [top, bottom) of the image; nothing when either is empty.
+    struct Area {
+        int left = 0, top = 0, right = 0, bottom = 0;
+    };
+
     explicit ImageCanvas(QImage& image);
 
     QImage& Image() { return image_; }
+    // Every pixel that the calls on this canvas have written lies within this area.
+    Area WrittenArea() const { return written_; }
 
     void LineTo(int x, int y) override;
     void Ellipse(int x1, int y1, int x2, int y2) override;
@@ -117,6 +124,7 @@ public:
 
 private:
     QImage& image_;
+    Area written_;
 };
 
 enum class CanvasOp {

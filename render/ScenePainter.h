@@ -23,7 +23,17 @@ public:
     bool Paint(Canvas& c, const MechanismModel& m);
 
 private:
+    // Makes the image white, as cheaply as what it holds allows.
+    void Whiten(QImage& image) const;
+
+    // The image this painter painted last (its cache key just after) and the area it wrote.
+    struct LastPicture {
+        qint64 image = 0;
+        ImageCanvas::Area area;
+    };
+
     Random random_;  // scatters the steam dots
+    LastPicture last_;
 };
 
 }  // namespace zeph

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
+#include <vector>
 
 #include "CanvasTestSupport.h"
 
@@ -148,6 +150,35 @@ TEST(CanvasPixels, DrawingDoesNotReachCopiesOfTheImage)
     EXPECT_EQ(FromQRgb(before.pixel(1, 1)), clWhite);
     EXPECT_EQ(FromQRgb(before.pixel(3, 5)), clWhite);
     EXPECT_EQ(p.At(1, 1), clRed);
+}
+
+// The canvas knows where it wrote, so that a painter may whiten only that area again.
+TEST(CanvasPixels, EveryWayOfDrawingRecordsTheAreaItWrote)
+{
+    const std::vector<std::function<void(ImageCanvas&)>> draws = {
+        [](ImageCanvas& c) { c.MoveTo(3, 40), c.LineTo(60, 7); },
+        [](ImageCanvas& c) { c.SetPenWidth(3), c.MoveTo(-20, 10), c.LineTo(90, 12); },
+        [](ImageCanvas& c) { c.Ellipse(10, 5, 30, 21); },
+        [](ImageCanvas& c) { c.Arc(10, 5, 30, 41, 30, 5, 10, 5); },
+        [](ImageCanvas& c) { c.Rectangle(4, 44, 9, 60); },
+        [](ImageCanvas& c) { c.Polygon(QPolygon({QPoint(5, 9), QPoint(30, 20), QPoint(8, 33)}), clLime); },
+        [](ImageCanvas& c) { c.SetPixel(7, 17, clRed); },
+        [](ImageCanvas& c) {
+            const QPoint dots[] = {{2, 30}, {9, 3}, {70, 1}, {5, 47}};
+            c.SetPixels(dots, 4, clBlue);
+        },
+        [](ImageCanvas& c) { c.FillRect(-5, 45, 10, 50, clRed); },
+        [](ImageCanvas& c) { c.TextOut(2, 20, "Ag"); },
+    };
+    for (size_t i = 0; i < draws.size(); ++i) {
+        Picture p;
+        ImageCanvas fresh(p.image);
+        draws[i](fresh);
+        const QRect drawn = p.Bounds();
+        ASSERT_FALSE(drawn.isEmpty()) << i;
+        const ImageCanvas::Area written = fresh.WrittenArea();
+        EXPECT_EQ(QRect(QPoint(written.left, written.top), QPoint(written.right - 1, written.bottom - 1)), drawn) << i;
+    }
 }
 
 TEST(CanvasColour, RedLivesInTheLowByte)

@@ -87,6 +87,23 @@ TEST_F(PainterReadOnlyTest, TheSameStatePaintsTheSamePicture)
     second.Paint(b, m);
     second.Paint(b, m);
     EXPECT_EQ(a, b);
+
+    // Over its own last picture, drawn elsewhere and wider, or over an image changed since,
+    // a painter paints what a fresh one paints.
+    MechanismModel elsewhere = m;
+    elsewhere.SteamDisplayOn = true;
+    elsewhere.LineWidth = 2;
+    elsewhere.ViewScale = 60;
+    elsewhere.ViewPanX = 800;
+    elsewhere.ViewPanY = 900;
+    SimulateTick(elsewhere);
+    second.Paint(b, elsewhere);
+    ASSERT_NE(a, b);
+    second.Paint(b, m);
+    EXPECT_EQ(a, b);
+    b.setPixel(5, 1000, 0);
+    second.Paint(b, m);
+    EXPECT_EQ(a, b);
 }
 
 // The picture follows the view the tick mapped its pivots with, also after the pointer has set

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QWheelEvent>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -52,6 +53,17 @@ protected:
     }
 
     static QString Digits(int n) { return QString(n, u'9'); }
+};
+
+// Counts the paint events of the widgets it watches.
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) ++counts[watched];
+        return false;
+    }
+    std::map<QObject*, int> counts;
 };
 
 }  // namespace
@@ -425,4 +437,60 @@ TEST_F(MainWindowFaultsTest, TheAnimationRunsAtAWatchablePaceUnlessTheFastTimerI
     EXPECT_EQ(fast->text(), "SetFastTi&mer Off");
     fast->trigger();
     EXPECT_EQ(timer->interval(), MainWindow::NormalTickMs);
+}
+
+// The tool bar and the controls of the strip hide the mechanism under them, as a desktop tool
+// bar does: what they show is the same whether the picture under them is empty or full of links.
+TEST_F(MainWindowFaultsTest, TheToolBarAndTheStripHideThePictureUnderThem)
+{
+    QWidget* picture = W<QWidget>("picture");
+    session->StopAtZero();
+    auto sceneAndScreen = [&](float panX, float panY) {
+        m.ViewScale = 60;
+        m.ViewPanX = panX;
+        m.ViewPanY = panY;
+        window->Tick();
+        return std::pair(window->SceneImage().copy(), picture->grab().toImage());
+    };
+    const auto [emptyScene, emptyScreen] = sceneAndScreen(-100000, 270);
+    const auto [fullScene, fullScreen] = sceneAndScreen(40, 110);
+    QStringList overLinks;
+    for (QWidget* control : picture->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect place = control->geometry();
+        if (!control->isVisible() || emptyScene.copy(place) == fullScene.copy(place)) continue;
+        overLinks << control->objectName();
+        EXPECT_TRUE(emptyScreen.copy(place) == fullScreen.copy(place)) << control->objectName().toStdString();
+    }
+    EXPECT_TRUE(overLinks.contains("toolBar"));
+    EXPECT_GE(overLinks.size(), 8) << overLinks.join(' ').toStdString();
+}
+
+// A tick repaints the picture between the controls and not the controls themselves; on the
+// screen the picture is the new scene wherever the controls leave it open.
+TEST_F(MainWindowFaultsTest, ATickRepaintsThePictureButNotTheControlsOnIt)
+{
+    QWidget* picture = W<QWidget>("picture");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    PaintCounter paints;
+    const QList<QWidget*> controls = picture->findChildren<QWidget*>();
+    for (QWidget* w : controls) w->installEventFilter(&paints);
+    picture->installEventFilter(&paints);
+    for (int tick = 0; tick < 2; ++tick) {  // the first may still draw the window as it was shown
+        paints.counts.clear();
+        window->Tick();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return paints.counts[picture] > 0; }));
+    }
+    for (QWidget* w : controls) EXPECT_EQ(paints.counts[w], 0) << w->objectName().toStdString();
+
+    const QImage screen = window->screen()->grabWindow(window->winId()).toImage();
+    const QPoint origin = picture->mapTo(window.get(), QPoint(0, 0));
+    QRegion open(picture->rect());
+    for (QWidget* w : picture->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isVisible()) open -= w->geometry();
+    int stale = 0;
+    for (const QRect& r : open)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                stale += screen.pixel(origin + QPoint(x, y)) != window->SceneImage().pixel(x, y);
+    EXPECT_EQ(stale, 0);
 }

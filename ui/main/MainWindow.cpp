@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDialog>
 #include <QMenuBar>
 #include <QScreen>
@@ -78,6 +79,13 @@ void MainWindow::Tick()
 
 void MainWindow::SetCaption()
 {
+    // The caption shows the clock to the second: within one second only a new design name
+    // changes it, and the local time is costly enough not to be formatted on every tick.
+    const qint64 second = QDateTime::currentMSecsSinceEpoch() / 1000;
+    const std::string& name = session_.model().DimSetName;
+    if (second == captionSecond_ && name == captionName_) return;
+    captionSecond_ = second;
+    captionName_ = name;
     const QString caption = WindowCaption(session_.model(), MainWindowTitle);
     if (windowTitle() != caption) setWindowTitle(caption);
 }
@@ -238,6 +246,10 @@ void MainWindow::BuildClient()
     BuildPanels();
     BuildStrip();
     BuildViewControls();
+    // The tool bar and the strip's controls have a background of their own, as a desktop tool
+    // bar has: the mechanism never shows through them, and the picture under them is not repainted.
+    for (QWidget* control : picture_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setAutoFillBackground(true);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 }
 

@@ -139,6 +139,8 @@ private:
     QAction* errorAction_ = nullptr;
     std::array<QAction*, 25> toolButtons_{};  // by the button's number
     bool largeFontShown_ = false;
+    qint64 captionSecond_ = -1;  // the second and the design name the caption was last built for
+    std::string captionName_;
     QSize clientBeforeLargeFont_;
 
     QDialog *driverAngleDialog_ = nullptr, *referencePointsDialog_ = nullptr, *reverseArmDialog_ = nullptr;
