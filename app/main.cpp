@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "model/MechanismModel.h"
-#include "platform/desktop/Sound.h"
+#include "platform/desktop/QtSound.h"
 #include "ui/main/MainWindow.h"
 #include "ui/session/Session.h"
 #include "ui/widgets/ErrorBox.h"

@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include "platform/desktop/Sound.h"
+#include "tests/RecordingSound.h"
 #include "ui/main/MainWindow.h"
 #include "ui/session/Session.h"
 

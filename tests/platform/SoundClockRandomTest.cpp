@@ -13,7 +13,8 @@
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "FileTestSupport.h"
-#include "platform/desktop/Sound.h"
+#include "RecordingSound.h"
+#include "platform/desktop/QtSound.h"
 
 namespace zeph {
 

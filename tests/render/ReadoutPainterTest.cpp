@@ -1,18 +1,16 @@
-// The readouts drawn on the picture, the error indicator, cut-offs, and the dynamic-variable bars.
+// The readouts drawn on the picture, the cut-offs, and the dynamic-variable bars.
 #include <QTest>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
 #include "QStringPrinter.h"
-#include "TickSupport.h"
+#include "model/AnimationTick.h"
 #include "model/CutoffTracking.h"
 #include "model/DynVars.h"
 #include "model/Solver.h"
 #include "model/ValveEvents.h"
 #include "platform/Canvas.h"
 #include "platform/Colour.h"
-#include "platform/desktop/Sound.h"
 #include "render/ReadoutPainter.h"
 
 using namespace zeph;
@@ -28,7 +26,7 @@ protected:
     {
         SolveLinkage(m);
         CalcPortOpenings(m);
-        events = test::UpdateState(m, sound);
+        UpdateTickState(m);
         canvas = std::make_unique<RecordingCanvas>();
         DrawReadouts(*canvas, m);
         return *canvas;
@@ -39,22 +37,7 @@ protected:
 
     static QPoint At(const CanvasCall* call) { return call ? QPoint(call->x(), call->y()) : QPoint(-1, -1); }
 
-    // Runs a whole forward turn at a step and returns the last cut-off texts.
-    std::pair<double, double> CutoffsOverATurn(float step)
-    {
-        m.RevArmPosition = m.RevArmCentre + m.Frame.RevArmNorm;
-        m.StepAngle = step;
-        const int steps = static_cast<int>(std::lround(360 / step)) + 2;
-        for (int i = 0; i <= steps; ++i) {
-            m.DriverAngle = std::fmod(i * step, 360.0f);
-            Draw();
-        }
-        return {std::stod(m.FrontCutoffText), std::stod(m.RearCutoffText)};
-    }
-
     MechanismModel m;
-    RecordingSound sound;
-    TickEvents events;
     std::unique_ptr<RecordingCanvas> canvas;
 };
 
@@ -108,32 +91,8 @@ TEST_F(ReadoutsTest, ScreenDataOffDrawsNothingAndTracksNothing)
     EXPECT_EQ(m.PrevFrontSteamOpening, 1);
 }
 
-TEST_F(ReadoutsTest, ErrorIndicatorShowsNineTicksThenSoundsAndClears)
-{
-    std::vector<bool> shown;
-    m.MechanismError = true;
-    for (int tick = 1; tick <= 21; ++tick) {
-        Draw();
-        if (events.errorIconVisible) shown.push_back(*events.errorIconVisible);
-        if (tick <= 20) m.MechanismError = true;  // not raised again by the solver here
-        if (tick == 9) {
-            EXPECT_EQ(shown.size(), 9u);
-            EXPECT_TRUE(sound.plays.empty());
-        }
-        if (tick == 10) {
-            ASSERT_EQ(sound.plays.size(), 1u);
-            EXPECT_EQ(sound.plays[0].fileName, "Error.wav");
-            EXPECT_FALSE(shown.back());
-        }
-    }
-    EXPECT_EQ(m.ErrorTicks, 0);
-    EXPECT_FALSE(m.MechanismError);
-}
-
 TEST_F(ReadoutsTest, CutoffShowsForAboutOneTurnAndOnlyAtModerateSteps)
 {
-    CutoffsOverATurn(10);
-    EXPECT_EQ(m.Cutoff.FrontTicks > 0 || m.Cutoff.RearTicks > 0, true);
     // A fresh cut-off at step 10 is shown for round(400 / 10.1) = 40 ticks.
     m.PrevFrontSteamOpening = 0.01f;
     m.Ports.FrontSteamOpening = -0.01f;
@@ -149,35 +108,6 @@ TEST_F(ReadoutsTest, CutoffShowsForAboutOneTurnAndOnlyAtModerateSteps)
     EXPECT_EQ(c.FindText("FrontCO% "), nullptr);
     m.StepAngle = 0;
     EXPECT_EQ(Draw().FindText("RearCO% "), nullptr);
-}
-
-TEST_F(ReadoutsTest, CutoffsAgreeWithTheReportAtAFineStepAndStayCloseAtCoarseOnes)
-{
-    const auto fine = CutoffsOverATurn(0.1f);
-    // The same turn swept the companion report's way, with the shared event-crossing rule.
-    MechanismModel ref;
-    ref.StartUp();
-    ref.RevArmPosition = ref.RevArmCentre + ref.Frame.RevArmNorm;
-    Real prevF = 0, prevR = 0, prevP = 0, front = -1, rear = -1;
-    for (int k = 0; k <= 3600; ++k) {
-        ref.DriverAngle = static_cast<float>(k * 0.1L);
-        SolveLinkage(ref);
-        CalcPortOpenings(ref);
-        const PortState& p = ref.Ports;
-        if (k > 0) {
-            if (auto c = EventCrossing(Crossing::Falling, prevF, p.FrontSteamOpening, prevP, p.PistonTravel))
-                front = FrontPercent(*c);
-            if (auto c = EventCrossing(Crossing::Falling, prevR, p.RearSteamOpening, prevP, p.PistonTravel))
-                rear = RearPercent(*c);
-        }
-        prevF = p.FrontSteamOpening;
-        prevR = p.RearSteamOpening;
-        prevP = p.PistonTravel;
-    }
-    EXPECT_NEAR(fine.first, front, 0.1);
-    EXPECT_NEAR(fine.second, rear, 0.1);
-    EXPECT_NEAR(CutoffsOverATurn(1).first, 77.6, 0.3);
-    EXPECT_NEAR(CutoffsOverATurn(10).first, 77.6, 3);
 }
 
 TEST_F(ReadoutsTest, ReferencePointsAndTheirDistance)
