@@ -1,4 +1,5 @@
 // The readouts drawn on the picture, the cut-offs, and the dynamic-variable bars.
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -142,4 +143,17 @@ TEST_F(ReadoutsTest, DynamicVariablesWarnUntilChosenThenListTheSlots)
     EXPECT_FALSE(DynVarSlotInUse(m, 2));
 }
 
-
+// The piston readout is the crosshead's way from its front dead centre in percent of the stroke,
+// measured here on the solved pivots.
+TEST_F(ReadoutsTest, PistonPercentIsTheCrossheadsShareOfTheStroke)
+{
+    SolveLinkage(m);
+    const double frontDeadCentre = m.Pivots[Crosshead].x;
+    for (float angle : {30.0f, 90.0f, 150.0f, 180.0f, 250.0f, 320.0f}) {
+        m.DriverAngle = angle;
+        const QStringList texts = Draw().Texts().filter(QRegularExpression("^Piston % "));
+        ASSERT_EQ(texts.size(), 1) << angle;
+        const double shown = texts[0].mid(9).toDouble();
+        EXPECT_NEAR(shown, (frontDeadCentre - m.Pivots[Crosshead].x) / m.Frame.Stroke * 100, 0.006) << angle;
+    }
+}
