@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "model/MechanismModel.h"
-#include "platform/desktop/Sound.h"
+#include "platform/desktop/QtSound.h"
 #include "ui/main/MainWindow.h"
 #include "ui/session/Session.h"
 #include "ui/widgets/ErrorBox.h"

@@ -8,7 +8,7 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include "platform/desktop/Sound.h"
+#include "platform/desktop/QtSound.h"
 #include "ui/main/MainWindow.h"
 #include "ui/session/Session.h"
 

@@ -10,10 +10,6 @@
 
 namespace zeph::test {
 
-// What the comparison last saw of the model's size; a model that grew has a field this helper
-// does not compare yet.
-constexpr size_t ComparedModelSize = 8648;
-
 class ModelComparison {
 public:
     // The name of the first field that differs, or "" when the models are the same.

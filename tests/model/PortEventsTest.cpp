@@ -1,10 +1,15 @@
-// The port events sweep: rows, the eight events in order, crossings, links and the cycle columns.
+// The port events sweep: rows, the eight events against a brute-force sweep, links and the cycle columns.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <optional>
 #include <vector>
 
 #include "ModelTestSupport.h"
 #include "model/PortEvents.h"
+#include "model/Solver.h"
+#include "model/ValveEvents.h"
 
 namespace zeph {
 namespace {
@@ -38,54 +43,106 @@ TEST(PortEvents, ColumnsMeasureFromTheEndThePortServes)
     EXPECT_FALSE(IsFrontPortEvent(PortEvent::RearSteamOpens));
 }
 
-// The hits of one row found again by hand: 91 solves, the eight tests in their order.
-std::vector<std::pair<PortEvent, float>> HitsByHand(MechanismModel m, float revArm, int direction)
+// What each event means: which opening it watches (front steam, front exhaust, rear steam, rear
+// exhaust) and whether the port opens or closes there.
+struct Meaning {
+    int opening;
+    bool opens;
+};
+Meaning MeaningOf(PortEvent e)
 {
-    const struct {
-        PortEvent event;
-        Crossing sense;
-        float PortState::*opening;
-    } tests[] = {
-        {PortEvent::FrontSteamOpens, Crossing::Rising, &PortState::FrontSteamOpening},
-        {PortEvent::FrontExhaustOpens, Crossing::Rising, &PortState::FrontExhaustOpening},
-        {PortEvent::RearSteamOpens, Crossing::Rising, &PortState::RearSteamOpening},
-        {PortEvent::RearExhaustOpens, Crossing::Rising, &PortState::RearExhaustOpening},
-        {PortEvent::FrontSteamCloses, Crossing::Falling, &PortState::FrontSteamOpening},
-        {PortEvent::FrontExhaustCloses, Crossing::Falling, &PortState::FrontExhaustOpening},
-        {PortEvent::RearSteamCloses, Crossing::Falling, &PortState::RearSteamOpening},
-        {PortEvent::RearExhaustCloses, Crossing::Falling, &PortState::RearExhaustOpening},
-    };
-    std::vector<std::pair<PortEvent, float>> hits;
-    PortState prev;
-    for (int s = 0; s <= 90; ++s) {
-        float a = float(4 * (s + 1) * direction);
-        while (a > 360) a -= 360;
-        while (a < 0) a += 360;
-        test::SolveAt(m, revArm, a);
-        if (s > 0)
-            for (const auto& t : tests)
-                if (auto p = EventCrossing(t.sense, prev.*t.opening, m.Ports.*t.opening, prev.PistonTravel,
-                                           m.Ports.PistonTravel))
-                    hits.push_back({t.event, float(*p)});
-        prev = m.Ports;
+    switch (e) {
+    case PortEvent::FrontSteamOpens: return {0, true};
+    case PortEvent::FrontExhaustOpens: return {1, true};
+    case PortEvent::RearSteamOpens: return {2, true};
+    case PortEvent::RearExhaustOpens: return {3, true};
+    case PortEvent::FrontSteamCloses: return {0, false};
+    case PortEvent::FrontExhaustCloses: return {1, false};
+    case PortEvent::RearSteamCloses: return {2, false};
+    case PortEvent::RearExhaustCloses: return {3, false};
     }
-    return hits;
+    return {};
 }
 
-TEST(PortEvents, EventsInTestOrderWithTheCrossingRule)
+// The four openings worked out from the cylinder dimensions, positive while the port is open:
+// the valve centre's way forwards from the bore centre against the edge of each port. The steam
+// edges stand a steam lap (port offset less inside edge) from the centre; an exhaust edge is the
+// steam edge moved by its port's width less the valve head's width.
+std::array<Real, 4> OpeningsFromEdges(const MechanismModel& m)
+{
+    const CylDims& c = m.Cyl;
+    const Real valve = Real(m.Pivots[ValveJoint].x) + c.ValveJointOffset - c.CylCentreX;
+    const Real steamEdge = Real(c.ValvePortOffset) - c.ValveInsideEdge;
+    const Real frontExhaustEdge = steamEdge + c.ValvePortWidthFront - c.ValveEndWidthFront;
+    const Real rearExhaustEdge = steamEdge + c.ValvePortWidthRear - c.ValveEndWidthRear;
+    return {valve - steamEdge, frontExhaustEdge - valve, -valve - steamEdge, valve + rearExhaustEdge};
+}
+
+// One row swept by brute force over the diagram's turn (from 4 degrees on, in the graph's
+// direction) in steps of 1/20 degree: for each event, every piston position where it happens.
+std::array<std::vector<Real>, PortEventCount> SweptByBruteForce(MechanismModel m, float revArm, int direction)
+{
+    std::array<std::vector<Real>, PortEventCount> met;
+    std::array<Real, 4> prev{};
+    m.RevArmPosition = revArm;
+    for (int k = 0; k <= 7200; ++k) {
+        const Real angle = direction * (4 + k / 20.0L);
+        m.DriverAngle = static_cast<float>(angle < 0 ? angle + 360 : angle);
+        SolveLinkage(m);
+        const std::array<Real, 4> now = OpeningsFromEdges(m);
+        for (int e = 0; e < PortEventCount && k > 0; ++e) {
+            const Meaning w = MeaningOf(PortEvent(e));
+            const Real before = prev[w.opening], after = now[w.opening];
+            if (w.opens ? (before < 0 && after >= 0) : (before > 0 && after <= 0))
+                met[e].push_back(PistonTravelAt(m, angle));
+        }
+        prev = now;
+    }
+    return met;
+}
+
+TEST(PortEvents, AgreeWithABruteForceSweepOfTheValveAgainstThePortEdges)
+{
+    MechanismModel m = DiagramModel();
+    m.Cyl.ValvePortWidthRear = 0.25f;  // ports of unlike width tell front from rear
+    for (PortGraph graph : {PortGraph::Forward, PortGraph::Reverse}) {
+        const PortEventsData d = ComputePortEvents(m, graph);
+        for (int row : {0, 7, 13, 18}) {
+            const auto met = SweptByBruteForce(m, d.rows[row].revArm, graph == PortGraph::Forward ? 1 : -1);
+            for (int e = 0; e < PortEventCount; ++e) {
+                const auto hits = std::count_if(d.rows[row].hits.begin(), d.rows[row].hits.end(),
+                                                [e](const PortEventHit& h) { return int(h.event) == e; });
+                ASSERT_EQ(size_t(hits), met[e].size()) << row << " event " << e;
+                if (!met[e].empty()) {
+                    EXPECT_NEAR(*d.rows[row].found[e], met[e].back(), 1.0) << row << " event " << e;
+                }
+            }
+            for (const PortEventHit& hit : d.rows[row].hits) EXPECT_EQ(hit.x, PortEventColumn(hit.event, hit.piston));
+        }
+    }
+}
+
+// Each port opens and closes in turn through a row; and on each end's strokes steam is cut off
+// before the exhaust opens, and the exhaust closes (compression) before steam is admitted again.
+TEST(PortEvents, EachPortOpensAndClosesInTurnAndEachEndRunsItsCycleInOrder)
 {
     MechanismModel m = DiagramModel();
     for (PortGraph graph : {PortGraph::Forward, PortGraph::Reverse}) {
         const PortEventsData d = ComputePortEvents(m, graph);
-        for (int row : {0, 7, 13, 18}) {
-            const auto expected = HitsByHand(m, d.rows[row].revArm, graph == PortGraph::Forward ? 1 : -1);
-            const auto& hits = d.rows[row].hits;
-            ASSERT_EQ(hits.size(), expected.size()) << row;
-            for (size_t i = 0; i < hits.size(); ++i) {
-                EXPECT_EQ(hits[i].event, expected[i].first) << row << " " << i;
-                EXPECT_FLOAT_EQ(hits[i].piston, expected[i].second) << row << " " << i;
-                EXPECT_EQ(hits[i].x, PortEventColumn(hits[i].event, hits[i].piston));
+        for (int row = 0; row < PortRows; ++row) {
+            std::array<std::optional<bool>, 4> lastOpened{};
+            for (const PortEventHit& hit : d.rows[row].hits) {
+                const Meaning w = MeaningOf(hit.event);
+                EXPECT_NE(lastOpened[w.opening], w.opens) << row << " event " << int(hit.event);
+                lastOpened[w.opening] = w.opens;
             }
+            const auto& f = d.rows[row].found;
+            auto front = [&f](PortEvent e) { return FrontPercent(*f[int(e)]); };
+            auto rear = [&f](PortEvent e) { return RearPercent(*f[int(e)]); };
+            EXPECT_LT(front(PortEvent::FrontSteamCloses), front(PortEvent::FrontExhaustOpens)) << row;
+            EXPECT_GT(front(PortEvent::FrontExhaustCloses), front(PortEvent::FrontSteamOpens)) << row;
+            EXPECT_LT(rear(PortEvent::RearSteamCloses), rear(PortEvent::RearExhaustOpens)) << row;
+            EXPECT_GT(rear(PortEvent::RearExhaustCloses), rear(PortEvent::RearSteamOpens)) << row;
         }
     }
 }
@@ -98,10 +155,17 @@ TEST(PortEvents, EveryEventOnceARowInTheDefaultForwardGraph)
         EXPECT_EQ(row.hits.size(), size_t(PortEventCount));
         for (const auto& f : row.found) EXPECT_TRUE(f.has_value());
     }
-    // Front cut-off grows with the gear: about 3.9 per cent in mid gear, 85.4 at full gear.
-    const auto cutoff = int(PortEvent::FrontSteamCloses);
-    EXPECT_NEAR(*d.rows[0].found[cutoff] / 6.4, 3.9, 0.5);
-    EXPECT_NEAR(*d.rows[18].found[cutoff] / 6.4, 85.4, 1.0);
+    // The figures of `zepharin-report ports` for the default design, in percent of stroke from
+    // the end each port serves: the front cut-off grows from 3.87 in mid gear to 85.40 at full
+    // gear, and the annotated row holds the eight events in their order.
+    auto percent = [&d](int row, PortEvent e) {
+        const Real piston = *d.rows[row].found[int(e)];
+        return IsFrontPortEvent(e) ? FrontPercent(piston) : RearPercent(piston);
+    };
+    EXPECT_NEAR(percent(0, PortEvent::FrontSteamCloses), 3.8746, 0.0002);
+    EXPECT_NEAR(percent(18, PortEvent::FrontSteamCloses), 85.4011, 0.0002);
+    const double annotated[PortEventCount] = {0.2829, 91.8773, 0.1874, 89.3371, 73.2748, 10.6629, 67.9795, 8.1227};
+    for (int e = 0; e < PortEventCount; ++e) EXPECT_NEAR(percent(AnnotatedRow, PortEvent(e)), annotated[e], 0.0002) << e;
 }
 
 TEST(PortEvents, LinksJoinEachEventToWhereItWasLastMet)

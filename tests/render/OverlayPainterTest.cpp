@@ -4,12 +4,11 @@
 #include <limits>
 
 #include "QStringPrinter.h"
-#include "TickSupport.h"
+#include "model/AnimationTick.h"
 #include "model/LineOverlay.h"
 #include "model/PivotData.h"
 #include "platform/Canvas.h"
 #include "platform/Colour.h"
-#include "platform/desktop/Sound.h"
 #include "render/PivotDataPainter.h"
 #include "render/ReadoutPainter.h"
 #include "render/ScenePainter.h"

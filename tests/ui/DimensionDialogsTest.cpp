@@ -5,7 +5,7 @@
 #include <cmath>
 #include <memory>
 
-#include "platform/desktop/Sound.h"
+#include "RecordingSound.h"
 #include "QStringPrinter.h"
 #include "UiTestSupport.h"
 #include "ui/dimensions/CylinderDimensionsDialog.h"

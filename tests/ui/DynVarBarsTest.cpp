@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "platform/desktop/Sound.h"
+#include "RecordingSound.h"
 #include "UiTestSupport.h"
 #include "ui/main/MainWindow.h"
 #include "ui/session/Session.h"

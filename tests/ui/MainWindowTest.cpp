@@ -7,7 +7,7 @@
 #include <QToolBar>
 
 #include "model/ViewTransform.h"
-#include "platform/desktop/Sound.h"
+#include "RecordingSound.h"
 #include "QStringPrinter.h"
 #include "UiTestSupport.h"
 #include "ui/main/MainWindow.h"

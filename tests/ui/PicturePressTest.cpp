@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/AnimationTick.h"
-#include "platform/desktop/Sound.h"
+#include "RecordingSound.h"
 #include "ui/session/Session.h"
 
 using namespace zeph;

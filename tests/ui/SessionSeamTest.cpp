@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "model/AnimationTick.h"
-#include "platform/desktop/Sound.h"
+#include "RecordingSound.h"
 #include "QStringPrinter.h"
 #include "UiTestSupport.h"
 #include "ui/dimensions/FrameDimensionsDialog.h"

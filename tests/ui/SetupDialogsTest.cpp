@@ -5,7 +5,7 @@
 
 #include <QLabel>
 
-#include "platform/desktop/Sound.h"
+#include "RecordingSound.h"
 #include "QStringPrinter.h"
 #include "UiTestSupport.h"
 #include "ui/main/DriverAngleDialog.h"

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "platform/desktop/Sound.h"
+#include "RecordingSound.h"
 #include "ui/main/MainWindow.h"
 #include "ui/session/Session.h"
 

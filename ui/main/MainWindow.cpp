@@ -11,7 +11,7 @@
 #include <map>
 #include <set>
 
-#include "platform/desktop/Sound.h"
+#include "platform/SoundSink.h"
 #include "render/ReadoutPainter.h"
 #include "ui/diagrams/DiagramPositionsDialog.h"
 #include "ui/diagrams/DiagramWindow.h"

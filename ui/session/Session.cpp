@@ -16,7 +16,7 @@
 #include "model/ViewTransform.h"
 #include "platform/Clock.h"
 #include "platform/NumberReading.h"
-#include "platform/desktop/Sound.h"
+#include "platform/SoundSink.h"
 
 namespace zeph {
 

@@ -1,5 +1,5 @@
 // Qt Multimedia playback with the default beep as the fallback for every failure.
-#include "platform/desktop/Sound.h"
+#include "platform/desktop/QtSound.h"
 
 #include <QApplication>
 #include <QAudioDevice>

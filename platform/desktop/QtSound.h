@@ -1,4 +1,4 @@
-// Sound output: wave files played by name, the wave-out volume and the default beep.
+// The sound output over Qt Multimedia: wave files played by name, the wave-out volume and the default beep.
 #pragma once
 
 #include <QString>
@@ -6,22 +6,12 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <vector>
+
+#include "platform/SoundSink.h"
 
 class QSoundEffect;
 
 namespace zeph {
-
-class SoundSink {
-public:
-    virtual ~SoundSink() = default;
-    // Starts a wave file found among the data files (platform/DataFiles.h) and returns at once.
-    virtual void PlayAsync(const QString& fileName) = 0;
-    // Left level in the low 16 bits, right level in the high 16 bits, 0xFFFF each for full.
-    virtual void SetWaveVolume(uint32_t leftLowRightHigh) = 0;
-    virtual uint32_t WaveVolume() const = 0;
-    virtual void Beep() = 0;
-};
 
 // Plays through Qt Multimedia, one sound effect per file, created on first use and restarted
 // by every later play. The wave-out volume is the level of every effect, taken from the left
@@ -51,31 +41,6 @@ private:
     std::function<void()> beep_;
     uint32_t volume_ = 0xFFFFFFFF;
     std::map<QString, Effect> effects_;  // by absolute path
-};
-
-// Sound sink for tests: remembers every play with the volume in force and counts the rest.
-class RecordingSound : public SoundSink {
-public:
-    struct Play {
-        QString fileName;
-        uint32_t volume = 0;
-    };
-
-    explicit RecordingSound(uint32_t volume = 0xFFFFFFFF) : volume(volume) {}
-
-    void PlayAsync(const QString& fileName) override { plays.push_back({fileName, volume}); }
-    void SetWaveVolume(uint32_t leftLowRightHigh) override
-    {
-        volume = leftLowRightHigh;
-        ++volumeChanges;
-    }
-    uint32_t WaveVolume() const override { return volume; }
-    void Beep() override { ++beeps; }
-
-    std::vector<Play> plays;
-    uint32_t volume;
-    int volumeChanges = 0;
-    int beeps = 0;
 };
 
 }  // namespace zeph
