@@ -9,6 +9,7 @@
 #include "model/ViewTransform.h"
 #include "platform/Canvas.h"
 #include "render/DiagramPainter.h"
+#include "ui/session/BarRanges.h"
 #include "ui/widgets/DialogKit.h"
 #include "ui/widgets/DynVarBars.h"
 #include "ui/widgets/HorizontalBar.h"
@@ -36,8 +37,6 @@ constexpr int CaptionRefreshMs = 1000;
 const QSize CloseSize(75, 25);
 const QRect UndoPlace(110, 54, 40, 16);
 const QPoint FrameTopLeft(0, 10);  // the window's outer corner, title bar included
-const QStringList BarHints{"Change Last Variable Clicked", "Change Next to Last Variable Clicked",
-                           "Change 2nd to Last Variable Clicked", "Change 3rd to Last Variable Clicked"};
 
 }  // namespace
 
@@ -114,11 +113,11 @@ void DiagramWindow::BuildControls()
         QScrollBar* b = MakeHorizontalBar(view_);
         b->setObjectName(QString("dynVarBar%1").arg(k + 1));
         b->setGeometry(112, 3 + 12 * k, 121, 10);
-        b->setRange(-200, 200);
-        b->setSingleStep(1);
-        b->setPageStep(10);
+        b->setRange(DynVarBarRange.minimum, DynVarBarRange.maximum);
+        b->setSingleStep(DynVarBarRange.small);
+        b->setPageStep(DynVarBarRange.large);
         b->setValue(0);
-        b->setToolTip(BarHints[k]);
+        b->setToolTip(DynVarBarHints[k]);
         b->hide();
         bars_[static_cast<size_t>(k)] = b;
     }

@@ -21,6 +21,7 @@
 #include "ui/main/ReferencePointsDialog.h"
 #include "ui/main/ReverseArmDialog.h"
 #include "ui/main/StepAngleDialog.h"
+#include "ui/main/StripBars.h"
 #include "ui/main/ToolIcons.h"
 #include "ui/widgets/DynVarBars.h"
 #include "ui/widgets/HorizontalBar.h"
@@ -29,12 +30,6 @@
 #include "ui/widgets/WindowCaption.h"
 
 namespace zeph {
-
-namespace {
-
-constexpr uint32_t HalfVolume = 0x80008000u;
-
-}  // namespace
 
 MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent), session_(session)
 {
@@ -201,16 +196,16 @@ QPushButton* MainWindow::MakeButton(const char* name, const QString& caption, co
     return b;
 }
 
-QScrollBar* MainWindow::MakeBar(const char* name, const QString& hint, QRect place, int min, int max, int small,
-                                int large)
+QScrollBar* MainWindow::MakeBar(const char* name)
 {
+    const StripBar& row = StripBarNamed(name);
     QScrollBar* bar = MakeHorizontalBar(picture_);
     bar->setObjectName(name);
-    bar->setGeometry(place);
-    bar->setToolTip(hint);
-    bar->setRange(min, max);
-    bar->setSingleStep(small);
-    bar->setPageStep(large);
+    bar->setGeometry(row.place);
+    bar->setToolTip(row.hint);
+    bar->setRange(row.range.minimum, row.range.maximum);
+    bar->setSingleStep(row.range.small);
+    bar->setPageStep(row.range.large);
     bar->setValue(0);
     return bar;
 }
@@ -257,14 +252,11 @@ void MainWindow::BuildPanels()
 
 void MainWindow::BuildStrip()
 {
-    const ControlState& c = session_.controls();
-    reverseArmBar_ = MakeBar("reverseArmBar", "Set Reverse Arm Between Max & Min", {336, 26, 121, 12},
-                             c.revArmBar.minimum, c.revArmBar.maximum, 1, 20);
+    // The reverse-arm bar takes the range the session gives it with the first refresh.
+    reverseArmBar_ = MakeBar("reverseArmBar");
     reverseArmBar_->setFocusPolicy(Qt::StrongFocus);  // a click or Tab gives it the arrow keys too
-    driverAngleBar_ = MakeBar("driverAngleBar", "Set Driver Angle From 0 to 360 Deg", {336, 40, 121, 12}, -4000, 40000,
-                              1000, 4500);
-    stepAngleBar_ = MakeBar("stepAngleBar", "Set Driver Step Angle to Predefined Values", {336, 54, 121, 12}, 0, 14613,
-                            920, 2760);
+    driverAngleBar_ = MakeBar("driverAngleBar");
+    stepAngleBar_ = MakeBar("stepAngleBar");
 
     runButton_ = MakeButton("run", "Stop", "Start / Stop Driver Rotation", {277, 39, 36, 14});
     centreButton_ = MakeButton("centre", "Cen", "Set Reverse Arm to Mid Gear", {280, 25, 27, 14});
@@ -276,12 +268,9 @@ void MainWindow::BuildStrip()
     step10Button_ = MakeButton("step10", "10.0", "Set Driver Step Angle to 10 Deg", {277, 53, 29, 14});
     step45Button_ = MakeButton("step45", "45.0", "Set Driver Step Angle to 45 Deg", {306, 53, 29, 14});
 
-    const QStringList dynHints = {"Change Last Variable Clicked", "Change Next to Last Variable Clicked",
-                                  "Change 2nd to Last Variable Clicked", "Change 3rd to Last Variable Clicked"};
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = QString("dynVarBar%1").arg(i + 1).toLatin1();
-        dynVarBars_[static_cast<size_t>(i)] =
-            MakeBar(name.constData(), dynHints[i], {253, 72 + 12 * i, 121, 10}, -200, 200, 1, 10);
+        dynVarBars_[static_cast<size_t>(i)] = MakeBar(name.constData());
     }
     undoButton_ = MakeButton("undo", "UnDo", "", {280, 127, 36, 14});
     dataTableButton_ = MakeButton("dataTable", "DataTable", "", {2, 214, 60, 15});
@@ -309,9 +298,9 @@ void MainWindow::BuildStrip()
 
 void MainWindow::BuildViewControls()
 {
-    panVerticalBar_ = MakeBar("panVerticalBar", "Pan Vertical", {76, 26, 121, 12}, -500, 500, 1, 10);
-    panHorizontalBar_ = MakeBar("panHorizontalBar", "Pan Horizontal", {76, 40, 121, 12}, -500, 500, 1, 10);
-    zoomBar_ = MakeBar("zoomBar", "Zoom In / Out", {76, 54, 121, 12}, -200, 200, 1, 10);
+    panVerticalBar_ = MakeBar("panVerticalBar");
+    panHorizontalBar_ = MakeBar("panHorizontalBar");
+    zoomBar_ = MakeBar("zoomBar");
     normButton_ = MakeButton("norm", "Norm", "Return Pan & Zoom to Normal", {33, 39, 42, 14});
     for (int n = 1; n <= 5; ++n) {
         const QByteArray name = QString("preset%1").arg(n).toLatin1();
@@ -323,10 +312,10 @@ void MainWindow::BuildViewControls()
     presetButtons_[0] = MakeButton("preset0", "P", "Select First to Change Presets", {19, 39, 14, 14});
     refPoint1Button_ = MakeButton("refPoint1", "RP1", "Pan to Ref Point 1", {5, 53, 35, 14});
     refPoint2Button_ = MakeButton("refPoint2", "RP2", "Pan to Ref Point 2", {40, 53, 35, 14});
-    refBars_[0] = MakeBar("ref1VerticalBar", "Change Ref Point 1 Vert", {20, 72, 121, 10}, -5000, 5000, 1, 25);
-    refBars_[1] = MakeBar("ref1HorizontalBar", "Change Ref Point 1 Horz", {20, 84, 121, 10}, -10000, 10000, 1, 25);
-    refBars_[2] = MakeBar("ref2VerticalBar", "Change Ref Point 2 Vert", {20, 96, 121, 10}, -5000, 5000, 1, 25);
-    refBars_[3] = MakeBar("ref2HorizontalBar", "Change Ref Point 2 Horz", {20, 108, 121, 10}, -10000, 10000, 1, 25);
+    refBars_[0] = MakeBar("ref1VerticalBar");
+    refBars_[1] = MakeBar("ref1HorizontalBar");
+    refBars_[2] = MakeBar("ref2VerticalBar");
+    refBars_[3] = MakeBar("ref2HorizontalBar");
     refZeroButtons_[0] = MakeButton("refZero1", "0", "Zero Reference Point 1", {5, 72, 14, 23});
     refZeroButtons_[1] = MakeButton("refZero2", "0", "Zero Reference Point 2", {5, 95, 14, 23});
 

@@ -79,7 +79,8 @@ private:
     void SavePictureCommand();
 
     QPushButton* MakeButton(const char* name, const QString& caption, const QString& hint, QRect place);
-    QScrollBar* MakeBar(const char* name, const QString& hint, QRect place, int min, int max, int small, int large);
+    // A bar of the strip as its row in StripBars gives it, at 0.
+    QScrollBar* MakeBar(const char* name);
     // The menu item of a command by its object name.
     QAction* Item(const char* name) const;
 
