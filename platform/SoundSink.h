@@ -6,6 +6,9 @@
 
 namespace zeph {
 
+// The wave-out level, both channels at half, the program sets at start and leaves at exit.
+constexpr uint32_t HalfVolume = 0x80008000u;
+
 class SoundSink {
 public:
     virtual ~SoundSink() = default;

@@ -1,5 +1,5 @@
 // Tool-bar icons, hints and the warning sign: drawn, distinct, and exact where the texts matter.
-#include "ui/main/ToolIcons.h"
+#include "ui/main/CommandTable.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -9,6 +9,7 @@
 #include "model/ViewTransform.h"
 #include "platform/Canvas.h"
 #include "render/DiagramPainter.h"
+#include "ui/session/BarRanges.h"
 #include "ui/widgets/DialogKit.h"
 #include "ui/widgets/DynVarBars.h"
 #include "ui/widgets/HorizontalBar.h"
@@ -36,8 +37,6 @@ constexpr int CaptionRefreshMs = 1000;
 const QSize CloseSize(75, 25);
 const QRect UndoPlace(110, 54, 40, 16);
 const QPoint FrameTopLeft(0, 10);  // the window's outer corner, title bar included
-const QStringList BarHints{"Change Last Variable Clicked", "Change Next to Last Variable Clicked",
-                           "Change 2nd to Last Variable Clicked", "Change 3rd to Last Variable Clicked"};
 
 }  // namespace
 
@@ -114,11 +113,11 @@ void DiagramWindow::BuildControls()
         QScrollBar* b = MakeHorizontalBar(view_);
         b->setObjectName(QString("dynVarBar%1").arg(k + 1));
         b->setGeometry(112, 3 + 12 * k, 121, 10);
-        b->setRange(-200, 200);
-        b->setSingleStep(1);
-        b->setPageStep(10);
+        b->setRange(DynVarBarRange.minimum, DynVarBarRange.maximum);
+        b->setSingleStep(DynVarBarRange.small);
+        b->setPageStep(DynVarBarRange.large);
         b->setValue(0);
-        b->setToolTip(BarHints[k]);
+        b->setToolTip(DynVarBarHints[k]);
         b->hide();
         bars_[static_cast<size_t>(k)] = b;
     }
@@ -139,31 +138,48 @@ void DiagramWindow::BuildControls()
     dynVars_ = new DynVarBars(session_, std::move(wiring), this);
 }
 
+// The menu as one row per item, in menu order. The port events window keeps its graph choice
+// in a "SetUp" menu and has no reverse-arm positions; the others show the positions item.
 void DiagramWindow::BuildMenu(QMenuBar* bar)
 {
-    auto item = [this, bar](QMenu* menu, const char* name, const QString& caption) {
-        QAction* a = menu ? menu->addAction(caption) : bar->addAction(caption);
-        a->setObjectName(name);
-        return a;
+    enum class Shown { Always, PortsOnly, WithPositions };
+    struct MenuCommand {
+        const char* name;
+        Shown shown;
+        const char* caption;                      // null: the window kind's own caption
+        const char* Layout::* captionOfKind;
+        void (*run)(DiagramWindow&);
+        bool inSetUpMenu = false;
     };
-    if (kind_ == DiagramKind::Ports) {
-        QMenu* setUp = bar->addMenu("SetUp");
-        setUp->setObjectName("setUp");
-        connect(item(setUp, "forwardGraph", "ForwardGraph"), &QAction::triggered, this,
-                [this] { ShowGraph(PortsMode::Forward); });
-        connect(item(setUp, "reverseGraph", "ReverseGraph"), &QAction::triggered, this,
-                [this] { ShowGraph(PortsMode::Reverse); });
-        connect(item(setUp, "bothGraphs", "BothGraphs"), &QAction::triggered, this,
-                [this] { ShowGraph(PortsMode::Both); });
+    static const MenuCommand kCommands[] = {
+        {"forwardGraph", Shown::PortsOnly, "ForwardGraph", nullptr,
+         [](DiagramWindow& w) { w.ShowGraph(PortsMode::Forward); }, true},
+        {"reverseGraph", Shown::PortsOnly, "ReverseGraph", nullptr,
+         [](DiagramWindow& w) { w.ShowGraph(PortsMode::Reverse); }, true},
+        {"bothGraphs", Shown::PortsOnly, "BothGraphs", nullptr, [](DiagramWindow& w) { w.ShowGraph(PortsMode::Both); },
+         true},
+        {"setPositions", Shown::WithPositions, nullptr, &Layout::setPositions,
+         [](DiagramWindow& w) { w.AskForPositions(false); }},
+        {"redraw", Shown::Always, nullptr, &Layout::redraw, [](DiagramWindow& w) { w.Redraw(); }},
+        {"undoDisplay", Shown::Always, "&UnDo", nullptr, [](DiagramWindow& w) { w.ToggleUndoDisplay(); }},
+        {"dynamicVariables", Shown::Always, nullptr, &Layout::dynamicVariables,
+         [](DiagramWindow& w) { w.ToggleDynVarDisplay(); }},
+        {"savePicture", Shown::Always, "Save &Picture", nullptr, [](DiagramWindow& w) { w.SavePictureAs(); }},
+    };
+    QMenu* setUp = nullptr;
+    for (const MenuCommand& c : kCommands) {
+        if ((c.shown == Shown::PortsOnly && kind_ != DiagramKind::Ports) ||
+            (c.shown == Shown::WithPositions && !layout_.usesPositions))
+            continue;
+        if (c.inSetUpMenu && !setUp) {
+            setUp = bar->addMenu("SetUp");
+            setUp->setObjectName("setUp");
+        }
+        const QString caption = c.caption ? c.caption : layout_.*c.captionOfKind;
+        QAction* a = c.inSetUpMenu ? setUp->addAction(caption) : bar->addAction(caption);
+        a->setObjectName(c.name);
+        connect(a, &QAction::triggered, this, [this, run = c.run] { run(*this); });
     }
-    if (layout_.usesPositions)
-        connect(item(nullptr, "setPositions", layout_.setPositions), &QAction::triggered, this,
-                [this] { AskForPositions(false); });
-    connect(item(nullptr, "redraw", layout_.redraw), &QAction::triggered, this, &DiagramWindow::Redraw);
-    connect(item(nullptr, "undoDisplay", "&UnDo"), &QAction::triggered, this, &DiagramWindow::ToggleUndoDisplay);
-    connect(item(nullptr, "dynamicVariables", layout_.dynamicVariables), &QAction::triggered, this,
-            &DiagramWindow::ToggleDynVarDisplay);
-    connect(item(nullptr, "savePicture", "Save &Picture"), &QAction::triggered, this, &DiagramWindow::SavePictureAs);
 }
 
 // ---- opening and closing ---------------------------------------------------------------------

@@ -8,8 +8,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <map>
-#include <set>
+#include <optional>
 
 #include "platform/SoundSink.h"
 #include "render/ReadoutPainter.h"
@@ -18,10 +17,12 @@
 #include "ui/dimensions/CylinderDimensionsDialog.h"
 #include "ui/dimensions/FrameDimensionsDialog.h"
 #include "ui/dimensions/GraphicZoomDialog.h"
+#include "ui/main/CommandTable.h"
 #include "ui/main/DriverAngleDialog.h"
 #include "ui/main/ReferencePointsDialog.h"
 #include "ui/main/ReverseArmDialog.h"
 #include "ui/main/StepAngleDialog.h"
+#include "ui/main/StripBars.h"
 #include "ui/main/ToolIcons.h"
 #include "ui/widgets/DynVarBars.h"
 #include "ui/widgets/HorizontalBar.h"
@@ -30,12 +31,6 @@
 #include "ui/widgets/WindowCaption.h"
 
 namespace zeph {
-
-namespace {
-
-constexpr uint32_t HalfVolume = 0x80008000u;
-
-}  // namespace
 
 MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent), session_(session)
 {
@@ -125,13 +120,13 @@ QDialog* MainWindow::PointerDialog(bool frame) const
 
 // ---- building --------------------------------------------------------------------------------
 
-QAction* MainWindow::AddItem(QMenu* menu, const char* name, const QString& caption)
+QAction* MainWindow::Item(const char* name) const
 {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    return a;
+    return items_.at(name);
 }
 
+// The menus and their items as the command table lists them: a new drop-down menu begins
+// where the rows' menu changes; the menu bar's own items stand between the menus.
 void MainWindow::BuildMenus()
 {
     QMenuBar* bar = menuBar();
@@ -139,74 +134,24 @@ void MainWindow::BuildMenus()
     bar->setStyleSheet("QMenuBar { font-family: \"Liberation Sans\", Arial; font-size: 12px; spacing: 0px; }"
                        "QMenuBar::item { padding: 1px 4px; }");
     Session& s = session_;
-
-    QMenu* file = bar->addMenu("&File");
-    openAction_ = AddItem(file, "openDimensions", "&OpenDimensions");
-    saveAsAction_ = AddItem(file, "saveAsDimensions", "Save&AsDimensions");
-    savePictureAction_ = AddItem(file, "savePicture", "Save &Picture");
-    file->addSeparator();
-    connect(AddItem(file, "exit", "E&xit"), &QAction::triggered, this, &QWidget::close);
-
-    QMenu* setup = bar->addMenu("&SetUp");
-    reverseArmAction_ = AddItem(setup, "setReverseArm", "Set&RevArmPos");
-    driverAngleAction_ = AddItem(setup, "setDriverAngle", "Set&DriverAng");
-    stepAngleAction_ = AddItem(setup, "setStepAngle", "Set&StepAng");
-    refPointsDialogAction_ = AddItem(setup, "setReferencePoints", "SetRef&Points");
-    setup->addSeparator();
-    largeFontAction_ = AddItem(setup, "largeFont", "SetLarge&Font");
-    midGearAction_ = AddItem(setup, "calcMidGear", "&CalcCentRevArm");
-    steamAction_ = AddItem(setup, "steamDisplay", "SetS&teamDisp On");
-    errorBeepAction_ = AddItem(setup, "errorBeep", "Set&ErrorBeep Off");
-    lineWidthAction_ = AddItem(setup, "lineWidth", "Set&LineWidth 2");
-    screenDataAction_ = AddItem(setup, "screenData", "SetScree&nData Off");
-    panZoomAction_ = AddItem(setup, "panZoom", "SetP&anZoom On");
-    fastTimerAction_ = AddItem(setup, "fastTimer", "SetFastTi&mer On");
-    connect(largeFontAction_, &QAction::triggered, &s, &Session::ToggleLargeFont);
-    connect(midGearAction_, &QAction::triggered, &s, &Session::CalcMidGearAndCentre);
-    connect(steamAction_, &QAction::triggered, &s, &Session::ToggleSteamDisplay);
-    connect(errorBeepAction_, &QAction::triggered, &s, &Session::ToggleErrorBeep);
-    connect(lineWidthAction_, &QAction::triggered, &s, &Session::ToggleLineWidth);
-    connect(screenDataAction_, &QAction::triggered, &s, &Session::ToggleScreenData);
-    connect(panZoomAction_, &QAction::triggered, &s, &Session::TogglePanZoomBars);
-    connect(fastTimerAction_, &QAction::triggered, &s, &Session::ToggleFastTimer);
-
-    QMenu* edit = bar->addMenu("&EditDimen");
-    frameAction_ = AddItem(edit, "frameDimensions", "&FrameDimensions");
-    cylinderAction_ = AddItem(edit, "cylinderDimensions", "&CylinderDimensions");
-    edit->addSeparator();
-    graphicZoomAction_ = AddItem(edit, "graphicZoom", "Set&GraphicZoom");
-    edit->addSeparator();
-    connect(AddItem(edit, "resetAllDimensions", "&ResetAllDimensions"), &QAction::triggered, &s,
-            &Session::ResetAllDimensions);
-
-    auto topLevel = [this, bar](const char* name, const QString& caption) {
-        QAction* a = bar->addAction(caption);
-        a->setObjectName(name);
-        return a;
-    };
-    refPointsAction_ = topLevel("referencePoints", "&ReferPoints");
-    drawLinesAction_ = topLevel("drawLines", "&DrawLinesCircles");
-    pivotDataAction_ = topLevel("pivotData", "Pi&votData");
-    dynVarsAction_ = topLevel("dynamicVariables", "D&ynamicVari");
-    undoAction_ = topLevel("undoDisplay", "&UnDo");
-    connect(refPointsAction_, &QAction::triggered, &s, &Session::ToggleReferencePoints);
-    connect(dynVarsAction_, &QAction::triggered, &s, &Session::ToggleDynVarDisplay);
-    connect(undoAction_, &QAction::triggered, &s, &Session::ToggleUndoDisplay);
-
-    QMenu* graphs = bar->addMenu("Draw&Graphs");
-    sineAction_ = AddItem(graphs, "sineDiagram", "&SineDiagram");
-    ovalAction_ = AddItem(graphs, "ovalDiagram", "&OvalDiagram");
-    steamDiagramAction_ = AddItem(graphs, "steamDiagram", "S&teamDiagram");
-    portsAction_ = AddItem(graphs, "portsDiagram", "&PortOpenClose");
-
-    QMenu* help = bar->addMenu("&Help");
-    instructionsAction_ = AddItem(help, "instructions", "&Instructions");
-    specialInstructionsAction_ = AddItem(help, "specialInstructions", "Instructions&Special");
-    help->addSeparator();
-    aboutAction_ = AddItem(help, "about", "&About");
+    QList<QMenu*> menus;
+    std::optional<CommandMenu> current;
+    for (const Command& command : Commands()) {
+        if (command.menu != current) {
+            current = command.menu;
+            if (command.menu != CommandMenu::MenuBar) menus.append(bar->addMenu(MenuTitle(command.menu)));
+        }
+        QMenu* menu = command.menu == CommandMenu::MenuBar ? nullptr : menus.back();
+        if (menu && command.separatorBefore) menu->addSeparator();
+        QAction* a = menu ? menu->addAction(CaptionOf(command, s)) : bar->addAction(CaptionOf(command, s));
+        a->setObjectName(command.name);
+        if (command.run) connect(a, &QAction::triggered, &s, [&s, run = command.run] { run(s); });
+        items_[command.name] = a;
+    }
+    connect(Item("exit"), &QAction::triggered, this, &QWidget::close);
 
     // Once the menu has gone and its item has done its work (which may show the bar again).
-    for (QMenu* menu : {file, setup, edit, graphs, help})
+    for (QMenu* menu : menus)
         connect(menu, &QMenu::aboutToHide, this, [this] { QTimer::singleShot(0, this, &MainWindow::GiveGearTheKeys); });
 
     errorAction_ = bar->addAction(QIcon(WarningPicture()), QString());
@@ -263,16 +208,16 @@ QPushButton* MainWindow::MakeButton(const char* name, const QString& caption, co
     return b;
 }
 
-QScrollBar* MainWindow::MakeBar(const char* name, const QString& hint, QRect place, int min, int max, int small,
-                                int large)
+QScrollBar* MainWindow::MakeBar(const char* name)
 {
+    const StripBar& row = StripBarNamed(name);
     QScrollBar* bar = MakeHorizontalBar(picture_);
     bar->setObjectName(name);
-    bar->setGeometry(place);
-    bar->setToolTip(hint);
-    bar->setRange(min, max);
-    bar->setSingleStep(small);
-    bar->setPageStep(large);
+    bar->setGeometry(row.place);
+    bar->setToolTip(row.hint);
+    bar->setRange(row.range.minimum, row.range.maximum);
+    bar->setSingleStep(row.range.small);
+    bar->setPageStep(row.range.large);
     bar->setValue(0);
     return bar;
 }
@@ -286,20 +231,14 @@ void MainWindow::BuildToolBar()
     toolBar_->setMovable(false);
     toolBar_->setFont(QApplication::font());
     // Each button does what its menu item does; a separator stands before each new group.
-    const std::map<int, QAction*> menuItemOf = {
-        {1, openAction_},        {2, saveAsAction_},     {4, frameAction_},         {5, cylinderAction_},
-        {6, driverAngleAction_}, {7, stepAngleAction_},  {8, reverseArmAction_},    {9, midGearAction_},
-        {10, steamAction_},      {11, refPointsAction_}, {23, drawLinesAction_},    {24, pivotDataAction_},
-        {12, dynVarsAction_},    {3, undoAction_},       {13, sineAction_},         {14, ovalAction_},
-        {15, steamDiagramAction_}, {16, portsAction_}};
-    const std::set<int> groupStarts = {4, 6, 10, 13};
-    for (int number : ToolButtons()) {
-        if (groupStarts.count(number)) toolBar_->addSeparator();
-        QAction* button = toolBar_->addAction(ToolIcon(number), ToolHint(number));
-        button->setObjectName(QString("tool%1").arg(number));
-        button->setToolTip(ToolHint(number));
-        connect(button, &QAction::triggered, menuItemOf.at(number), &QAction::trigger);
-        toolButtons_[static_cast<size_t>(number)] = button;
+    for (const Command* command : ToolBarCommands()) {
+        if (command->toolGroupStart) toolBar_->addSeparator();
+        const QString hint = QString::fromLatin1(command->hint);
+        QAction* button = toolBar_->addAction(DrawToolIcon(command->picture), hint);
+        button->setObjectName(QString("tool%1").arg(command->tool));
+        button->setToolTip(hint);
+        connect(button, &QAction::triggered, Item(command->name), &QAction::trigger);
+        toolButtons_[command->name] = button;
     }
 }
 
@@ -325,14 +264,11 @@ void MainWindow::BuildPanels()
 
 void MainWindow::BuildStrip()
 {
-    const ControlState& c = session_.controls();
-    reverseArmBar_ = MakeBar("reverseArmBar", "Set Reverse Arm Between Max & Min", {336, 26, 121, 12},
-                             c.revArmBar.minimum, c.revArmBar.maximum, 1, 20);
+    // The reverse-arm bar takes the range the session gives it with the first refresh.
+    reverseArmBar_ = MakeBar("reverseArmBar");
     reverseArmBar_->setFocusPolicy(Qt::StrongFocus);  // a click or Tab gives it the arrow keys too
-    driverAngleBar_ = MakeBar("driverAngleBar", "Set Driver Angle From 0 to 360 Deg", {336, 40, 121, 12}, -4000, 40000,
-                              1000, 4500);
-    stepAngleBar_ = MakeBar("stepAngleBar", "Set Driver Step Angle to Predefined Values", {336, 54, 121, 12}, 0, 14613,
-                            920, 2760);
+    driverAngleBar_ = MakeBar("driverAngleBar");
+    stepAngleBar_ = MakeBar("stepAngleBar");
 
     runButton_ = MakeButton("run", "Stop", "Start / Stop Driver Rotation", {277, 39, 36, 14});
     centreButton_ = MakeButton("centre", "Cen", "Set Reverse Arm to Mid Gear", {280, 25, 27, 14});
@@ -344,12 +280,9 @@ void MainWindow::BuildStrip()
     step10Button_ = MakeButton("step10", "10.0", "Set Driver Step Angle to 10 Deg", {277, 53, 29, 14});
     step45Button_ = MakeButton("step45", "45.0", "Set Driver Step Angle to 45 Deg", {306, 53, 29, 14});
 
-    const QStringList dynHints = {"Change Last Variable Clicked", "Change Next to Last Variable Clicked",
-                                  "Change 2nd to Last Variable Clicked", "Change 3rd to Last Variable Clicked"};
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = QString("dynVarBar%1").arg(i + 1).toLatin1();
-        dynVarBars_[static_cast<size_t>(i)] =
-            MakeBar(name.constData(), dynHints[i], {253, 72 + 12 * i, 121, 10}, -200, 200, 1, 10);
+        dynVarBars_[static_cast<size_t>(i)] = MakeBar(name.constData());
     }
     undoButton_ = MakeButton("undo", "UnDo", "", {280, 127, 36, 14});
     dataTableButton_ = MakeButton("dataTable", "DataTable", "", {2, 214, 60, 15});
@@ -377,9 +310,9 @@ void MainWindow::BuildStrip()
 
 void MainWindow::BuildViewControls()
 {
-    panVerticalBar_ = MakeBar("panVerticalBar", "Pan Vertical", {76, 26, 121, 12}, -500, 500, 1, 10);
-    panHorizontalBar_ = MakeBar("panHorizontalBar", "Pan Horizontal", {76, 40, 121, 12}, -500, 500, 1, 10);
-    zoomBar_ = MakeBar("zoomBar", "Zoom In / Out", {76, 54, 121, 12}, -200, 200, 1, 10);
+    panVerticalBar_ = MakeBar("panVerticalBar");
+    panHorizontalBar_ = MakeBar("panHorizontalBar");
+    zoomBar_ = MakeBar("zoomBar");
     normButton_ = MakeButton("norm", "Norm", "Return Pan & Zoom to Normal", {33, 39, 42, 14});
     for (int n = 1; n <= 5; ++n) {
         const QByteArray name = QString("preset%1").arg(n).toLatin1();
@@ -391,10 +324,10 @@ void MainWindow::BuildViewControls()
     presetButtons_[0] = MakeButton("preset0", "P", "Select First to Change Presets", {19, 39, 14, 14});
     refPoint1Button_ = MakeButton("refPoint1", "RP1", "Pan to Ref Point 1", {5, 53, 35, 14});
     refPoint2Button_ = MakeButton("refPoint2", "RP2", "Pan to Ref Point 2", {40, 53, 35, 14});
-    refBars_[0] = MakeBar("ref1VerticalBar", "Change Ref Point 1 Vert", {20, 72, 121, 10}, -5000, 5000, 1, 25);
-    refBars_[1] = MakeBar("ref1HorizontalBar", "Change Ref Point 1 Horz", {20, 84, 121, 10}, -10000, 10000, 1, 25);
-    refBars_[2] = MakeBar("ref2VerticalBar", "Change Ref Point 2 Vert", {20, 96, 121, 10}, -5000, 5000, 1, 25);
-    refBars_[3] = MakeBar("ref2HorizontalBar", "Change Ref Point 2 Horz", {20, 108, 121, 10}, -10000, 10000, 1, 25);
+    refBars_[0] = MakeBar("ref1VerticalBar");
+    refBars_[1] = MakeBar("ref1HorizontalBar");
+    refBars_[2] = MakeBar("ref2VerticalBar");
+    refBars_[3] = MakeBar("ref2HorizontalBar");
     refZeroButtons_[0] = MakeButton("refZero1", "0", "Zero Reference Point 1", {5, 72, 14, 23});
     refZeroButtons_[1] = MakeButton("refZero2", "0", "Zero Reference Point 2", {5, 95, 14, 23});
 
@@ -430,24 +363,24 @@ void MainWindow::BuildDialogs()
     BuildHelpWindows();
     BuildFileCommands();
 
-    const std::pair<QAction*, QDialog*> opens[] = {
-        {reverseArmAction_, reverseArmDialog_}, {driverAngleAction_, driverAngleDialog_},
-        {stepAngleAction_, stepAngleDialog_},   {refPointsDialogAction_, referencePointsDialog_},
-        {frameAction_, frameDialog_},           {cylinderAction_, cylinderDialog_},
-        {graphicZoomAction_, graphicZoomDialog_}};
-    for (const auto& [action, dialog] : opens)
-        connect(action, &QAction::triggered, this, [this, dialog = dialog] { OpenModal(dialog); });
+    const std::pair<const char*, QDialog*> opens[] = {
+        {"setReverseArm", reverseArmDialog_}, {"setDriverAngle", driverAngleDialog_},
+        {"setStepAngle", stepAngleDialog_},   {"setReferencePoints", referencePointsDialog_},
+        {"frameDimensions", frameDialog_},    {"cylinderDimensions", cylinderDialog_},
+        {"graphicZoom", graphicZoomDialog_}};
+    for (const auto& [item, dialog] : opens)
+        connect(Item(item), &QAction::triggered, this, [this, dialog = dialog] { OpenModal(dialog); });
 
     // The diagram windows stop the animation while they are open.
-    const std::pair<QAction*, DiagramKind> diagrams[] = {{sineAction_, DiagramKind::Sine},
-                                                         {ovalAction_, DiagramKind::Oval},
-                                                         {steamDiagramAction_, DiagramKind::Steam},
-                                                         {portsAction_, DiagramKind::Ports}};
+    const std::pair<const char*, DiagramKind> diagrams[] = {{"sineDiagram", DiagramKind::Sine},
+                                                            {"ovalDiagram", DiagramKind::Oval},
+                                                            {"steamDiagram", DiagramKind::Steam},
+                                                            {"portsDiagram", DiagramKind::Ports}};
     // One "Set Reverse Arm Positions" dialog, shown by the sine, oval and steam windows.
     QDialog* positions = new DiagramPositionsDialog(session_, this);
-    for (const auto& [action, kind] : diagrams) {
+    for (const auto& [item, kind] : diagrams) {
         QDialog* window = new DiagramWindow(session_, kind, kind == DiagramKind::Ports ? nullptr : positions, this);
-        connect(action, &QAction::triggered, this, [this, window] { OpenModal(window); });
+        connect(Item(item), &QAction::triggered, this, [this, window] { OpenModal(window); });
     }
 }
 

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QToolBar>
 #include <array>
+#include <map>
+#include <string>
 
 #include "render/ScenePainter.h"
 #include "ui/session/Session.h"
@@ -77,8 +79,10 @@ private:
     void SavePictureCommand();
 
     QPushButton* MakeButton(const char* name, const QString& caption, const QString& hint, QRect place);
-    QScrollBar* MakeBar(const char* name, const QString& hint, QRect place, int min, int max, int small, int large);
-    QAction* AddItem(QMenu* menu, const char* name, const QString& caption);
+    // A bar of the strip as its row in StripBars gives it, at 0.
+    QScrollBar* MakeBar(const char* name);
+    // The menu item of a command by its object name.
+    QAction* Item(const char* name) const;
 
     // ---- showing the session's state -------------------------------------------------------
     void Refresh(Session::Changes what);
@@ -86,6 +90,7 @@ private:
     void RefreshGear();
     void RefreshView();
     void RefreshDisplay();
+    void RefreshCommands();
     void RefreshUndoButton();
     void RefreshTimer();
     // The client area grows to show the readouts spread by the large font, and shrinks back.
@@ -126,18 +131,9 @@ private:
     QPushButton* dataTableButton_ = nullptr;
     std::array<QFrame*, 13> panels_{};  // separators 1..12 of the strip
 
-    QAction *openAction_ = nullptr, *saveAsAction_ = nullptr, *savePictureAction_ = nullptr;
-    QAction *instructionsAction_ = nullptr, *specialInstructionsAction_ = nullptr, *aboutAction_ = nullptr;
-    QAction *reverseArmAction_ = nullptr, *driverAngleAction_ = nullptr, *stepAngleAction_ = nullptr;
-    QAction *refPointsDialogAction_ = nullptr, *largeFontAction_ = nullptr, *midGearAction_ = nullptr;
-    QAction *steamAction_ = nullptr, *errorBeepAction_ = nullptr, *lineWidthAction_ = nullptr;
-    QAction *screenDataAction_ = nullptr, *panZoomAction_ = nullptr, *fastTimerAction_ = nullptr;
-    QAction *frameAction_ = nullptr, *cylinderAction_ = nullptr, *graphicZoomAction_ = nullptr;
-    QAction *refPointsAction_ = nullptr, *drawLinesAction_ = nullptr, *pivotDataAction_ = nullptr;
-    QAction *dynVarsAction_ = nullptr, *undoAction_ = nullptr;
-    QAction *sineAction_ = nullptr, *ovalAction_ = nullptr, *steamDiagramAction_ = nullptr, *portsAction_ = nullptr;
+    std::map<std::string, QAction*> items_;        // the menu items by object name
+    std::map<std::string, QAction*> toolButtons_;  // the tool-bar buttons by their item's name
     QAction* errorAction_ = nullptr;
-    std::array<QAction*, 25> toolButtons_{};  // by the button's number
     bool largeFontShown_ = false;
     qint64 captionSecond_ = -1;  // the second and the design name the caption was last built for
     std::string captionName_;

@@ -36,9 +36,9 @@ QString ChosenFile(QFileDialog& dialog)
 
 void MainWindow::BuildFileCommands()
 {
-    connect(openAction_, &QAction::triggered, this, &MainWindow::OpenDesignCommand);
-    connect(saveAsAction_, &QAction::triggered, this, &MainWindow::SaveDesignCommand);
-    connect(savePictureAction_, &QAction::triggered, this, &MainWindow::SavePictureCommand);
+    connect(Item("openDimensions"), &QAction::triggered, this, &MainWindow::OpenDesignCommand);
+    connect(Item("saveAsDimensions"), &QAction::triggered, this, &MainWindow::SaveDesignCommand);
+    connect(Item("savePicture"), &QAction::triggered, this, &MainWindow::SavePictureCommand);
 }
 
 void MainWindow::OpenDesignCommand()
@@ -88,11 +88,11 @@ void MainWindow::BuildHelpWindows()
     aboutBox_->setObjectName("aboutBox");
     instructionsWindow_ = MakeInstructionsWindow(this);
     specialInstructionsWindow_ = MakeSpecialInstructionsWindow(this);
-    const std::pair<QAction*, QDialog*> opens[] = {{instructionsAction_, instructionsWindow_},
-                                                    {specialInstructionsAction_, specialInstructionsWindow_},
-                                                    {aboutAction_, aboutBox_}};
-    for (const auto& [action, dialog] : opens)
-        connect(action, &QAction::triggered, this, [this, dialog = dialog] { OpenModal(dialog); });
+    const std::pair<const char*, QDialog*> opens[] = {{"instructions", instructionsWindow_},
+                                                       {"specialInstructions", specialInstructionsWindow_},
+                                                       {"about", aboutBox_}};
+    for (const auto& [item, dialog] : opens)
+        connect(Item(item), &QAction::triggered, this, [this, dialog = dialog] { OpenModal(dialog); });
 }
 
 QStringList MainWindow::StartupErrors() const

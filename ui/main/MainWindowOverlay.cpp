@@ -14,9 +14,6 @@ void MainWindow::BuildOverlayWindows()
     pivotTableWindow_ = new PivotDataTableWindow(session_, this);
 
     Session& s = session_;
-    // Tool buttons 23 and 24 trigger these menu items.
-    connect(drawLinesAction_, &QAction::triggered, &s, &Session::RequestLinesDialog);
-    connect(pivotDataAction_, &QAction::triggered, &s, &Session::TogglePivotData);
     connect(dataTableButton_, &QPushButton::clicked, this, [this] { OpenModal(pivotTableWindow_); });
     // Opened at once, also from inside a press on the picture, whose later steps wait for it.
     connect(&s, &Session::linesDialogRequested, this, [this] {

@@ -5,6 +5,7 @@
 #include "model/ViewTransform.h"
 #include "render/PivotDataPainter.h"
 #include "render/ReadoutPainter.h"
+#include "ui/main/CommandTable.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/DynVarBars.h"
 #include "ui/widgets/PictureView.h"
@@ -20,12 +21,6 @@ void ShowSlider(QScrollBar* bar, const SliderState& s)
     bar->setSingleStep(s.singleStep);
     bar->setPageStep(s.pageStep);
     bar->setValue(s.value);
-}
-
-// An option's menu item names what its next click does.
-QString Caption(bool on, const char* whileOn, const char* whileOff)
-{
-    return QString::fromLatin1(on ? whileOn : whileOff);
 }
 
 }  // namespace
@@ -83,17 +78,10 @@ void MainWindow::RefreshDisplay()
     const MechanismModel& m = session_.model();
     const bool on = m.ScreenDataOn;
 
-    steamAction_->setText(Caption(m.SteamDisplayOn, "SetS&teamDisp Off", "SetS&teamDisp On"));
-    errorBeepAction_->setText(Caption(m.ErrorBeepOn, "Set&ErrorBeep Off", "Set&ErrorBeep On"));
-    lineWidthAction_->setText(Caption(m.LineWidth == 2, "Set&LineWidth 1", "Set&LineWidth 2"));
-    largeFontAction_->setText(Caption(c.largeFont, "SetSmall&Font", "SetLarge&Font"));
-    screenDataAction_->setText(Caption(on, "SetScree&nData Off", "SetScree&nData On"));
-    panZoomAction_->setText(Caption(c.panZoomShown, "SetP&anZoom Off", "SetP&anZoom On"));
-    fastTimerAction_->setText(Caption(c.fastTimer, "SetFastTi&mer Off", "SetFastTi&mer On"));
+    RefreshCommands();
     RefreshTimer();
     FitClientToFont();
     PlaceTextScaledControls();
-    panZoomAction_->setEnabled(!on);
 
     for (size_t i : {1, 2, 3, 4, 9, 10, 12}) panels_[i]->setVisible(on);
     for (size_t i : {5, 6, 11}) panels_[i]->setVisible(on && m.RefPointsOn);
@@ -108,12 +96,25 @@ void MainWindow::RefreshDisplay()
     for (QScrollBar* bar : refBars_) bar->setVisible(m.RefPointsOn);
     for (QPushButton* b : refZeroButtons_) b->setVisible(m.RefPointsOn);
     dataTableButton_->setVisible(m.PivotDataOn);
+}
 
-    for (QAction* a : {driverAngleAction_, midGearAction_, dynVarsAction_, refPointsAction_, undoAction_, pivotDataAction_})
-        a->setEnabled(on);
-    refPointsDialogAction_->setVisible(on);
-    drawLinesAction_->setEnabled(on && m.RefPointsOn);
-    toolButtons_[23]->setEnabled(on && m.RefPointsOn);
+// The menu items' captions and enabled states as the command table gives them. A tool button
+// follows its item, so that the lines button greys with "&DrawLinesCircles"; the others are
+// hidden with the tool bar whenever their items are disabled.
+void MainWindow::RefreshCommands()
+{
+    for (const Command& command : Commands()) {
+        QAction* item = Item(command.name);
+        item->setText(CaptionOf(command, session_));
+        if (!command.enabled) continue;
+        const bool enabled = command.enabled(session_);
+        if (command.hiddenWhenDisabled)
+            item->setVisible(enabled);
+        else
+            item->setEnabled(enabled);
+        if (const auto button = toolButtons_.find(command.name); button != toolButtons_.end())
+            button->second->setEnabled(enabled);
+    }
 }
 
 // About 62 ticks a second, the pace the step buttons are sized for; or as fast as the platform

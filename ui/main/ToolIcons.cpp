@@ -1,4 +1,4 @@
-// Tool-bar icons and hints of the main window and the menu-bar warning sign.
+// Tool-bar pictures of the main window and the menu-bar warning sign.
 #include "ui/main/ToolIcons.h"
 
 #include <QPainter>
@@ -6,6 +6,7 @@
 #include <QPolygonF>
 
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 namespace zeph {
@@ -364,60 +365,18 @@ void DrawWarning(QPainter& p)
     p.drawEllipse(QPointF(8, 12.2), 1.1, 1.1);
 }
 
-struct ToolButtonInfo {
-    int number;
-    const char* hint;
-    DrawFn draw;
-};
-
-// Left to right as they stand on the tool bar.
-const ToolButtonInfo kToolButtons[] = {
-    {1, "Open File: Dimensional Data", DrawOpenFolder},
-    {2, "Save As: Dimensional Data", DrawDisk},
-    {4, "Change Frame Dimensions", DrawFrameDims},
-    {5, "Change Cylinder Dimensions", DrawCylinder},
-    {6, "Set Driver Angle to Desired Position", DrawDriverAngle},
-    {7, "Set Step Angle to Desired Amount", DrawStepAngle},
-    {8, "Set Reverse Arm to Desired Position", DrawReverseArm},
-    {9, "Calculate Mid Gear Position if Necessary", DrawMidGear},
-    {10, "Turn On Steam Display and Sound", DrawSteam},
-    {11, "Turn On Reference Points", DrawRefPoints},
-    {23, "Draw Lines and Circles", DrawLinesCircles},
-    {24, "Turn On Pivot Data", DrawPivotData},
-    {12, "Turn On Dynamic Variables", DrawDynVars},
-    {3, "Turn On UnDo", DrawUndo},
-    {13, "View Sine Diagram", DrawSine},
-    {14, "View Oval Diagram", DrawOval},
-    {15, "View Steam Diagram", DrawSteamLoop},
-    {16, "View Port Events vs Reverse Arm Position", DrawPortEvents},
-};
-
-const ToolButtonInfo* FindButton(int number)
-{
-    for (const ToolButtonInfo& info : kToolButtons)
-        if (info.number == number) return &info;
-    return nullptr;
-}
+// In the order of ToolPicture.
+constexpr DrawFn kPictures[] = {DrawOpenFolder, DrawDisk,       DrawFrameDims, DrawCylinder,   DrawDriverAngle,
+                                DrawStepAngle,  DrawReverseArm, DrawMidGear,   DrawSteam,      DrawRefPoints,
+                                DrawLinesCircles, DrawPivotData, DrawDynVars,  DrawUndo,       DrawSine,
+                                DrawOval,       DrawSteamLoop,  DrawPortEvents};
+static_assert(std::size(kPictures) == static_cast<size_t>(ToolPicture::PortEvents) + 1);
 
 }  // namespace
 
-QList<int> ToolButtons()
+QIcon DrawToolIcon(ToolPicture picture)
 {
-    QList<int> numbers;
-    for (const ToolButtonInfo& info : kToolButtons) numbers << info.number;
-    return numbers;
-}
-
-QIcon ToolIcon(int button)
-{
-    const ToolButtonInfo* info = FindButton(button);
-    return info ? QIcon(Canvas(ToolIconSize, info->draw)) : QIcon();
-}
-
-QString ToolHint(int button)
-{
-    const ToolButtonInfo* info = FindButton(button);
-    return info ? QString::fromLatin1(info->hint) : QString();
+    return QIcon(Canvas(ToolIconSize, kPictures[static_cast<size_t>(picture)]));
 }
 
 QPixmap WarningPicture()

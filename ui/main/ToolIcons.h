@@ -1,24 +1,22 @@
-// Tool-bar icons and hints of the main window and the menu-bar warning sign, all drawn in code.
+// Tool-bar pictures of the main window and the menu-bar warning sign, all drawn in code.
 #pragma once
 
 #include <QIcon>
-#include <QList>
 #include <QPixmap>
-#include <QString>
 
 namespace zeph {
 
 // Edge length of a tool-bar icon in pixels.
 constexpr int ToolIconSize = 20;
 
-// The tool-bar buttons from left to right, by the numbers ToolIcon and ToolHint take.
-QList<int> ToolButtons();
+// The pictures a tool-bar button can show; the command table names one per button.
+enum class ToolPicture {
+    OpenFolder, Disk, FrameDims, Cylinder, DriverAngle, StepAngle, ReverseArm, MidGear, Steam,
+    RefPoints, LinesCircles, PivotData, DynVars, Undo, Sine, Oval, SteamLoop, PortEvents
+};
 
-// The icon of a tool-bar button; an empty (null) icon for a number that has no button.
-QIcon ToolIcon(int button);
-
-// The tool tip of a tool-bar button; an empty text for a number that has no button.
-QString ToolHint(int button);
+// The icon showing `picture`, ToolIconSize pixels square on a transparent ground.
+QIcon DrawToolIcon(ToolPicture picture);
 
 // The 16 x 16 warning sign shown in the menu bar while the mechanism cannot assemble.
 QPixmap WarningPicture();

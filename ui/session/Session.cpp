@@ -22,8 +22,6 @@ namespace zeph {
 
 namespace {
 
-constexpr uint32_t HalfVolume = 0x80008000u;
-
 struct StepSnap {
     int upTo;          // last bar position of the band
     float step;        // degrees
@@ -35,7 +33,7 @@ constexpr StepSnap kStepSnaps[] = {
     {704, 0.01f, 1, 5},         {1591, 0.02f, 2, 10},       {2408, 0.03f, 3, 15},       {3612, 0.05f, 5, 25},
     {4704, 0.1f, 10, 50},       {5591, 0.2f, 20, 100},      {6408, 0.3f, 30, 150},      {7612, 0.5f, 50, 250},
     {8704, 1.0f, 100, 500},     {9591, 2.0f, 200, 1000},    {10408, 3.0f, 300, 1500},   {11612, 5.0f, 500, 2500},
-    {12704, 10.0f, 1000, 4500}, {13591, 20.0f, 2000, 4500}, {14408, 30.0f, 3000, 4500}, {14613, 45.0f, 4500, 4500},
+    {12704, 10.0f, 1000, 4500}, {13591, 20.0f, 2000, 4500}, {14408, 30.0f, 3000, 4500}, {StepBarRange.maximum, 45.0f, 4500, 4500},
 };
 
 const StepSnap& SnapFor(int position)
@@ -45,39 +43,30 @@ const StepSnap& SnapFor(int position)
     return kStepSnaps[std::size(kStepSnaps) - 1];
 }
 
-// Divisor, range and small and large steps of each self-centring view bar.
+// A self-centring bar: what a position is worth, and its range and steps.
 struct BarScale {
     Real divisor;
-    int range;
-    int small, large;
+    BarRange range;
 };
 
 BarScale ScaleOf(ViewBar bar)
 {
-    switch (bar) {
-    case ViewBar::PanVertical:
-    case ViewBar::PanHorizontal: return {10, 500, 1, 10};
-    case ViewBar::Zoom: return {10, 200, 1, 10};
-    case ViewBar::Ref1Vertical:
-    case ViewBar::Ref2Vertical: return {1000, 5000, 1, 25};
-    case ViewBar::Ref1Horizontal:
-    case ViewBar::Ref2Horizontal: return {1000, 10000, 1, 25};
-    }
-    return {10, 500, 1, 10};
+    const bool pan = bar == ViewBar::PanVertical || bar == ViewBar::PanHorizontal || bar == ViewBar::Zoom;
+    return {pan ? Real(10) : Real(1000), RangeOf(bar)};
 }
 
-// The dynamic-variable bars: range -200..200, steps 1 and 10, a thousandth per position.
-constexpr BarScale DynVarBarScale{1000, 200, 1, 10};
+// The dynamic-variable bars: a thousandth per position.
+constexpr BarScale DynVarBarScale{1000, DynVarBarRange};
 
 // Runs a self-centring bar's change for a move to `position` and then once more for its
 // spring back to 0, as the bar itself raises it: `apply` gets each pass's step.
 template <typename Apply>
 void SelfCentre(MechanismModel& m, BarHistory& h, const BarScale& scale, int position, Apply apply)
 {
-    const int p = std::clamp(position, -scale.range, scale.range);
+    const int p = std::clamp(position, scale.range.minimum, scale.range.maximum);
     if (p == 0) return;  // a bar resting at 0 raises no change
     for (int pass : {p, 0}) {
-        const Real step = BarStep(pass, h.last, h.secondLast, scale.divisor, scale.small, scale.large);
+        const Real step = BarStep(pass, h.last, h.secondLast, scale.divisor, scale.range.small, scale.range.large);
         m.DynVarStep = static_cast<float>(step);
         apply(step);
         h.secondLast = h.last;
@@ -231,7 +220,7 @@ void Session::ChooseStep(float step)
     if (step == 45.0f) c_.step45Enabled = false;
     m.ChosenStepAngle = step;
     if (c_.running) m.StepAngle = m.ChosenStepAngle;
-    SetStepBarValue(step == 1.0f ? 8000 : step == 10.0f ? 12000 : 14613);
+    SetStepBarValue(step == 1.0f ? 8000 : step == 10.0f ? 12000 : StepBarRange.maximum);
     Emit(Step | Run);
 }
 

@@ -12,6 +12,7 @@
 #include "model/MechanismModel.h"
 #include "model/TickEvents.h"
 #include "platform/Files.h"
+#include "ui/session/BarRanges.h"
 #include "ui/session/SliderState.h"
 
 namespace zeph {
@@ -23,16 +24,16 @@ class SoundSink;
 struct ControlState {
     bool running = true;  // the "Run" button reads "Stop" while running
 
-    SliderState driverBar{-4000, 40000, 1, 1000, 4500};  // hundredths of a degree
+    SliderState driverBar = SliderOf(DriverBarRange, 1);
     bool driverBarEnabled = false;
     bool zeroEnabled = true;      // "0.0"
     bool halfTurnEnabled = true;  // "180"
 
-    SliderState stepBar{0, 14613, 12000, 920, 2760};  // 4000 x log10(100 x step)
+    SliderState stepBar = SliderOf(StepBarRange, 12000);
     bool skipStepSnap = false;  // the step dialog's own move of the bar is not snapped
     bool step1Enabled = true, step10Enabled = false, step45Enabled = true;
 
-    SliderState revArmBar{0, 0, 0, 1, 20};  // thousandths from mid gear
+    SliderState revArmBar = SliderOf(RevArmBarRange, 0);
     bool centreEnabled = false, forwardEnabled = true, reverseEnabled = true;
 
     bool normEnabled = false;
@@ -46,9 +47,6 @@ struct ControlState {
     bool animationPaused = false;  // a diagram window has stopped the timer
     bool fastTimer = false;        // tick every millisecond instead of about 62 times a second
 };
-
-// One self-centring bar of the main window's view controls.
-enum class ViewBar { PanVertical, PanHorizontal, Zoom, Ref1Vertical, Ref1Horizontal, Ref2Vertical, Ref2Horizontal };
 
 class Session : public QObject {
     Q_OBJECT

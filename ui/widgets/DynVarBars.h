@@ -11,6 +11,11 @@ namespace zeph {
 
 class Session;
 
+// The tool tips of bars 1..4, the same in every window.
+inline constexpr const char* DynVarBarHints[4] = {"Change Last Variable Clicked", "Change Next to Last Variable Clicked",
+                                                  "Change 2nd to Last Variable Clicked",
+                                                  "Change 3rd to Last Variable Clicked"};
+
 // The main window and each diagram window carry one of these; all of them drive the same four
 // slots, the same bar histories and the same undo store through the session. Every way a bar
 // can move ends in exactly one undo level per completed change that moved the value (a thumb
