@@ -41,8 +41,8 @@ void BM_RunningWindow(benchmark::State& state)
     zeph::QtSound sound;
     zeph::Session session(m, sound);
     zeph::MainWindow window(session);
-    if (state.range(0) != 0) session.ToggleSteamDisplay();
-    if (state.range(1) != 0) session.ToggleFastTimer();
+    if (state.range(0) != 0) session.Display().Toggle(zeph::DisplayOption::SteamDisplay);
+    if (state.range(1) != 0) session.Display().Toggle(zeph::DisplayOption::FastTimer);
     window.show();
     while (!window.windowHandle()->isExposed()) RunEvents(10);
     int ticks = 0;

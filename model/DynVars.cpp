@@ -1,4 +1,4 @@
-// Dynamic variables and the undo store: the four most recently chosen dimensions and 20 changes.
+// Dynamic variables and undoing: the four most recently chosen dimensions, and the undo store's newest level restored.
 #include "model/DynVars.h"
 
 
@@ -10,11 +10,6 @@ namespace {
 bool Steppable(int64_t code)
 {
     return (code >= 1 && code <= 24) || (code >= 101 && code <= 117);
-}
-
-void Notify(const UndoButtonsSink& buttons, bool enabled)
-{
-    if (buttons) buttons(enabled);
 }
 
 }  // namespace
@@ -61,19 +56,12 @@ void ApplyDynVarStep(MechanismModel& m)
     m.SetDim(static_cast<int>(code), m.DynVarSlots[s].value);
 }
 
-void PushUndo(MechanismModel& m, const UndoButtonsSink& buttons)
+bool UndoNewest(MechanismModel& m)
 {
-    if (!m.DimEditTyped) return;
-    Notify(buttons, true);
-    for (int k = UndoLevels - 1; k >= 0; --k) m.UndoStack[k + 1] = m.UndoStack[k];
-    if (m.UndoDepth < UndoLevels) ++m.UndoDepth;
-}
-
-void UndoLast(MechanismModel& m, const UndoButtonsSink& buttons)
-{
-    for (int k = 1; k <= UndoLevels; ++k) m.UndoStack[k - 1] = m.UndoStack[k];
-    const UndoEntry& undone = m.UndoStack[0];
-    if (Steppable(undone.code)) m.SetDim(undone.code, undone.oldValue);
+    const std::optional<UndoCommand> undone = m.Undo.Pop();
+    if (!undone) return false;
+    for (auto c = undone->changes.rbegin(); c != undone->changes.rend(); ++c)
+        if (Steppable(c->code)) m.SetDim(c->code, c->oldValue);
     // Bring each slot back in line with its dimension: +1 then -1 in 32-bit floats.
     for (int s = 1; s <= 4; ++s) {
         m.DynVarSlotIndex = s;
@@ -82,16 +70,7 @@ void UndoLast(MechanismModel& m, const UndoButtonsSink& buttons)
         m.DynVarStep = -1.0f;
         ApplyDynVarStep(m);
     }
-    m.UndoStack[UndoLevels] = UndoEntry{};
-    if (m.UndoStack[1].code == 0) Notify(buttons, false);
-    if (m.UndoDepth > 0) --m.UndoDepth;
-}
-
-void ClearUndo(MechanismModel& m, const UndoButtonsSink& buttons)
-{
-    for (UndoEntry& e : m.UndoStack) e = UndoEntry{};
-    m.UndoDepth = 0;
-    Notify(buttons, false);
+    return true;
 }
 
 }  // namespace zeph

@@ -1,7 +1,5 @@
-// Dynamic variables and the undo store: the four most recently chosen dimensions and 20 changes.
+// Dynamic variables and undoing: the four most recently chosen dimensions, and the undo store's newest level restored.
 #pragma once
-
-#include <functional>
 
 #include "model/MechanismModel.h"
 
@@ -22,15 +20,9 @@ void ApplyDynVarStep(MechanismModel& m);
 // The inner step: slot value += DynVarStep, cut-off texts emptied.
 void StepSlot(MechanismModel& m, int slot);
 
-// What a window does with its "UnDo" buttons when the store opens or empties.
-using UndoButtonsSink = std::function<void(bool enabled)>;
-
-// Opens a new newest level (entry 1, a copy of entry 0 until the caller fills it), but only
-// while DimEditTyped is set; the oldest of 20 levels drops out.
-void PushUndo(MechanismModel& m, const UndoButtonsSink& buttons = {});
-// Pops the newest level, restores its dimension to the old value and re-syncs the slots.
-void UndoLast(MechanismModel& m, const UndoButtonsSink& buttons = {});
-// Empties every level.
-void ClearUndo(MechanismModel& m, const UndoButtonsSink& buttons = {});
+// Takes the newest level off the undo store and restores each of its dimensions to its old
+// value, the last change first; then each slot is brought back in line with its dimension.
+// Returns whether a level was undone.
+bool UndoNewest(MechanismModel& m);
 
 }  // namespace zeph

@@ -134,8 +134,6 @@ void MechanismModel::StartUp()
     ResetFrameDims();
     ResetCylDims();
     CalcMidGear();
-    RevArmBarMin = static_cast<int32_t>(std::nearbyint(-1000.0L * Frame.RevArmMax));
-    RevArmBarMax = static_cast<int32_t>(std::nearbyint(1000.0L * Frame.RevArmMax));
 }
 
 float MechanismModel::GetDim(int code) const

@@ -7,6 +7,7 @@
 
 #include "model/OverlayState.h"
 #include "model/Real.h"
+#include "model/UndoStore.h"
 
 namespace zeph {
 
@@ -146,14 +147,6 @@ struct DynVarSlot {
     std::string name;
 };
 
-// One level of the undo store.
-struct UndoEntry {
-    int32_t code = 0;
-    float oldValue = 0;
-    float newValue = 0;
-    std::string name;
-};
-
 // One user line or circle drawn over the mechanism. Every field is a 32-bit real, as the
 // design file stores it: type -1 empty, 0 line, 1 circle; colour a 0x00BBGGRR value; reference
 // mode 0..3; points in model units (offsets from their pivots' recorded positions where carried);
@@ -181,8 +174,6 @@ struct BarHistory {
 };
 
 constexpr int DynVarSlotCount = 5;
-constexpr int UndoEntries = 21;
-constexpr int UndoLevels = 20;
 constexpr int LineSlotCount = 20;
 constexpr int DiagramRevArmEntries = 10;  // entry 0 is the centre, 1..9 the positions
 constexpr int PresetCount = 7;
@@ -224,7 +215,6 @@ public:
     std::array<float, DiagramRevArmEntries> DiagramRevArmPos{};
     int32_t DiagramRevArmCount = 0;       // positions in use: the run of non-zero entries from 1
     float LastDiagramRevArmPos = 0;       // the position a diagram plotted last
-    bool DiagramRedrawPending = false;    // the positions dialog closed: redraw at the next mouse move
     std::string RunDirection = "Fwd";
     bool MechanismError = false;
     bool ErrorBeepOn = true;
@@ -242,9 +232,7 @@ public:
     int32_t DynVarSlotIndex = 1;
     std::array<BarHistory, 5> BarHistories{};  // per slot 1..4, shared by every window's bars
     float ScrollStartValue = 0;
-    std::array<UndoEntry, UndoEntries> UndoStack{};
-    int32_t UndoDepth = 0;
-    bool DimEditTyped = false;
+    UndoStore Undo;
     // User line slots 1..20 (index 0 unused) and the slot the lines dialog edits next.
     std::array<LineSlot, LineSlotCount + 1> Lines{};
     int32_t CurrentLineSlot = 1;
@@ -277,9 +265,6 @@ public:
     bool PivotDataOn = false;
     bool LinePromptOn = false;  // the lines dialog waits for a pivot pick on the picture
 
-    // Reverse-arm scroll bar range in thousandths, computed at start-up until a window owns it.
-    int32_t RevArmBarMin = 0, RevArmBarMax = 0;
-
     // ---- operations --------------------------------------------------------------------
     void ResetRunState();
     void ResetView();
@@ -289,7 +274,7 @@ public:
     void ResetCylDims();
     void CalcMidGear();
     void RecalcValveCLHeight();
-    // The whole start-up order: resets, defaults, mid gear and the reverse-arm bar range.
+    // The whole start-up order: resets, defaults and mid gear.
     void StartUp();
 
     // Dimension access by DimCode (1..27 frame rows, 101..117 cylinder rows), through the

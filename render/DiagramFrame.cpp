@@ -135,9 +135,10 @@ void DrawPositionListRow(Canvas& c, const MechanismModel& m, const ListEntry& en
 
 QString DiagramUndoLine(const MechanismModel& m)
 {
-    const UndoEntry& e = m.UndoStack[1];
-    return StrI(m.UndoDepth, 2) + "- " + QString::fromStdString(e.name) + " " + ReadoutFigure(e.newValue, 6, 3) +
-           " to " + ReadoutFigure(e.oldValue, 6, 3) + QString(UndoLinePadding, QLatin1Char(' '));
+    const UndoLineParts u = m.Undo.Line();
+    QString line = StrI(u.depth, 2) + "- " + QString::fromStdString(u.caption);
+    if (u.showsValues) line += " " + ReadoutFigure(u.newValue, 6, 3) + " to " + ReadoutFigure(u.oldValue, 6, 3);
+    return line + QString(UndoLinePadding, QLatin1Char(' '));
 }
 
 DiagramFrameState DrawDiagramFrameEnd(Canvas& c, const MechanismModel& m, const QString& storedUndoLine)

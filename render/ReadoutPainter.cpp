@@ -44,9 +44,9 @@ void Readouts::UndoLine()
     if (!UndoButtonShown(m_)) return;
     const Real sx = m_.TextScaleX;
     const int baseY = m_.DynVarOn ? 128 : 73;
-    const UndoEntry& e = m_.UndoStack[1];
-    const QString line = StrI(m_.UndoDepth, 2) + "- " + QString::fromStdString(e.name) + " " +
-                         Figure(e.newValue, 6, 3) + " to " + Figure(e.oldValue, 6, 3);
+    const UndoLineParts u = m_.Undo.Line();
+    QString line = StrI(u.depth, 2) + "- " + QString::fromStdString(u.caption);
+    if (u.showsValues) line += " " + Figure(u.newValue, 6, 3) + " to " + Figure(u.oldValue, 6, 3);
     c_.TextOut(RoundInt(sx * 320), RoundInt(sx * baseY), line);
 }
 

@@ -80,7 +80,7 @@ MechanismModel Destination()
     m.DriverAngle = 77.5f;
     m.StepAngle = 2.5f;
     m.DynVarSlots[1] = {3, 10.0f, "Main Rod Length"};
-    m.UndoDepth = 2;
+    m.Undo.Record({2, 3.0f, 3.5f, "Stroke"});
     m.Lines[0].x1 = 4.0f;  // slot 0 is not in the file
     m.Lines[7] = {1, 255, 0, 1, 2, 3, 4, 0, 0, 0, 0, 0, 0};
     m.CurrentLineSlot = 7;

@@ -1,6 +1,7 @@
 // The dynamic-variable slots and the undo store, through the store's own calls.
 #include <gtest/gtest.h>
 
+#include "ModelTestSupport.h"
 #include "model/DynVars.h"
 
 using namespace zeph;
@@ -21,19 +22,12 @@ protected:
     // A typed change recorded as the dialogs record it.
     void RecordChange(int code, float value)
     {
-        m.DimEditTyped = true;
-        PushUndo(m, sink);
-        m.UndoStack[1].code = code;
-        m.UndoStack[1].oldValue = m.GetDim(code);
+        const float old = m.GetDim(code);
         m.SetDim(code, value);
-        m.UndoStack[1].newValue = value;
-        m.UndoStack[1].name = "dim";
-        m.DimEditTyped = false;
+        m.Undo.Record({code, old, value, "dim"});
     }
 
     MechanismModel m;
-    int enables = 0, disables = 0;
-    UndoButtonsSink sink = [this](bool on) { on ? ++enables : ++disables; };
 };
 
 }  // namespace
@@ -98,20 +92,16 @@ TEST_F(DynVarsTest, SlotsWithoutASteppableDimensionAreIgnored)
     EXPECT_EQ(m.DynVarSlots[1].value, 1.0f);
 }
 
-TEST_F(DynVarsTest, PushUndoNeedsATypedEditAndKeepsTwentyLevels)
+TEST_F(DynVarsTest, UndoKeepsTwentyLevelsAndRestoresTheOldestKept)
 {
-    PushUndo(m, sink);
-    EXPECT_EQ(m.UndoDepth, 0);
-    EXPECT_EQ(enables, 0);
     for (int i = 1; i <= 21; ++i) RecordChange(2, 3.0f + i);
-    EXPECT_EQ(m.UndoDepth, 20);
-    EXPECT_EQ(m.UndoStack[1].newValue, 24.0f);
-    EXPECT_EQ(m.UndoStack[20].newValue, 5.0f);  // the first change dropped out
-    for (int i = 0; i < 20; ++i) UndoLast(m, sink);
-    EXPECT_EQ(m.UndoDepth, 0);
+    EXPECT_EQ(m.Undo.Depth(), 20);
+    EXPECT_EQ(m.Undo.Line().newValue, 24.0f);
+    for (int i = 0; i < 20; ++i) EXPECT_TRUE(UndoNewest(m));
+    EXPECT_TRUE(m.Undo.Empty());
     EXPECT_EQ(m.Frame.Stroke, 4.0f);  // back to the value before the oldest kept change
-    EXPECT_EQ(m.UndoStack[1].code, 0);
-    EXPECT_GE(disables, 1);
+    EXPECT_FALSE(UndoNewest(m));
+    EXPECT_EQ(m.Frame.Stroke, 4.0f);
 }
 
 TEST_F(DynVarsTest, UndoRestoresPivotCopiesAndResyncsTheSlots)
@@ -119,24 +109,28 @@ TEST_F(DynVarsTest, UndoRestoresPivotCopiesAndResyncsTheSlots)
     Choose(13, "Bell Crank Piv Vert");
     RecordChange(13, 4.0f);
     EXPECT_EQ(m.Pivots[BellCrankPivotCopy].y, 4.0f);
-    UndoLast(m, sink);
+    UndoNewest(m);
     // The slot re-sync adds and takes 1 in 32-bit floats, which may touch the last bits.
     EXPECT_FLOAT_EQ(m.Pivots[BellCrankPivot].y, 3.43f);
     EXPECT_EQ(m.Pivots[BellCrankPivotCopy].y, m.Pivots[BellCrankPivot].y);
     EXPECT_NEAR(m.DynVarSlots[1].value, 3.43f, 1e-6);
     EXPECT_EQ(m.DynVarStep, -1.0f);
-    EXPECT_EQ(m.UndoStack[0].code, 13);
 }
 
-TEST_F(DynVarsTest, UndoWithAnEmptyStoreRestoresNothing)
+// A group is one level: one undo restores every dimension in it, the last change first, so a
+// dimension changed twice goes back to its value before the group.
+TEST_F(DynVarsTest, UndoOfAGroupRestoresAllOfIt)
 {
-    UndoLast(m, sink);
-    EXPECT_EQ(m.UndoDepth, 0);
-    EXPECT_EQ(m.Frame.Stroke, 3.0f);
-    EXPECT_EQ(disables, 1);
+    RecordChange(2, 3.5f);
+    m.Undo.BeginGroup("Valve setting");
+    RecordChange(5, 1.25f);
     RecordChange(101, 17);
-    ClearUndo(m, sink);
-    EXPECT_EQ(m.UndoDepth, 0);
-    EXPECT_EQ(m.UndoStack[1].code, 0);
-    EXPECT_EQ(m.Cyl.CylCentreX, 17);
+    RecordChange(5, 1.5f);
+    m.Undo.EndGroup();
+    EXPECT_EQ(m.Undo.Depth(), 2);
+    EXPECT_TRUE(UndoNewest(m));
+    EXPECT_EQ(m.Frame.Stroke, 3.5f);
+    EXPECT_EQ(m.GetDim(5), test::StartedModel().GetDim(5));
+    EXPECT_EQ(m.Cyl.CylCentreX, test::StartedModel().Cyl.CylCentreX);
+    EXPECT_EQ(m.Undo.Depth(), 1);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ModelTestSupport.h"
+#include "model/FrameLimits.h"
 
 namespace zeph {
 namespace {
@@ -81,7 +82,8 @@ MechanismModel ScaledDefault(float k)
 TEST(MechanismError, NeverForTheDefaultDesignAtAnyAngleAndGear)
 {
     MechanismModel m = StartedModel();
-    for (int bar = m.RevArmBarMin; bar <= m.RevArmBarMax; bar += 10) {
+    const ArmBarSpan span = ReverseArmBarSpan(m.Frame);
+    for (int bar = span.minimum; bar <= span.maximum; bar += 10) {
         const float gear = m.RevArmCentre + bar / 1000.0f;
         for (int tenth = 0; tenth <= 3601; tenth += 5) {
             SolveAt(m, gear, tenth / 10.0f);

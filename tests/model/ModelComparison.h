@@ -134,10 +134,6 @@ private:
     {
         ZEPH_SAME(code); ZEPH_SAME(value); ZEPH_SAME(name);
     }
-    void Same(const Name& name, const UndoEntry& a, const UndoEntry& b)
-    {
-        ZEPH_SAME(code); ZEPH_SAME(oldValue); ZEPH_SAME(newValue); ZEPH_SAME(name);
-    }
     void Same(const Name& name, const LineSlot& a, const LineSlot& b)
     {
         ZEPH_SAME(type); ZEPH_SAME(colour); ZEPH_SAME(refMode); ZEPH_SAME(x1); ZEPH_SAME(y1); ZEPH_SAME(x2);
@@ -160,20 +156,20 @@ private:
         ZEPH_SAME(CylCLHeightDefault); ZEPH_SAME(Pivots); ZEPH_SAME(RevArmCentre); ZEPH_SAME(AuxRodDiag);
         ZEPH_SAME(RadHangerAngle); ZEPH_SAME(Levels); ZEPH_SAME(Ports); ZEPH_SAME(DriverAngle);
         ZEPH_SAME(StepAngle); ZEPH_SAME(ChosenStepAngle); ZEPH_SAME(RevArmPosition); ZEPH_SAME(DiagramRevArmPos);
-        ZEPH_SAME(DiagramRevArmCount); ZEPH_SAME(LastDiagramRevArmPos); ZEPH_SAME(DiagramRedrawPending);
+        ZEPH_SAME(DiagramRevArmCount); ZEPH_SAME(LastDiagramRevArmPos);
         ZEPH_SAME(RunDirection); ZEPH_SAME(MechanismError); ZEPH_SAME(ErrorBeepOn); ZEPH_SAME(SteamDisplayOn);
         ZEPH_SAME(LineWidth); ZEPH_SAME(TextScaleX); ZEPH_SAME(TextScaleY); ZEPH_SAME(DimSetName);
         ZEPH_SAME(DiagramVScale); ZEPH_SAME(GraphicPosZoom); ZEPH_SAME(GraphicDimCode);
         ZEPH_SAME(FrontCutoffText); ZEPH_SAME(RearCutoffText); ZEPH_SAME(DynVarStep); ZEPH_SAME(DynVarSlots);
-        ZEPH_SAME(DynVarSlotIndex); ZEPH_SAME(BarHistories); ZEPH_SAME(ScrollStartValue); ZEPH_SAME(UndoStack);
-        ZEPH_SAME(UndoDepth); ZEPH_SAME(DimEditTyped); ZEPH_SAME(Lines); ZEPH_SAME(CurrentLineSlot);
+        ZEPH_SAME(DynVarSlotIndex); ZEPH_SAME(BarHistories); ZEPH_SAME(ScrollStartValue); ZEPH_SAME(Undo);
+        ZEPH_SAME(Lines); ZEPH_SAME(CurrentLineSlot);
         ZEPH_SAME(PrevFrontSteamOpening); ZEPH_SAME(PrevRearSteamOpening); ZEPH_SAME(Steam);
         ZEPH_SAME(Cutoff); ZEPH_SAME(ErrorTicks); ZEPH_SAME(Pointer); ZEPH_SAME(MappedView);
         ZEPH_SAME(ViewScale); ZEPH_SAME(ViewPanX); ZEPH_SAME(ViewPanY); ZEPH_SAME(SavedZoom);
         ZEPH_SAME(SavedPanX); ZEPH_SAME(SavedPanY); ZEPH_SAME(HomeView); ZEPH_SAME(ViewPresets);
         ZEPH_SAME(FileReserved); ZEPH_SAME(Outlines); ZEPH_SAME(MappedView); ZEPH_SAME(ScreenDataOn); ZEPH_SAME(RefPointsOn);
         ZEPH_SAME(DynVarOn); ZEPH_SAME(UndoOn); ZEPH_SAME(PivotDataOn); ZEPH_SAME(LinePromptOn);
-        ZEPH_SAME(RevArmBarMin); ZEPH_SAME(RevArmBarMax); ZEPH_SAME(PivotData); ZEPH_SAME(LineDialog);
+        ZEPH_SAME(PivotData); ZEPH_SAME(LineDialog);
     }
 #undef ZEPH_SAME
 };

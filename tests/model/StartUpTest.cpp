@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ModelTestSupport.h"
+#include "model/FrameLimits.h"
 
 namespace zeph {
 namespace {
@@ -73,8 +74,7 @@ TEST(StartUp, StartsRunStateViewAndTables)
         EXPECT_EQ(m.ViewPresets[i].panX, presets[i][1]) << "preset " << i;
         EXPECT_EQ(m.ViewPresets[i].panY, presets[i][2]) << "preset " << i;
     }
-    EXPECT_EQ(m.RevArmBarMin, -1300);
-    EXPECT_EQ(m.RevArmBarMax, 1300);
+    EXPECT_EQ(ReverseArmBarSpan(m.Frame), (ArmBarSpan{-1300, 1300}));
 
     EXPECT_EQ(EmptySlotName(), std::string(13, ' ') + "??");
     for (const DynVarSlot& s : m.DynVarSlots) {

@@ -79,8 +79,7 @@ TEST(DiagramFrameEnd, UndoLineDrawsTheKeptLineAndKeepsTheNewOne)
 {
     MechanismModel m = DiagramModel();
     m.UndoOn = true;
-    m.UndoDepth = 1;
-    m.UndoStack[1] = {2, 3.0f, 3.5f, "Stroke"};
+    m.Undo.Record({2, 3.0f, 3.5f, "Stroke"});
     const QString fresh = " 1- Stroke  3.500 to  3.000" + QString(46, ' ');
     {
         RecordingCanvas c;

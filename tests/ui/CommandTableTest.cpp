@@ -37,7 +37,7 @@ TEST_F(CommandTableTest, EveryOptionReachesTheSessionFromItsItemAndItsButton)
 {
     std::set<std::string> reached;
     for (bool screenData : {true, false}) {
-        if (session->model().ScreenDataOn != screenData) session->ToggleScreenData();
+        if (session->model().ScreenDataOn != screenData) session->Display().Toggle(DisplayOption::ScreenData);
         for (const Command& c : Commands()) {
             if (!c.isOn || !c.run) continue;
             SCOPED_TRACE(c.name);

@@ -96,7 +96,7 @@ TEST_F(DesignFileCommandsTest, SavedDesignOpensBitForBitWithMidGearTheBarAndTheN
 {
     ChangeDesign(m);
     const MechanismModel beforeSave = m;
-    ASSERT_EQ(session->SaveDesignFile(Path("big6.dzg")), std::nullopt);
+    ASSERT_EQ(session->Files().SaveDesignFile(Path("big6.dzg")), std::nullopt);
     const QByteArray saved = ReadBytes(Path("big6.dzg"));
     ASSERT_EQ(saved.size(), 1440);
     EXPECT_EQ(saved, ChangedDesignBytes());
@@ -111,9 +111,9 @@ TEST_F(DesignFileCommandsTest, SavedDesignOpensBitForBitWithMidGearTheBarAndTheN
     MechanismModel other;
     RecordingSound quiet;
     Session second(other, quiet);
-    second.NormalForward();
+    second.Gear().NormalForward();
     QSignalSpy ended(&second, &Session::designOpenEnded);
-    ASSERT_EQ(second.OpenDesignFile(Path("big6.dzg")), std::nullopt);
+    ASSERT_EQ(second.Files().OpenDesignFile(Path("big6.dzg")), std::nullopt);
     ASSERT_EQ(ended.size(), 1);
     EXPECT_TRUE(ended[0][0].toBool());
     EXPECT_EQ(other.DimSetName, "big6");
@@ -131,13 +131,13 @@ TEST_F(DesignFileCommandsTest, SavedDesignOpensBitForBitWithMidGearTheBarAndTheN
     EXPECT_TRUE(c.forwardEnabled);
 
     // Saved again from there, the file is the same byte for byte.
-    ASSERT_EQ(second.SaveDesignFile(Path("again.dzg")), std::nullopt);
+    ASSERT_EQ(second.Files().SaveDesignFile(Path("again.dzg")), std::nullopt);
     EXPECT_EQ(ReadBytes(Path("again.dzg")), saved);
 }
 
 TEST_F(DesignFileCommandsTest, RefusedFilesChangeNothingAndSayWhy)
 {
-    session->NormalForward();
+    session->Gear().NormalForward();
     QByteArray withNaN = ChangedDesignBytes();
     const float nan = std::numeric_limits<float>::quiet_NaN();
     std::memcpy(withNaN.data() + 4, &nan, 4);  // record 1 field 2: the stroke
@@ -159,7 +159,7 @@ TEST_F(DesignFileCommandsTest, RefusedFilesChangeNothingAndSayWhy)
     QSignalSpy ended(session.get(), &Session::designOpenEnded);
     const Snapshot before = Take();
     auto refuse = [&](const QString& name, const QString& reason) {
-        const std::optional<QString> refusal = session->OpenDesignFile(Path(name));
+        const std::optional<QString> refusal = session->Files().OpenDesignFile(Path(name));
         ASSERT_TRUE(refusal.has_value()) << name.toStdString();
         EXPECT_TRUE(refusal->contains(reason)) << refusal->toStdString();
         ExpectUnchanged(before, name.toStdString());
@@ -179,7 +179,7 @@ TEST_F(DesignFileCommandsTest, AnUnreadableFileIsRefusedAndChangesNothing)
     const Snapshot before = Take();
     test::AsOrdinaryUser user;
     ASSERT_TRUE(user.Holds());
-    EXPECT_EQ(session->OpenDesignFile(Path("locked.dzg")), QString("Permission denied"));
+    EXPECT_EQ(session->Files().OpenDesignFile(Path("locked.dzg")), QString("Permission denied"));
     ExpectUnchanged(before, "locked.dzg");
 }
 
@@ -193,7 +193,7 @@ TEST_F(DesignFileCommandsTest, ASaveIntoAReadOnlyFolderLeavesTheOldFileAsItWas)
     {
         test::AsOrdinaryUser user;
         ASSERT_TRUE(user.Holds());
-        error = session->SaveDesignFile(Path("kept/old.dzg"));
+        error = session->Files().SaveDesignFile(Path("kept/old.dzg"));
     }
     QFile::setPermissions(Path("kept"), QFileDevice::Permissions(0x7755));
     ASSERT_TRUE(error.has_value());
@@ -210,7 +210,7 @@ TEST_F(DesignFileCommandsTest, ASaveWhoseWriteFailsMidwayLeavesTheOldFileAsItWas
     std::optional<ReplaceFailure> error;
     {
         test::FileSizeLimit limit(700);  // the new file stops growing halfway
-        error = session->SaveDesignFile(Path("old.dzg"));
+        error = session->Files().SaveDesignFile(Path("old.dzg"));
     }
     ASSERT_TRUE(error.has_value());
     EXPECT_FALSE(error->reason.isEmpty());
@@ -238,7 +238,7 @@ TEST_F(DesignFileCommandsTest, OpenAsksForADataFileAndShowsTheDesign)
 
 TEST_F(DesignFileCommandsTest, ACancelledOpenChangesNothingButStillEndsTheCommand)
 {
-    session->NormalReverse();
+    session->Gear().NormalReverse();
     const Snapshot before = Take();
     QSignalSpy ended(session.get(), &Session::designOpenEnded);
     test::ModalAnswers answers(test::CloseIt);
@@ -447,6 +447,6 @@ TEST_F(DesignFileCommandsTest, SavePictureStartsInTheDesignsFolderElseInPictures
     EXPECT_EQ(startsIn(), Path("home"));
     ASSERT_TRUE(QDir(dir.path()).mkpath("home/Pictures"));
     EXPECT_EQ(startsIn(), Path("home/Pictures"));
-    ASSERT_EQ(session->SaveDesignFile(Path("designs/big6.dzg")), std::nullopt);
+    ASSERT_EQ(session->Files().SaveDesignFile(Path("designs/big6.dzg")), std::nullopt);
     EXPECT_EQ(startsIn(), Path("designs"));
 }

@@ -110,7 +110,7 @@ TEST_F(DiagramPositionsDialogTest, TextsFitBesideTheirBoxesAtBothFontSizes)
     SetList({3.0f, 3.1f, 3.2f, 3.3f, 3.4f, 3.5f, 3.6f, 3.7f, 3.8f});
     for (bool large : {false, true}) {
         SCOPED_TRACE(large ? "large font" : "normal font");
-        if (large) session->ToggleLargeFont();
+        if (large) session->Display().Toggle(DisplayOption::LargeFont);
         ShowActive();
         const float sx = m.TextScaleX, sy = m.TextScaleY;
         EXPECT_EQ(Text("positionText1")->pos(), QPoint(int(std::lround(13 * sx)), int(std::lround(38 * sy))));
@@ -208,7 +208,7 @@ TEST_F(DiagramPositionsDialogTest, TheScaleStaysWithinWhatTheDiagramsDrawAndShow
 {
     for (bool large : {false, true}) {
         SCOPED_TRACE(large ? "large font" : "normal font");
-        if (large) session->ToggleLargeFont();
+        if (large) session->Display().Toggle(DisplayOption::LargeFont);
         ShowActive();
         TypeAndLeave(ScaleBox(), "99999");
         EXPECT_EQ(Real(m.DiagramVScale), DiagramDrawScale(m));
@@ -261,23 +261,23 @@ TEST_F(DiagramPositionsDialogTest, AZeroEndsTheListWhenTheDialogCloses)
     SetList({3.0f, 3.1f, 3.2f, 3.3f, 3.4f});
     ShowActive();
     EXPECT_EQ(m.DiagramRevArmCount, 5);
-    m.DiagramRedrawPending = false;
+    session->Diagrams().TakeDiagramRedrawPending();
     TypeAndLeave(PositionBox(3), "0");
     QTest::mouseClick(CloseButton(), Qt::LeftButton);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(m.DiagramRevArmCount, 2);
     for (int k = 3; k <= 9; ++k) EXPECT_EQ(m.DiagramRevArmPos[static_cast<size_t>(k)], 0.0f) << k;
-    EXPECT_TRUE(m.DiagramRedrawPending);
+    EXPECT_TRUE(session->Diagrams().RedrawPending());
 
     // Closed with Escape while a box is being edited: the box is taken and the list recounted.
-    m.DiagramRedrawPending = false;
+    session->Diagrams().TakeDiagramRedrawPending();
     ShowActive();
     Type(PositionBox(3), "3.3");
     QTest::keyClick(PositionBox(3), Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(m.DiagramRevArmPos[3], 3.3f);
     EXPECT_EQ(m.DiagramRevArmCount, 3);
-    EXPECT_TRUE(m.DiagramRedrawPending);
+    EXPECT_TRUE(session->Diagrams().RedrawPending());
 }
 
 // The first entry is mid gear exactly; showing it with three decimals must not round it when

@@ -174,8 +174,8 @@ TEST_F(DiagramWindowTest, WindowsOpenAtTheirClientSizeWithTheirTitles)
 // Whatever a diagram sweeps, the main window finds its driver angle and gear as it left them.
 TEST_F(DiagramWindowTest, DrawingRestoresDriverAngleAndGear)
 {
-    session->NormalForward();
-    session->SetDriverAngle(123.4);
+    session->Gear().NormalForward();
+    session->Run().SetDriverAngle(123.4);
     const float angle = m.DriverAngle, gear = m.RevArmPosition;
     for (const char* name : {"sineDiagramWindow", "ovalDiagramWindow", "steamDiagramWindow", "portsDiagramWindow"}) {
         SCOPED_TRACE(name);
@@ -235,7 +235,7 @@ TEST_F(DiagramWindowTest, MouseMoveAfterThePositionsDialogRedraws)
     DiagramWindow* w = Diagram("ovalDiagramWindow");
     Open(w);
     MoveMouseOver(w);
-    EXPECT_FALSE(m.DiagramRedrawPending);
+    EXPECT_FALSE(session->Diagrams().RedrawPending());
     const QImage threePositions = w->Picture();
 
     Item(*w, "setPositions")->trigger();
@@ -243,11 +243,11 @@ TEST_F(DiagramWindowTest, MouseMoveAfterThePositionsDialogRedraws)
     Type(Box(*d, "position4"), "4.3");
     QTest::mouseClick(Press(*d, "close"), Qt::LeftButton);
     EXPECT_EQ(m.DiagramRevArmCount, 4);
-    EXPECT_TRUE(m.DiagramRedrawPending);
+    EXPECT_TRUE(session->Diagrams().RedrawPending());
     EXPECT_EQ(w->Picture(), threePositions);
 
     MoveMouseOver(w);
-    EXPECT_FALSE(m.DiagramRedrawPending);
+    EXPECT_FALSE(session->Diagrams().RedrawPending());
     EXPECT_NE(w->Picture(), threePositions);
     w->close();
 
@@ -256,9 +256,9 @@ TEST_F(DiagramWindowTest, MouseMoveAfterThePositionsDialogRedraws)
     EXPECT_EQ(Positions(*ports), nullptr);
     EXPECT_EQ(ports->findChild<QAction*>("setPositions"), nullptr);
     Open(ports);
-    m.DiagramRedrawPending = true;
+    session->Diagrams().DiagramPositionsClosed();
     MoveMouseOver(ports);
-    EXPECT_TRUE(m.DiagramRedrawPending);
+    EXPECT_TRUE(session->Diagrams().RedrawPending());
     ports->close();
 }
 
@@ -266,7 +266,7 @@ TEST_F(DiagramWindowTest, MouseMoveAfterThePositionsDialogRedraws)
 // redraws at once and leaves one undo level; the diagram's "UnDo" takes it back everywhere.
 TEST_F(DiagramWindowTest, BarsAndUndoOfADiagramWorkOnTheOneStore)
 {
-    session->LeaveDimensionBox(5, m.Frame.EccCrankLen);  // the eccentric crank becomes slot 1
+    session->Dimensions().LeaveDimensionBox(5, m.Frame.EccCrankLen);  // the eccentric crank becomes slot 1
     const float before = m.Frame.EccCrankLen;
     DiagramWindow* w = Diagram("sineDiagramWindow");
     Open(w);
@@ -291,17 +291,17 @@ TEST_F(DiagramWindowTest, BarsAndUndoOfADiagramWorkOnTheOneStore)
     EXPECT_EQ(diagramBar->value(), 0);
     EXPECT_EQ(m.Frame.EccCrankLen, float(Real(before) + Real(0.15f)));
     EXPECT_NE(w->Picture(), unchanged);
-    EXPECT_EQ(m.UndoDepth, 1);
-    EXPECT_EQ(m.UndoStack[1].code, 5);
-    EXPECT_EQ(m.UndoStack[1].oldValue, before);
-    EXPECT_EQ(m.UndoStack[1].newValue, m.Frame.EccCrankLen);
+    EXPECT_EQ(m.Undo.Depth(), 1);
+    EXPECT_EQ(test::NewestChange(m).code, 5);
+    EXPECT_EQ(test::NewestChange(m).oldValue, before);
+    EXPECT_EQ(test::NewestChange(m).newValue, m.Frame.EccCrankLen);
     EXPECT_TRUE(session->controls().undoEnabled);
     EXPECT_TRUE(undo->isEnabled());
     EXPECT_TRUE(Button("undo")->isEnabled());
 
     QTest::mouseClick(undo, Qt::LeftButton);
     EXPECT_EQ(m.Frame.EccCrankLen, before);
-    EXPECT_EQ(m.UndoDepth, 0);
+    EXPECT_EQ(m.Undo.Depth(), 0);
     EXPECT_FALSE(session->controls().undoEnabled);
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_FALSE(Button("undo")->isEnabled());
@@ -313,13 +313,13 @@ TEST_F(DiagramWindowTest, BarsAndUndoOfADiagramWorkOnTheOneStore)
 // level, in the main window and in each diagram window alike; a real step still leaves one.
 TEST_F(DiagramWindowTest, AThumbLetGoWhereItWasLeavesNoUndoLevelInAnyWindow)
 {
-    session->LeaveDimensionBox(5, m.Frame.EccCrankLen);
-    session->ToggleDynVarDisplay();
+    session->Dimensions().LeaveDimensionBox(5, m.Frame.EccCrankLen);
+    session->Display().Toggle(DisplayOption::DynVars);
     auto clickThumb = [this](QScrollBar* bar) {
         ASSERT_TRUE(bar->isVisible());
         QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->rect().center());
-        EXPECT_EQ(m.UndoDepth, 0);
-        EXPECT_EQ(m.UndoStack[1].code, 0);
+        EXPECT_EQ(m.Undo.Depth(), 0);
+        EXPECT_EQ(test::NewestChange(m).code, 0);
         EXPECT_FALSE(session->controls().undoEnabled);
     };
     clickThumb(Bar("dynVarBar1"));
@@ -334,27 +334,27 @@ TEST_F(DiagramWindowTest, AThumbLetGoWhereItWasLeavesNoUndoLevelInAnyWindow)
     }
     QScrollBar* bar = Bar("dynVarBar1");
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() - 3, bar->height() / 2));
-    EXPECT_EQ(m.UndoDepth, 1);
-    EXPECT_NE(m.UndoStack[1].newValue, m.UndoStack[1].oldValue);
+    EXPECT_EQ(m.Undo.Depth(), 1);
+    EXPECT_NE(test::NewestChange(m).newValue, test::NewestChange(m).oldValue);
 }
 
 // With the undo line shown and the dynamic variables hidden, "UnDo" in any diagram leaves the
 // line of the level now on top: drawing the diagram again changes nothing.
 TEST_F(DiagramWindowTest, AfterUndoEachDiagramShowsTheLevelNowOnTop)
 {
-    session->LeaveDimensionBox(2, m.Frame.Stroke);
-    session->ToggleUndoDisplay();
+    session->Dimensions().LeaveDimensionBox(2, m.Frame.Stroke);
+    session->Display().Toggle(DisplayOption::UndoLine);
     for (const char* name : {"sineDiagramWindow", "ovalDiagramWindow", "steamDiagramWindow", "portsDiagramWindow"}) {
         SCOPED_TRACE(name);
         for (int change = 0; change < 2; ++change) {
-            session->EnterDynVarBar(1);
-            session->MoveDynVarBar(1, 1);
-            session->EndDynVarScroll(1);
+            session->Dimensions().EnterDynVarBar(1);
+            session->Dimensions().MoveDynVarBar(1, 1);
+            session->Dimensions().EndDynVarScroll(1);
         }
         DiagramWindow* w = Diagram(name);
         Open(w);
         QTest::mouseClick(Press(*w, "undo"), Qt::LeftButton);
-        ASSERT_EQ(m.UndoDepth, 1);
+        ASSERT_EQ(m.Undo.Depth(), 1);
         const QImage afterUndo = w->Picture();
         Item(*w, "redraw")->trigger();
         EXPECT_TRUE(w->Picture() == afterUndo);
@@ -405,7 +405,7 @@ TEST_F(DiagramWindowTest, UndoDisplayTogglesTheLineAndDrawingOverIsStable)
     w->Draw();
     EXPECT_EQ(w->Picture(), plain);
 
-    session->LeaveDimensionBox(5, m.Frame.EccCrankLen);
+    session->Dimensions().LeaveDimensionBox(5, m.Frame.EccCrankLen);
     Item(*w, "dynamicVariables")->trigger();
     const QImage withVariables = w->Picture();
     EXPECT_NE(withVariables, plain);
@@ -427,7 +427,7 @@ TEST_F(DiagramWindowTest, LargeFontWidensThePictureToHoldThePositionList)
             for (int x = x0; x < image.width(); ++x) ink += (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
         return ink;
     };
-    session->ToggleLargeFont();
+    session->Display().Toggle(DisplayOption::LargeFont);
     DiagramWindow* w = Diagram("sineDiagramWindow");
     Open(w);
     EXPECT_EQ(w->Picture().size(), QSize(803, 414));
@@ -437,7 +437,7 @@ TEST_F(DiagramWindowTest, LargeFontWidensThePictureToHoldThePositionList)
     EXPECT_EQ(Press(*w, "close")->x(), 518);
     w->close();
 
-    session->ToggleLargeFont();
+    session->Display().Toggle(DisplayOption::LargeFont);
     Open(w);
     EXPECT_EQ(w->Picture().size(), QSize(632, 414));
     EXPECT_EQ(Press(*w, "close")->x(), 408);

@@ -104,7 +104,7 @@ TEST_F(FrameDialogTest, LeavingABoxWithoutTypingChoosesItsDimension)
     dialog.LeaveBox(5);
     EXPECT_EQ(m.DynVarSlots[1].code, 5u);
     EXPECT_EQ(m.DynVarSlots[1].name, "Ecc Crank Length");
-    EXPECT_EQ(m.UndoDepth, 0);
+    EXPECT_EQ(m.Undo.Depth(), 0);
     EXPECT_FLOAT_EQ(m.Frame.EccCrankLen, 1.778f);  // rounded to the decimals shown
     EXPECT_FLOAT_EQ(m.DynVarSlots[1].value, 1.778f);
 }
@@ -115,13 +115,13 @@ TEST_F(FrameDialogTest, TypingAndEnterRecordsOneUndoLevelAndFocusesClose)
     Open(dialog);
     Enter(dialog, 2, "3.5");
     EXPECT_EQ(dialog.focusWidget(), Press(dialog, "close"));
-    EXPECT_EQ(m.UndoDepth, 1);
-    EXPECT_EQ(m.UndoStack[1].code, 2);
-    EXPECT_FLOAT_EQ(m.UndoStack[1].oldValue, 3.0f);
-    EXPECT_FLOAT_EQ(m.UndoStack[1].newValue, 3.5f);
-    EXPECT_EQ(m.UndoStack[1].name, "Stroke");
+    EXPECT_EQ(m.Undo.Depth(), 1);
+    EXPECT_EQ(test::NewestChange(m).code, 2);
+    EXPECT_FLOAT_EQ(test::NewestChange(m).oldValue, 3.0f);
+    EXPECT_FLOAT_EQ(test::NewestChange(m).newValue, 3.5f);
+    EXPECT_EQ(test::NewestChange(m).name, "Stroke");
     EXPECT_FLOAT_EQ(m.Frame.Stroke, 3.5f);
-    EXPECT_FALSE(m.DimEditTyped);
+    EXPECT_FALSE(session->Dimensions().DimensionTyped());
     EXPECT_TRUE(Button("undo")->isEnabled());
 
     QTest::keyClick(Press(dialog, "close"), Qt::Key_Return);  // the second Enter closes
@@ -135,9 +135,9 @@ TEST_F(FrameDialogTest, EnterWithoutTypingStillRecordsALevel)
     Open(dialog);
     Box(dialog, 9)->setFocus();
     QTest::keyClick(Box(dialog, 9), Qt::Key_Return);
-    EXPECT_EQ(m.UndoDepth, 1);
-    EXPECT_EQ(m.UndoStack[1].code, 9);
-    EXPECT_EQ(m.UndoStack[1].oldValue, m.UndoStack[1].newValue);
+    EXPECT_EQ(m.Undo.Depth(), 1);
+    EXPECT_EQ(test::NewestChange(m).code, 9);
+    EXPECT_EQ(test::NewestChange(m).oldValue, test::NewestChange(m).newValue);
 }
 
 TEST_F(FrameDialogTest, KeysThatPassTheFirstTestCountAsTyping)
@@ -146,21 +146,21 @@ TEST_F(FrameDialogTest, KeysThatPassTheFirstTestCountAsTyping)
     Open(dialog);
     Box(dialog, 4)->setFocus();
     QTest::keyClicks(Box(dialog, 4), "a+");
-    EXPECT_FALSE(m.DimEditTyped);
+    EXPECT_FALSE(session->Dimensions().DimensionTyped());
     QTest::keyClick(Box(dialog, 4), Qt::Key_Period);  // a second point: dropped, but typed
-    EXPECT_TRUE(m.DimEditTyped);
+    EXPECT_TRUE(session->Dimensions().DimensionTyped());
     EXPECT_EQ(Box(dialog, 4)->text(), "2.000");
 
-    m.DimEditTyped = false;
+    session->Dimensions().LeaveDimensionBox(4, 2.0f);  // leaving the box ends the typing
     QTest::keyClick(Box(dialog, 4), Qt::Key_Home);
     QTest::keyClick(Box(dialog, 4), Qt::Key_Delete);  // changes the text without the filter
     EXPECT_EQ(Box(dialog, 4)->text(), ".000");
-    EXPECT_TRUE(m.DimEditTyped);
+    EXPECT_TRUE(session->Dimensions().DimensionTyped());
 
-    m.DimEditTyped = false;
+    session->Dimensions().LeaveDimensionBox(4, 2.0f);  // leaving the box ends the typing
     Box(dialog, 25)->setFocus();
     QTest::keyClicks(Box(dialog, 25), "12");  // white rows never record undo
-    EXPECT_FALSE(m.DimEditTyped);
+    EXPECT_FALSE(session->Dimensions().DimensionTyped());
 }
 
 TEST_F(FrameDialogTest, CloseRecomputesMidGearAndCentresTheReverseArm)
@@ -189,7 +189,7 @@ TEST_F(FrameDialogTest, EscapeLeavesLikeClose)
     QTest::keyClick(Box(dialog, 22), Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FLOAT_EQ(m.Frame.RevArmLower, 1.5f);
-    EXPECT_EQ(m.UndoStack[1].code, 22);
+    EXPECT_EQ(test::NewestChange(m).code, 22);
     EXPECT_NE(m.RevArmCentre, centre);
 }
 
@@ -266,7 +266,7 @@ TEST_F(FrameDialogTest, NormalAndMaximumReverseArmLimitEachOther)
     EXPECT_EQ(m.DiagramRevArmPos[5], 0.0f);
     EXPECT_FLOAT_EQ(m.DiagramRevArmPos[6], c - 1.3f);
     EXPECT_EQ(m.DynVarSlots[1].code, 0u);  // white rows are no dynamic variables
-    EXPECT_EQ(m.UndoDepth, 0);
+    EXPECT_EQ(m.Undo.Depth(), 0);
 
     m.Frame.RevArmNorm = 1.04f;
     Box(dialog, 27)->setText("0.5");
@@ -282,7 +282,7 @@ TEST_F(FrameDialogTest, ResetPressKeepsTheUndoStoreAndTheClickEmptiesIt)
     Open(dialog);
     Enter(dialog, 27, "2");
     Enter(dialog, 1, "8");
-    ASSERT_EQ(m.UndoDepth, 1);
+    ASSERT_EQ(m.Undo.Depth(), 1);
     ASSERT_EQ(Bar("reverseArmBar")->maximum(), 2000);
 
     QTest::mousePress(Press(dialog, "reset"), Qt::LeftButton);
@@ -292,11 +292,11 @@ TEST_F(FrameDialogTest, ResetPressKeepsTheUndoStoreAndTheClickEmptiesIt)
     EXPECT_EQ(Bar("reverseArmBar")->minimum(), -1300);
     EXPECT_EQ(m.DynVarSlots[1].code, 0u);
     EXPECT_EQ(m.DynVarSlots[1].name, EmptySlotName());
-    EXPECT_EQ(m.UndoDepth, 1);
+    EXPECT_EQ(m.Undo.Depth(), 1);
 
     QTest::mouseRelease(Press(dialog, "reset"), Qt::LeftButton);
-    EXPECT_EQ(m.UndoDepth, 0);
-    EXPECT_EQ(m.UndoStack[1].code, 0);
+    EXPECT_EQ(m.Undo.Depth(), 0);
+    EXPECT_EQ(test::NewestChange(m).code, 0);
     EXPECT_FALSE(Button("undo")->isEnabled());
 }
 
@@ -336,8 +336,8 @@ TEST_F(CylDialogTest, CylinderAndValveOffsetMoveTheValveCentreLineAtOnce)
     Open(dialog);
     Enter(dialog, 2, "0.5");
     EXPECT_FLOAT_EQ(m.ValveCLHeight(), 2.75f);
-    EXPECT_EQ(m.UndoStack[1].code, 102);
-    EXPECT_EQ(m.UndoStack[1].name, "Cyl CL above Driver ctr");
+    EXPECT_EQ(test::NewestChange(m).code, 102);
+    EXPECT_EQ(test::NewestChange(m).name, "Cyl CL above Driver ctr");
     Enter(dialog, 8, "1");
     EXPECT_FLOAT_EQ(m.ValveCLHeight(), 1.5f);
     EXPECT_TRUE(dialog.isVisible());
@@ -362,16 +362,16 @@ TEST_F(CylDialogTest, ResetRestoresEveryBoxAndEmptiesSlotsOfBothDialogs)
 {
     FrameDimensionsDialog frame(*session, window.get());
     frame.LeaveBox(1);
-    session->LeaveDimensionBox(27, 2.0f);  // the bar spans -2000..2000
+    session->Dimensions().LeaveDimensionBox(27, 2.0f);  // the bar spans -2000..2000
 
     CylinderDimensionsDialog dialog(*session, window.get());
     Open(dialog);
     Enter(dialog, 1, "20");
     Enter(dialog, 3, "3");
     QTest::mousePress(Press(dialog, "reset"), Qt::LeftButton);
-    EXPECT_EQ(m.UndoDepth, 2);
+    EXPECT_EQ(m.Undo.Depth(), 2);
     QTest::mouseRelease(Press(dialog, "reset"), Qt::LeftButton);
-    EXPECT_EQ(m.UndoDepth, 0);
+    EXPECT_EQ(m.Undo.Depth(), 0);
 
     const char* expected[] = {"16.000", "0.000", "2.125", "4.000", "0.200", "6.000", "0.500", "2.250", "0.750",
                               "4.000", "1.155", "0.187", "0.187", "1.000", "0.342", "0.342", "3.176"};

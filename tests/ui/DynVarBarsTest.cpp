@@ -27,7 +27,7 @@ TEST(MainWindowDynVars, ArrowClickStepsTheDimensionAndEndOfScrollRecordsUndo)
     QPushButton* undo = test::Child<QPushButton>(window, "undo");
     EXPECT_TRUE(bar->isVisible());
     EXPECT_FALSE(bar->isEnabled());  // no dimension chosen yet
-    session.LeaveDimensionBox(2, 3.0f);  // Stroke chosen in the frame dialog
+    session.Dimensions().LeaveDimensionBox(2, 3.0f);  // Stroke chosen in the frame dialog
     EXPECT_TRUE(bar->isEnabled());
     DynVarBars* bars = window.findChild<DynVarBars*>();
     ASSERT_NE(bars, nullptr);
@@ -38,17 +38,17 @@ TEST(MainWindowDynVars, ArrowClickStepsTheDimensionAndEndOfScrollRecordsUndo)
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, rightArrow);
     EXPECT_EQ(m.Frame.Stroke, static_cast<float>(Real(3.0f) + Real(0.001f)));
     EXPECT_EQ(bar->value(), 0);
-    EXPECT_EQ(m.UndoDepth, 1);
-    EXPECT_EQ(m.UndoStack[1].code, 2);
-    EXPECT_EQ(m.UndoStack[1].oldValue, 3.0f);
-    EXPECT_EQ(m.UndoStack[1].newValue, m.Frame.Stroke);
-    EXPECT_EQ(m.UndoStack[1].name, "Stroke");
+    EXPECT_EQ(m.Undo.Depth(), 1);
+    EXPECT_EQ(test::NewestChange(m).code, 2);
+    EXPECT_EQ(test::NewestChange(m).oldValue, 3.0f);
+    EXPECT_EQ(test::NewestChange(m).newValue, m.Frame.Stroke);
+    EXPECT_EQ(test::NewestChange(m).name, "Stroke");
     EXPECT_TRUE(undo->isEnabled());
-    EXPECT_FALSE(m.DimEditTyped);
+    EXPECT_FALSE(session.Dimensions().DimensionTyped());
 
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, leftTrough);  // a page step down
     EXPECT_NEAR(m.Frame.Stroke, 2.991, 1e-6);
-    EXPECT_EQ(m.UndoDepth, 2);
+    EXPECT_EQ(m.Undo.Depth(), 2);
 
     QTest::mouseClick(undo, Qt::LeftButton);
     QTest::mouseClick(undo, Qt::LeftButton);

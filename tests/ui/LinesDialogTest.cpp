@@ -78,7 +78,7 @@ TEST_F(LinesDialogTest, ShowsItsGroupsButtonsAndTwentyRowsWithTheCurrentOneInAqu
 
 TEST_F(LinesDialogTest, FixedLineIsPlacedByItsChoicesAndDrawClose)
 {
-    session->SetReferencePoints(1.5f, 2, -0.25f, 4);
+    session->View().SetReferencePoints(1.5f, 2, -0.25f, 4);
     dialog->show();
     Choose("typeLine");
     EXPECT_EQ(Caption("type", 1), "Line");
@@ -108,7 +108,7 @@ TEST_F(LinesDialogTest, RefusedChoicesBeepAndUncheck)
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_FALSE(Radio("typeLine")->isChecked());
 
-    session->SetReferencePoints(1, 1, 2, 2);
+    session->View().SetReferencePoints(1, 1, 2, 2);
     dialog->show();
     Choose("colourRed");
     EXPECT_EQ(sound.beeps, 2);
@@ -131,7 +131,7 @@ TEST_F(LinesDialogTest, RefusedChoicesBeepAndUncheck)
 TEST_F(LinesDialogTest, PivotReferenceClosesForThePickAndComesBackOnTheSameRow)
 {
     SolveAndMap(m);
-    session->SetReferencePoints(m.Pivots[Crosshead].y, m.Pivots[Crosshead].x + 0.1f, 3, 3);
+    session->View().SetReferencePoints(m.Pivots[Crosshead].y, m.Pivots[Crosshead].x + 0.1f, 3, 3);
     m.CurrentLineSlot = 4;
     dialog->show();
     Choose("typeLine");
@@ -153,8 +153,8 @@ TEST_F(LinesDialogTest, PivotReferenceClosesForThePickAndComesBackOnTheSameRow)
 // the choices are cleared, and a later press on the picture no longer reopens the dialog.
 TEST_F(LinesDialogTest, EveryWayOfClosingKeepsTheTypedNumberAndClearsTheChoices)
 {
-    session->ToggleReferencePoints();
-    session->SetReferencePoints(1, 1, 2, 2);
+    session->View().ToggleReferencePoints();
+    session->View().SetReferencePoints(1, 1, 2, 2);
     const std::function<void()> closes[] = {[this] { QTest::keyClick(RowBox(1, 1), Qt::Key_Escape); },
                                             [this] { dialog->close(); }};
     float typed = 2.5f;
@@ -169,7 +169,7 @@ TEST_F(LinesDialogTest, EveryWayOfClosingKeepsTheTypedNumberAndClearsTheChoices)
         EXPECT_EQ(m.Lines[1].y1, typed);
         EXPECT_FALSE(Radio("typeLine")->isChecked());
         const test::ModalAnswers reopened(test::CloseIt);
-        session->PicturePressed(Session::PressButton::Left, 300, 200);
+        session->Overlay().PicturePressed(OverlayControl::PressButton::Left, 300, 200);
         EXPECT_TRUE(reopened.names.isEmpty());
         typed += 1;
     }
@@ -178,10 +178,10 @@ TEST_F(LinesDialogTest, EveryWayOfClosingKeepsTheTypedNumberAndClearsTheChoices)
 TEST_F(LinesDialogTest, RowNumberClickMakesItCurrentAndClearLineEmptiesIt)
 {
     m.Lines[5] = {0, 255, 0, 1, 2, 3, 4};
-    session->RefillLineRows();
+    session->Overlay().RefillLineRows();
     EXPECT_EQ(Caption("colour", 5), "Red");
     EXPECT_EQ(RowBox(5, 4)->text(), "  3.000");
-    session->SetReferencePoints(1, 1, 2, 2);
+    session->View().SetReferencePoints(1, 1, 2, 2);
     dialog->show();
     Choose("typeLine");
     QTest::mouseClick(test::Child<QLabel>(*dialog, "number5"), Qt::LeftButton);
@@ -221,7 +221,7 @@ TEST_F(LinesDialogTest, BoxesTakeOnlyNumberKeysAndKeepTheirValueForTextThatIsNoN
 
 TEST_F(LinesDialogTest, ThirdBoxOfACircleRowTakesNoKeysWhileItsRadiusBoxDoes)
 {
-    session->SetReferencePoints(0, 0, 3, 4);
+    session->View().SetReferencePoints(0, 0, 3, 4);
     dialog->show();
     Choose("typeCircle");
     QLineEdit* unused = RowBox(1, 3);

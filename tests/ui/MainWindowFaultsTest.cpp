@@ -36,8 +36,8 @@ protected:
     // Stroke chosen as dynamic variable 1, its bar shown.
     QScrollBar* StrokeBar()
     {
-        session->LeaveDimensionBox(2, 3.0f);
-        session->ToggleDynVarDisplay();
+        session->Dimensions().LeaveDimensionBox(2, 3.0f);
+        session->Display().Toggle(DisplayOption::DynVars);
         return Bar("dynVarBar1");
     }
 
@@ -75,34 +75,34 @@ TEST_F(MainWindowFaultsTest, EveryWayADynamicVariableBarMovesIsOneUndoLevel)
     QScrollBar* bar = StrokeBar();
 
     Notches(bar, -1);
-    ASSERT_EQ(m.UndoDepth, 1);
-    EXPECT_EQ(m.UndoStack[1].oldValue, 3.0f);
-    EXPECT_NE(m.UndoStack[1].newValue, 3.0f);
+    ASSERT_EQ(m.Undo.Depth(), 1);
+    EXPECT_EQ(test::NewestChange(m).oldValue, 3.0f);
+    EXPECT_NE(test::NewestChange(m).newValue, 3.0f);
     EXPECT_TRUE(Button("undo")->isEnabled());
 
     // The bar's own menu ("Right edge", "Page left", ...) moves it with no button held.
     const float beforeMenu = m.Frame.Stroke;
     bar->triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_EQ(m.UndoDepth, 2);
-    EXPECT_EQ(m.UndoStack[1].oldValue, beforeMenu);
+    EXPECT_EQ(m.Undo.Depth(), 2);
+    EXPECT_EQ(test::NewestChange(m).oldValue, beforeMenu);
     EXPECT_NEAR(m.Frame.Stroke, beforeMenu + 0.2f, 1e-6);
 
     // Home and End, and an arrow key held down over several repeats: one level each.
     bar->setFocus();
     QTest::keyPress(bar, Qt::Key_Home);
     QTest::keyRelease(bar, Qt::Key_Home);
-    EXPECT_EQ(m.UndoDepth, 3);
+    EXPECT_EQ(m.Undo.Depth(), 3);
     const float beforeKeys = m.Frame.Stroke;
     bar->setFocus();
     QTest::keyPress(bar, Qt::Key_Right);
     for (int i = 0; i < 3; ++i) QTest::keyPress(bar, Qt::Key_Right, Qt::NoModifier, -1);  // auto-repeats
     QTest::keyRelease(bar, Qt::Key_Right);
-    EXPECT_EQ(m.UndoDepth, 4);
-    EXPECT_EQ(m.UndoStack[1].oldValue, beforeKeys);
+    EXPECT_EQ(m.Undo.Depth(), 4);
+    EXPECT_EQ(test::NewestChange(m).oldValue, beforeKeys);
 
     for (int i = 0; i < 4; ++i) QTest::mouseClick(Button("undo"), Qt::LeftButton);
     EXPECT_EQ(m.Frame.Stroke, 3.0f);
-    EXPECT_EQ(m.UndoDepth, 0);
+    EXPECT_EQ(m.Undo.Depth(), 0);
 }
 
 // Each wheel notch on a self-centring bar is one arrow click, wheel up towards the positive end:
@@ -113,8 +113,8 @@ TEST_F(MainWindowFaultsTest, EachWheelNotchOnASelfCentringBarIsOneArrowClick)
     QScrollBar* stroke = StrokeBar();
     Notches(stroke, 6);
     EXPECT_NEAR(m.Frame.Stroke, 3.006, 1e-6);
-    EXPECT_EQ(m.UndoDepth, 6);
-    EXPECT_NEAR(m.UndoStack[1].newValue - m.UndoStack[1].oldValue, 0.001, 1e-6);
+    EXPECT_EQ(m.Undo.Depth(), 6);
+    EXPECT_NEAR(test::NewestChange(m).newValue - test::NewestChange(m).oldValue, 0.001, 1e-6);
     Notches(stroke, -2);
     EXPECT_NEAR(m.Frame.Stroke, 3.004, 1e-6);
     Wheel(stroke, 60);
@@ -255,14 +255,14 @@ TEST_F(MainWindowFaultsTest, PastedJunkObeysTheTypingRuleInEveryBox)
     stroke->setFocus();
     QTest::keyClick(stroke, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(stroke->text(), "1.23");
-    EXPECT_TRUE(m.DimEditTyped);  // a paste counts as typing: leaving the box records an undo level
+    EXPECT_TRUE(session->Dimensions().DimensionTyped());  // a paste counts as typing: leaving the box records an undo level
 }
 
 // Every label of every dialog shows its whole text, inside the window and clear of its neighbours.
 TEST_F(MainWindowFaultsTest, EveryDialogLabelFitsItsPlace)
 {
     for (bool large : {false, true}) {
-        if (large) session->ToggleLargeFont();
+        if (large) session->Display().Toggle(DisplayOption::LargeFont);
         ReverseArmDialog gear(*session, nullptr);
         DriverAngleDialog angle(*session, nullptr);
         StepAngleDialog step(*session, nullptr);
@@ -289,7 +289,7 @@ TEST_F(MainWindowFaultsTest, EveryDialogLabelFitsItsPlace)
 // cannot close does, though the linkage closes.
 TEST_F(MainWindowFaultsTest, AFigureThatCannotShowBringsTheWarning)
 {
-    session->ToggleReferencePoints();
+    session->View().ToggleReferencePoints();
     m.Pivots[RefPoint1].x = 1e30f;
     window->Tick();
     window->Tick();
@@ -405,7 +405,7 @@ TEST_F(MainWindowFaultsTest, TheWindowGrowsToShowTheLargeFontsReadouts)
 // panel: each text's cell is clear of every control shown.
 TEST_F(MainWindowFaultsTest, NoControlCoversTheViewBarLabelsOrThePivotPanel)
 {
-    session->TogglePivotData();
+    session->Overlay().TogglePivotData();
     for (int slot = 1; slot <= PivotDataSlotCount; ++slot) m.PivotData.PivotSlotShown[slot] = true;
     const QList<QWidget*> controls = W<QWidget>("picture")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (const bool large : {false, true}) {
@@ -447,7 +447,7 @@ TEST_F(MainWindowFaultsTest, TheAnimationRunsAtAWatchablePaceUnlessTheFastTimerI
 TEST_F(MainWindowFaultsTest, TheToolBarAndTheStripHideThePictureUnderThem)
 {
     QWidget* picture = W<QWidget>("picture");
-    session->StopAtZero();
+    session->Run().StopAtZero();
     auto sceneAndScreen = [&](float panX, float panY) {
         m.ViewScale = 60;
         m.ViewPanX = panX;

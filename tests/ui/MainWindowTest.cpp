@@ -145,7 +145,7 @@ TEST_F(MainWindowTest, ZeroAnd180StopTheDriverThere)
     EXPECT_EQ(m.DriverAngle, 0);
     EXPECT_FALSE(Button("zero")->isEnabled());
     EXPECT_TRUE(Button("halfTurn")->isEnabled());
-    session->MainWindowActivated();
+    session->Run().MainWindowActivated();
     EXPECT_FALSE(Bar("driverAngleBar")->isEnabled());
 }
 
@@ -263,8 +263,8 @@ TEST_F(MainWindowTest, ResetAllDimensionsRestoresDefaultsGearViewAndEditing)
     m.Cyl.CylCentreX = 20;
     m.ViewScale = 99;
     m.DimSetName = "Mine";
-    session->MarkDimensionTyped();
-    session->LeaveDimensionBox(2, 5.0f);
+    session->Dimensions().MarkDimensionTyped();
+    session->Dimensions().LeaveDimensionBox(2, 5.0f);
     Action("dynamicVariables")->trigger();
     Action("undoDisplay")->trigger();
     Click(Button("forward"));
@@ -278,7 +278,7 @@ TEST_F(MainWindowTest, ResetAllDimensionsRestoresDefaultsGearViewAndEditing)
     EXPECT_EQ(m.ViewScale, 28.0f);
     EXPECT_EQ(m.DimSetName, "Nominal");
     EXPECT_EQ(m.DynVarSlots[1].code, 0u);
-    EXPECT_EQ(m.UndoDepth, 0);
+    EXPECT_EQ(m.Undo.Depth(), 0);
     EXPECT_FALSE(Button("undo")->isEnabled());
     EXPECT_FALSE(m.DynVarOn);
     EXPECT_FALSE(m.UndoOn);

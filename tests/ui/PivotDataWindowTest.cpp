@@ -23,7 +23,7 @@ protected:
     void SetUp() override
     {
         MainWindowTestBase::SetUp();
-        session->ChooseStep(45);
+        session->Run().ChooseStep(45);
         m.PivotData.PivotSlot[1] = Crosshead;
         table = std::make_unique<PivotDataTableWindow>(*session, window.get());
         table->show();
@@ -62,7 +62,7 @@ TEST_F(PivotDataWindowTest, OpensWithTheTableAndItsMenu)
     EXPECT_EQ(table->size(), QSize(620, 400));
     const QStringList lines = Memo()->toPlainText().split(u'\n');
     ASSERT_EQ(lines.size(), 13);
-    EXPECT_EQ(WithoutTitle(Memo()->toPlainText()), WithoutTitle(session->PivotDataTableText()));
+    EXPECT_EQ(WithoutTitle(Memo()->toPlainText()), WithoutTitle(session->Overlay().PivotDataTableText()));
     EXPECT_TRUE(lines[4].startsWith("   0.00     0.000   11.500"));
 
     QStringList menu;
@@ -102,7 +102,7 @@ TEST_F(PivotDataWindowTest, SelectAllThenCopyPutsTheExactTableOnTheClipboard)
     const QString copied = QApplication::clipboard()->text();
     EXPECT_EQ(copied, Memo()->toPlainText());
     EXPECT_EQ(copied.split(u'\n').size(), 13);
-    EXPECT_EQ(WithoutTitle(copied), WithoutTitle(session->PivotDataTableText()));
+    EXPECT_EQ(WithoutTitle(copied), WithoutTitle(session->Overlay().PivotDataTableText()));
 }
 
 TEST_F(PivotDataWindowTest, OpeningTheEditMenuWithASelectionEnablesCutAndCopy)
@@ -132,7 +132,7 @@ TEST_F(PivotDataWindowTest, TheTableIsBuiltAfreshEachTimeTheWindowOpens)
 {
     Memo()->setPlainText("scribbled");
     table->hide();
-    session->ChooseStep(10);
+    session->Run().ChooseStep(10);
     table->show();
     EXPECT_EQ(Memo()->toPlainText().split(u'\n').size(), 4 + 37);
     EXPECT_FALSE(Item("copy")->isEnabled());
@@ -164,10 +164,10 @@ TEST_F(PivotDataWindowTest, MainWindowOpensTheLinesDialogFromItsMenuAndFromAPres
     EXPECT_EQ(sound.beeps, 1);  // both reference points at the origin
 
     // A line on one pivot: the dialog closes for the pick and a press on the picture brings it back.
-    session->SetReferencePoints(1, 1, 2, 2);
-    session->ChooseLineType(0);
-    session->ChooseLineColour(1);
-    session->ChooseLineReference(1);
+    session->View().SetReferencePoints(1, 1, 2, 2);
+    session->Overlay().ChooseLineType(0);
+    session->Overlay().ChooseLineColour(1);
+    session->Overlay().ChooseLineReference(1);
     window->Tick();
     const QPoint crosshead(m.Pivots[Crosshead].sx, m.Pivots[Crosshead].sy);
     QWidget* picture = W<QWidget>("picture");

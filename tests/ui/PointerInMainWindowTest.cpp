@@ -47,7 +47,7 @@ TEST_F(PointerInMainWindowTest, MousePressEndsItAtTheNextTick)
     m.GraphicDimCode = 8;
     window.Tick();
     EXPECT_EQ(m.ViewScale, 40.0f);
-    session.PicturePressed(true, 10, 200);
+    session.Overlay().PicturePressed(true, 10, 200);
     window.Tick();
     EXPECT_EQ(m.GraphicDimCode, 0);
     EXPECT_EQ(m.ViewScale, 35.0f);

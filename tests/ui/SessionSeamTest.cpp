@@ -88,13 +88,13 @@ TEST_F(SessionSeamTest, EveryStripControlGoesThroughTheSession)
 // The controls show the session's state whoever changed it: nothing is kept in a caption.
 TEST_F(SessionSeamTest, ControlsFollowTheSessionWhicheverWindowChangedIt)
 {
-    session->ToggleRun();
+    session->Run().ToggleRun();
     EXPECT_EQ(W<QPushButton>("run")->text(), "Run");
-    session->ToggleSteamDisplay();
+    session->Display().Toggle(DisplayOption::SteamDisplay);
     EXPECT_EQ(W<QAction>("steamDisplay")->text(), "SetS&teamDisp Off");
-    session->ToggleLargeFont();
+    session->Display().Toggle(DisplayOption::LargeFont);
     EXPECT_EQ(W<QAction>("largeFont")->text(), "SetSmall&Font");
-    session->NormalForward();
+    session->Gear().NormalForward();
     EXPECT_FALSE(W<QPushButton>("forward")->isEnabled());
     // A caption changed behind the session's back decides nothing.
     W<QPushButton>("run")->setText("Stop");
@@ -109,7 +109,7 @@ TEST_F(SessionSeamTest, TheWindowsTickIsTheModelsTick)
 {
     MechanismModel bare;
     bare.StartUp();
-    session->NormalForward();
+    session->Gear().NormalForward();
     bare.RevArmPosition = m.RevArmPosition;
     for (int i = 0; i < 100; ++i) {
         window->Tick();

@@ -113,7 +113,7 @@ TEST_F(SetupDialogsTest, StepDialogSetsAnUnsnappedStepThatStays)
 
 TEST_F(SetupDialogsTest, StepDialogClampsAndKeepsAStoppedDriverStopped)
 {
-    session->ToggleRun();  // stop
+    session->Run().ToggleRun();  // stop
     StepAngleDialog dialog(*session, window.get());
     dialog.show();
     EXPECT_EQ(Box(dialog)->text(), "0.00");

@@ -17,6 +17,13 @@
 
 namespace zeph::test {
 
+// The one change of the undo store's newest level; an empty change while the store is empty.
+inline DimensionChange NewestChange(const MechanismModel& m)
+{
+    const UndoCommand* newest = m.Undo.Newest();
+    return newest && !newest->changes.empty() ? newest->changes.front() : DimensionChange{};
+}
+
 // The child of `root` with that object name and type; a test failure (and null) when missing.
 template <typename T>
 T* Child(const QObject& root, const QString& name)

@@ -164,7 +164,7 @@ void DiagramPositionsDialog::Paint()
         header_[i]->adjustSize();
     }
 
-    session_.TidyDiagramPositionList();
+    session_.Diagrams().TidyDiagramPositionList();
     const int shown = VisiblePositionBoxes(session_.model());
     for (int k = 1; k <= ScaleBox; ++k) {
         const bool visible = k == ScaleBox || k <= shown;
@@ -200,10 +200,10 @@ void DiagramPositionsDialog::LeaveBox(int box)
     if (!edit->isModified()) return;
     const MechanismModel& m = session_.model();
     if (box == ScaleBox) {
-        session_.LeaveDiagramScaleBox(ReadNumberToClamp(edit->text(), m.DiagramVScale));
+        session_.Diagrams().LeaveDiagramScaleBox(ReadNumberToClamp(edit->text(), m.DiagramVScale));
     } else {
         const float previous = m.DiagramRevArmPos[static_cast<size_t>(box)];
-        session_.LeaveDiagramPositionBox(box, ReadNumberToClamp(edit->text(), previous));
+        session_.Diagrams().LeaveDiagramPositionBox(box, ReadNumberToClamp(edit->text(), previous));
     }
     ShowBoxValue(box);
 }
@@ -212,7 +212,7 @@ void DiagramPositionsDialog::done(int result)
 {
     if (editingBox_ != 0) LeaveBox(editingBox_);
     Paint();
-    session_.DiagramPositionsClosed();
+    session_.Diagrams().DiagramPositionsClosed();
     QDialog::done(result);
 }
 

@@ -93,8 +93,8 @@ DiagramWindow::DiagramWindow(Session& session, DiagramKind kind, QDialog* positi
     captionTimer_ = new QTimer(this);
     captionTimer_->setInterval(CaptionRefreshMs);
     connect(captionTimer_, &QTimer::timeout, this, &DiagramWindow::SetCaption);
-    connect(&session_, &Session::changed, this, [this](Session::Changes what) {
-        if (what & (Session::DynVars | Session::UndoStore | Session::Display)) dynVars_->Refresh();
+    connect(&session_, &Session::changed, this, [this](Changes what) {
+        if (what & (Change::DynVars | Change::UndoStore | Change::Display)) dynVars_->Refresh();
     });
     SetCaption();
 }
@@ -202,7 +202,7 @@ void DiagramWindow::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
     if (e->spontaneous()) return;  // shown again after being minimised: still open
-    session_.PauseAnimation(true);
+    session_.Run().PauseAnimation(true);
     if (kind_ == DiagramKind::Ports) mode_ = PortsMode::Forward;
     SetCaption();
     captionTimer_->start();
@@ -239,7 +239,7 @@ void DiagramWindow::done(int result)
     captionTimer_->stop();
     redrawAfterPositions_ = false;
     QDialog::done(result);
-    session_.PauseAnimation(false);
+    session_.Run().PauseAnimation(false);
 }
 
 void DiagramWindow::AskForPositions(bool redrawAfter)
@@ -268,7 +268,7 @@ void DiagramWindow::Redraw()
 
 void DiagramWindow::Draw()
 {
-    const DiagramData data = session_.ComputeDiagram(kind_, mode_);
+    const DiagramData data = session_.Diagrams().ComputeDiagram(kind_, mode_);
     ImageCanvas canvas(picture_);
     const DiagramFrameState state = PaintDiagram(canvas, session_.model(), data, undoLine_);
     undoLine_ = state.undoLine;
@@ -295,7 +295,7 @@ void DiagramWindow::ShowGraph(PortsMode mode)
 
 void DiagramWindow::PictureMouseMoved()
 {
-    if (layout_.usesPositions && session_.TakeDiagramRedrawPending()) Redraw();
+    if (layout_.usesPositions && session_.Diagrams().TakeDiagramRedrawPending()) Redraw();
 }
 
 // Switching the undo line off wipes the picture and draws it without the line; switching it on
@@ -304,7 +304,7 @@ void DiagramWindow::PictureMouseMoved()
 void DiagramWindow::ToggleUndoDisplay()
 {
     const bool wasOn = session_.model().UndoOn;
-    session_.ToggleUndoDisplay();
+    session_.Display().Toggle(DisplayOption::UndoLine);
     if (wasOn) {
         ImageCanvas canvas(picture_);
         EraseDiagram(canvas);
@@ -316,7 +316,7 @@ void DiagramWindow::ToggleUndoDisplay()
 
 void DiagramWindow::ToggleDynVarDisplay()
 {
-    session_.ToggleDynVarDisplay();
+    session_.Display().Toggle(DisplayOption::DynVars);
     Redraw();
 }
 
@@ -337,7 +337,7 @@ bool DiagramWindow::SavePicture(const QString& file) const
 
 void DiagramWindow::SavePictureAs()
 {
-    zeph::SavePictureAs(this, picture_, layout_.pictureName, session_.DesignFolder());
+    zeph::SavePictureAs(this, picture_, layout_.pictureName, session_.Files().DesignFolder());
 }
 
 }  // namespace zeph

@@ -54,7 +54,7 @@ CylinderDimensionsDialog::CylinderDimensionsDialog(Session& session, QWidget* pa
 
 void CylinderDimensionsDialog::ResetDimensions(bool clearUndo)
 {
-    session_.ResetCylinderDimensions(clearUndo);
+    session_.Dimensions().ResetCylinderDimensions(clearUndo);
 }
 
 }  // namespace zeph

@@ -92,14 +92,14 @@ void DimensionDialog::BuildRow(int row)
             [this, row](QChar key, bool passed) { EditKeyPress(row, key, passed); });
     // Keys the filter does not examine (Delete) change the text too; they count as typing.
     connect(edit, &QLineEdit::textEdited, this, [this, row] {
-        if (IsGray(row)) session_.MarkDimensionTyped();
+        if (IsGray(row)) session_.Dimensions().MarkDimensionTyped();
     });
     boxes_[static_cast<size_t>(row)] = edit;
 
     auto* button = new QPushButton(this);
     button->setObjectName(QString("pointer%1").arg(row));
     button->setAutoDefault(true);
-    connect(button, &QPushButton::clicked, this, [this, row] { session_.ShowDimensionPointer(CodeOf(row)); });
+    connect(button, &QPushButton::clicked, this, [this, row] { session_.Dimensions().ShowDimensionPointer(CodeOf(row)); });
     pointerButtons_[static_cast<size_t>(row)] = button;
 }
 
@@ -218,7 +218,7 @@ int DimensionDialog::RowOfBox(const QObject* widget) const
 
 void DimensionDialog::EditKeyPress(int row, QChar key, bool passedFirstTest)
 {
-    if (passedFirstTest && IsGray(row)) session_.MarkDimensionTyped();
+    if (passedFirstTest && IsGray(row)) session_.Dimensions().MarkDimensionTyped();
     if (key == u'\r') closeButton_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -231,13 +231,13 @@ float DimensionDialog::BoxValue(int row) const
 void DimensionDialog::LeaveBox(int row)
 {
     editingRow_ = 0;
-    session_.LeaveDimensionBox(CodeOf(row), BoxValue(row));
+    session_.Dimensions().LeaveDimensionBox(CodeOf(row), BoxValue(row));
 }
 
 void DimensionDialog::CloseDialog()
 {
     if (editingRow_ != 0) LeaveBox(editingRow_);
-    session_.CloseDimensionDialog();
+    session_.Dimensions().CloseDimensionDialog();
     closeButton_->setFocus();
     accept();
 }

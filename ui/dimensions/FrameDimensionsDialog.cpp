@@ -47,7 +47,7 @@ FrameDimensionsDialog::FrameDimensionsDialog(Session& session, QWidget* parent)
 
 void FrameDimensionsDialog::ResetDimensions(bool clearUndo)
 {
-    session_.ResetFrameDimensions(clearUndo);
+    session_.Dimensions().ResetFrameDimensions(clearUndo);
 }
 
 }  // namespace zeph

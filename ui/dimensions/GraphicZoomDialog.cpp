@@ -29,7 +29,7 @@ void GraphicZoomDialog::Refresh()
 
 void GraphicZoomDialog::Confirm()
 {
-    session_.SetGraphicZoom(ReadNumberToClamp(box_->text(), session_.model().GraphicPosZoom));
+    session_.Dimensions().SetGraphicZoom(ReadNumberToClamp(box_->text(), session_.model().GraphicPosZoom));
     accept();
 }
 

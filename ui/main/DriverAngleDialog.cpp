@@ -26,7 +26,7 @@ void DriverAngleDialog::Refresh()
 
 void DriverAngleDialog::Confirm()
 {
-    session_.SetDriverAngle(ReadNumberToClamp(box_->text(), session_.model().DriverAngle));
+    session_.Run().SetDriverAngle(ReadNumberToClamp(box_->text(), session_.model().DriverAngle));
     accept();
 }
 

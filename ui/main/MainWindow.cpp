@@ -41,7 +41,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent),
     BuildClient();
     BuildDialogs();
     ConnectSession();
-    Refresh(Session::All);
+    Refresh(Change::All);
     SetCaption();
 
     tickTimer_ = new QTimer(this);
@@ -65,9 +65,9 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::Tick()
 {
-    session_.Tick();
+    session_.Run().Tick();
     SetCaption();
-    if (painter_.Paint(scene_, session_.model())) session_.FigureNotShown();
+    if (painter_.Paint(scene_, session_.model())) session_.Run().FigureNotShown();
     picture_->update();
     emit rendered();
 }
@@ -88,7 +88,7 @@ void MainWindow::SetCaption()
 bool MainWindow::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate) {
-        session_.MainWindowActivated();
+        session_.Run().MainWindowActivated();
         GiveGearTheKeys();
     }
     return QMainWindow::event(e);
@@ -182,8 +182,8 @@ void MainWindow::BuildClient()
     picture_->setFont(font);
     setCentralWidget(picture_);
     connect(picture_, &PictureView::pressed, this, [this](Qt::MouseButton button, int x, int y) {
-        using B = Session::PressButton;
-        session_.PicturePressed(button == Qt::LeftButton ? B::Left : button == Qt::RightButton ? B::Right : B::Other,
+        using B = OverlayControl::PressButton;
+        session_.Overlay().PicturePressed(button == Qt::LeftButton ? B::Left : button == Qt::RightButton ? B::Right : B::Other,
                                 x, y);
     });
 
@@ -288,18 +288,18 @@ void MainWindow::BuildStrip()
     dataTableButton_ = MakeButton("dataTable", "DataTable", "", {2, 214, 60, 15});
 
     Session& s = session_;
-    connect(runButton_, &QPushButton::clicked, &s, &Session::ToggleRun);
-    connect(centreButton_, &QPushButton::clicked, &s, &Session::CentreReverseArm);
-    connect(reverseButton_, &QPushButton::clicked, &s, &Session::NormalReverse);
-    connect(forwardButton_, &QPushButton::clicked, &s, &Session::NormalForward);
-    connect(halfTurnButton_, &QPushButton::clicked, &s, &Session::StopAtHalfTurn);
-    connect(zeroButton_, &QPushButton::clicked, &s, &Session::StopAtZero);
-    connect(step1Button_, &QPushButton::clicked, &s, [&s] { s.ChooseStep(1); });
-    connect(step10Button_, &QPushButton::clicked, &s, [&s] { s.ChooseStep(10); });
-    connect(step45Button_, &QPushButton::clicked, &s, [&s] { s.ChooseStep(45); });
-    connect(reverseArmBar_, &QScrollBar::valueChanged, &s, &Session::MoveReverseArmBar);
-    connect(driverAngleBar_, &QScrollBar::valueChanged, &s, &Session::MoveDriverBar);
-    connect(stepAngleBar_, &QScrollBar::valueChanged, &s, &Session::MoveStepBar);
+    connect(runButton_, &QPushButton::clicked, &s, [&s] { s.Run().ToggleRun(); });
+    connect(centreButton_, &QPushButton::clicked, &s, [&s] { s.Gear().CentreReverseArm(); });
+    connect(reverseButton_, &QPushButton::clicked, &s, [&s] { s.Gear().NormalReverse(); });
+    connect(forwardButton_, &QPushButton::clicked, &s, [&s] { s.Gear().NormalForward(); });
+    connect(halfTurnButton_, &QPushButton::clicked, &s, [&s] { s.Run().StopAtHalfTurn(); });
+    connect(zeroButton_, &QPushButton::clicked, &s, [&s] { s.Run().StopAtZero(); });
+    connect(step1Button_, &QPushButton::clicked, &s, [&s] { s.Run().ChooseStep(1); });
+    connect(step10Button_, &QPushButton::clicked, &s, [&s] { s.Run().ChooseStep(10); });
+    connect(step45Button_, &QPushButton::clicked, &s, [&s] { s.Run().ChooseStep(45); });
+    connect(reverseArmBar_, &QScrollBar::valueChanged, &s, [&s](int v) { s.Gear().MoveReverseArmBar(v); });
+    connect(driverAngleBar_, &QScrollBar::valueChanged, &s, [&s](int v) { s.Run().MoveDriverBar(v); });
+    connect(stepAngleBar_, &QScrollBar::valueChanged, &s, [&s](int v) { s.Run().MoveStepBar(v); });
 
     DynVarBars::Wiring wiring;
     wiring.bars = dynVarBars_;
@@ -338,15 +338,15 @@ void MainWindow::BuildViewControls()
         {refBars_[1], ViewBar::Ref1Horizontal},  {refBars_[2], ViewBar::Ref2Vertical},
         {refBars_[3], ViewBar::Ref2Horizontal}};
     for (const auto& [bar, which] : bars)
-        SelfCentringBar::Connect(bar, [&s, which = which](int position) { s.MoveViewBar(which, position); });
-    connect(normButton_, &QPushButton::clicked, &s, &Session::NormView);
-    connect(presetButtons_[0], &QPushButton::clicked, &s, &Session::ArmPreset);
+        SelfCentringBar::Connect(bar, [&s, which = which](int position) { s.View().MoveViewBar(which, position); });
+    connect(normButton_, &QPushButton::clicked, &s, [&s] { s.View().NormView(); });
+    connect(presetButtons_[0], &QPushButton::clicked, &s, [&s] { s.View().ArmPreset(); });
     for (int n = 1; n < PresetCount; ++n)
-        connect(presetButtons_[static_cast<size_t>(n)], &QPushButton::clicked, &s, [&s, n] { s.RecallPreset(n); });
-    connect(refPoint1Button_, &QPushButton::clicked, &s, [&s] { s.CentreOnReferencePoint(1); });
-    connect(refPoint2Button_, &QPushButton::clicked, &s, [&s] { s.CentreOnReferencePoint(2); });
-    connect(refZeroButtons_[0], &QPushButton::clicked, &s, [&s] { s.ZeroReferencePoint(1); });
-    connect(refZeroButtons_[1], &QPushButton::clicked, &s, [&s] { s.ZeroReferencePoint(2); });
+        connect(presetButtons_[static_cast<size_t>(n)], &QPushButton::clicked, &s, [&s, n] { s.View().RecallPreset(n); });
+    connect(refPoint1Button_, &QPushButton::clicked, &s, [&s] { s.View().CentreOnReferencePoint(1); });
+    connect(refPoint2Button_, &QPushButton::clicked, &s, [&s] { s.View().CentreOnReferencePoint(2); });
+    connect(refZeroButtons_[0], &QPushButton::clicked, &s, [&s] { s.View().ZeroReferencePoint(1); });
+    connect(refZeroButtons_[1], &QPushButton::clicked, &s, [&s] { s.View().ZeroReferencePoint(2); });
 }
 
 // The windows the main window opens, created hidden in their start-up order.

@@ -85,7 +85,7 @@ private:
     QAction* Item(const char* name) const;
 
     // ---- showing the session's state -------------------------------------------------------
-    void Refresh(Session::Changes what);
+    void Refresh(Changes what);
     void RefreshRunAndStep();
     void RefreshGear();
     void RefreshView();

@@ -47,14 +47,14 @@ void MainWindow::OpenDesignCommand()
     SetUpFileDialog(dialog, "openDialog", DesignFilters, QStringLiteral("dzg"));
     const QString path = ChosenFile(dialog);
     if (path.isEmpty())
-        session_.CancelOpenDesign();
+        session_.Files().CancelOpenDesign();
     else
         OpenDesignFile(path);
 }
 
 bool MainWindow::OpenDesignFile(const QString& path)
 {
-    const std::optional<QString> refusal = session_.OpenDesignFile(path);
+    const std::optional<QString> refusal = session_.Files().OpenDesignFile(path);
     SetCaption();
     if (!refusal) return true;
     ShowErrorBox(this, QStringLiteral("Cannot open the design %1:\n%2\nThe design on screen is unchanged.")
@@ -70,7 +70,7 @@ void MainWindow::SaveDesignCommand()
     dialog.setFileMode(QFileDialog::AnyFile);
     const QString path = ChosenFile(dialog);
     if (path.isEmpty()) return;
-    if (const std::optional<ReplaceFailure> failure = session_.SaveDesignFile(path))
+    if (const std::optional<ReplaceFailure> failure = session_.Files().SaveDesignFile(path))
         ReportSaveFailure(this, QStringLiteral("design"), path, *failure);
     SetCaption();
 }
@@ -78,7 +78,7 @@ void MainWindow::SaveDesignCommand()
 // What the window shows: the picture with the readouts and the controls on it.
 void MainWindow::SavePictureCommand()
 {
-    SavePictureAs(this, picture_->grab().toImage(), QString(), session_.DesignFolder());
+    SavePictureAs(this, picture_->grab().toImage(), QString(), session_.Files().DesignFolder());
 }
 
 // Created with the other windows, so each loads its text once, at start-up.

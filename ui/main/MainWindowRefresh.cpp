@@ -25,13 +25,13 @@ void ShowSlider(QScrollBar* bar, const SliderState& s)
 
 }  // namespace
 
-void MainWindow::Refresh(Session::Changes what)
+void MainWindow::Refresh(Changes what)
 {
-    if (what & (Session::Run | Session::Step)) RefreshRunAndStep();
-    if (what & Session::Gear) RefreshGear();
-    if (what & (Session::View | Session::Display)) RefreshView();
-    if (what & Session::Display) RefreshDisplay();
-    if (what & (Session::Display | Session::DynVars | Session::UndoStore)) {
+    if (what & (Change::Run | Change::Step)) RefreshRunAndStep();
+    if (what & Change::Gear) RefreshGear();
+    if (what & (Change::View | Change::Display)) RefreshView();
+    if (what & Change::Display) RefreshDisplay();
+    if (what & (Change::Display | Change::DynVars | Change::UndoStore)) {
         dynVars_->Refresh();
         RefreshUndoButton();
     }

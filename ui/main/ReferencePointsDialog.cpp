@@ -55,20 +55,20 @@ void ReferencePointsDialog::Confirm()
     const MechanismModel& m = session_.model();
     const Pivot& p1 = m.Pivots[RefPoint1];
     const Pivot& p2 = m.Pivots[RefPoint2];
-    session_.SetReferencePoints(ReadNumberF(boxes_[0]->text(), p1.y), ReadNumberF(boxes_[1]->text(), p1.x),
+    session_.View().SetReferencePoints(ReadNumberF(boxes_[0]->text(), p1.y), ReadNumberF(boxes_[1]->text(), p1.x),
                                 ReadNumberF(boxes_[2]->text(), p2.y), ReadNumberF(boxes_[3]->text(), p2.x));
     accept();
 }
 
 void ReferencePointsDialog::Cancel()
 {
-    session_.CancelReferencePoints();
+    session_.View().CancelReferencePoints();
     reject();
 }
 
 void ReferencePointsDialog::Zero()
 {
-    session_.ZeroReferencePoints();
+    session_.View().ZeroReferencePoints();
     reject();
 }
 

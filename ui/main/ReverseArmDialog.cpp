@@ -39,7 +39,7 @@ void ReverseArmDialog::Refresh()
 
 void ReverseArmDialog::Confirm()
 {
-    session_.SetReverseArm(ReadNumberToClamp(box_->text(), session_.model().RevArmPosition));
+    session_.Gear().SetReverseArm(ReadNumberToClamp(box_->text(), session_.model().RevArmPosition));
     accept();
 }
 

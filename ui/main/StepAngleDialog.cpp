@@ -25,7 +25,7 @@ void StepAngleDialog::Refresh()
 
 void StepAngleDialog::Confirm()
 {
-    session_.SetStepAngle(ReadNumberToClamp(box_->text(), session_.model().ChosenStepAngle));
+    session_.Run().SetStepAngle(ReadNumberToClamp(box_->text(), session_.model().ChosenStepAngle));
     accept();
 }
 

@@ -51,8 +51,8 @@ LinesDialog::LinesDialog(Session& session, QWidget* parent) : QDialog(parent), s
     BuildButtons();
     BuildTitles();
     for (int n = 1; n <= LineRowCount; ++n) BuildRow(n);
-    connect(&session_, &Session::changed, this, [this](Session::Changes what) {
-        if (what & Session::Overlay) Refresh();
+    connect(&session_, &Session::changed, this, [this](Changes what) {
+        if (what & Change::Overlay) Refresh();
     });
     connect(&session_, &Session::linesDialogClosing, this, [this] {
         if (isVisible()) done(QDialog::Accepted);
@@ -86,9 +86,9 @@ void LinesDialog::BuildChoices()
     referenceGroup_ = BuildGroup("  Referenced to  ", {236, 4, 148, 96}, {"0,0", "Pivot1", "Piv1/0,0", "Piv1/Piv2"},
                                  {"refFixed", "refPivot1", "refPivot1Fixed", "refPivot1Pivot2"}, 1);
     Session& s = session_;
-    connect(typeGroup_, &QButtonGroup::idClicked, &s, &Session::ChooseLineType);
-    connect(colourGroup_, &QButtonGroup::idClicked, &s, &Session::ChooseLineColour);
-    connect(referenceGroup_, &QButtonGroup::idClicked, &s, &Session::ChooseLineReference);
+    connect(typeGroup_, &QButtonGroup::idClicked, &s, [&s](int v) { s.Overlay().ChooseLineType(v); });
+    connect(colourGroup_, &QButtonGroup::idClicked, &s, [&s](int v) { s.Overlay().ChooseLineColour(v); });
+    connect(referenceGroup_, &QButtonGroup::idClicked, &s, [&s](int v) { s.Overlay().ChooseLineReference(v); });
 }
 
 void LinesDialog::BuildButtons()
@@ -100,9 +100,9 @@ void LinesDialog::BuildButtons()
     close->setObjectName("close");
     clear->setObjectName("clearLine");
     Session& s = session_;
-    connect(drawCloseButton_, &QPushButton::clicked, &s, &Session::DrawLineAndClose);
-    connect(close, &QPushButton::clicked, &s, &Session::CloseLinesDialog);
-    connect(clear, &QPushButton::clicked, &s, &Session::ClearLine);
+    connect(drawCloseButton_, &QPushButton::clicked, &s, [&s] { s.Overlay().DrawLineAndClose(); });
+    connect(close, &QPushButton::clicked, &s, [&s] { s.Overlay().CloseLinesDialog(); });
+    connect(clear, &QPushButton::clicked, &s, [&s] { s.Overlay().ClearLine(); });
 }
 
 void LinesDialog::BuildTitles()
@@ -143,7 +143,7 @@ void LinesDialog::BuildRow(int n)
 void LinesDialog::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    session_.LinesDialogActivated();
+    session_.Overlay().LinesDialogActivated();
 }
 
 // Escape and the title bar's close box do what "Close" does; the box being typed into is left
@@ -151,7 +151,7 @@ void LinesDialog::showEvent(QShowEvent* e)
 void LinesDialog::reject()
 {
     LeaveBox(focusWidget());
-    session_.CloseLinesDialog();
+    session_.Overlay().CloseLinesDialog();
     if (isVisible()) QDialog::reject();
 }
 
@@ -160,7 +160,7 @@ void LinesDialog::LeaveBox(const QObject* widget)
     for (int n = 1; n <= LineRowCount; ++n) {
         for (int b = 1; b <= LineBoxCount; ++b) {
             const QLineEdit* box = rows_[static_cast<size_t>(n)].boxes[static_cast<size_t>(b - 1)];
-            if (widget == box) session_.LeaveLineBox(n, b, box->text());
+            if (widget == box) session_.Overlay().LeaveLineBox(n, b, box->text());
         }
     }
 }
@@ -171,7 +171,7 @@ bool LinesDialog::eventFilter(QObject* watched, QEvent* e)
     if (e->type() != QEvent::MouseButtonPress) return QDialog::eventFilter(watched, e);
     for (int n = 1; n <= LineRowCount; ++n) {
         if (watched == rows_[static_cast<size_t>(n)].number) {
-            session_.SelectLineRow(n);
+            session_.Overlay().SelectLineRow(n);
             return true;
         }
     }

@@ -89,7 +89,7 @@ void PivotDataTableWindow::Rebuild()
     cutAction_->setEnabled(false);
     copyAction_->setEnabled(false);
     selectAllAction_->setEnabled(true);
-    memo_->setPlainText(session_.PivotDataTableText());
+    memo_->setPlainText(session_.Overlay().PivotDataTableText());
 }
 
 void PivotDataTableWindow::Cut()

@@ -109,27 +109,27 @@ void DynVarBars::Moved(int slot, int position)
     const Use& use = use_[static_cast<size_t>(slot - 1)];
     const bool held = use.mouseDown || use.keyDown;
     if (!held) BarEnter(slot);  // the wheel and the bar's menu give no focus to start from
-    session_.MoveDynVarBar(slot, position);
+    session_.Dimensions().MoveDynVarBar(slot, position);
     if (w_.redraw) w_.redraw();
     if (!held) BarEndScroll(slot);
 }
 
 void DynVarBars::BarEnter(int slot)
 {
-    session_.EnterDynVarBar(slot);
+    session_.Dimensions().EnterDynVarBar(slot);
 }
 
 // A finished scroll is one undoable change, from the value the bar found to the value now.
 void DynVarBars::BarEndScroll(int slot)
 {
-    session_.EndDynVarScroll(slot);
+    session_.Dimensions().EndDynVarScroll(slot);
     if (w_.focusTarget) w_.focusTarget->setFocus();
     Run(w_.afterScroll);
 }
 
 void DynVarBars::UndoClick()
 {
-    session_.Undo();
+    session_.Dimensions().Undo();
     Run(w_.afterUndo);
 }
 
