@@ -1,4 +1,4 @@
-// The design file's commands: Open applies a file only when it is accepted whole, Save replaces a file only when written whole.
+// The design file's commands: Open applies only a file accepted whole, Save replaces only with one written whole.
 #pragma once
 
 #include <QString>

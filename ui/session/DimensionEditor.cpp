@@ -108,7 +108,10 @@ void DimensionEditor::ResetAllDimensions()
 
 void DimensionEditor::ShowDimensionPointer(int code) { m.GraphicDimCode = code; }
 
-void DimensionEditor::SetGraphicZoom(double zoom) { m.GraphicPosZoom = static_cast<float>(GraphicZoomWithinRange(zoom)); }
+void DimensionEditor::SetGraphicZoom(double zoom)
+{
+    m.GraphicPosZoom = static_cast<float>(GraphicZoomWithinRange(zoom));
+}
 
 // ---- dynamic variables and undo ------------------------------------------------------------
 

@@ -67,7 +67,8 @@ void RunControl::Events(const TickEvents& e)
     }
     // The pointer's dialog closes and the hourglass shows as it begins; when it ends, the dialog
     // comes back and then the hourglass goes.
-    if (e.closeDialog != TickEvents::Dialog::None) emit s_.pointerDialogClosing(e.closeDialog == TickEvents::Dialog::Frame);
+    if (e.closeDialog != TickEvents::Dialog::None)
+        emit s_.pointerDialogClosing(e.closeDialog == TickEvents::Dialog::Frame);
     if (e.busyCursor == true) emit s_.busyCursorChanged(true);
     if (e.reopenDialog != TickEvents::Dialog::None)
         emit s_.pointerDialogReopening(e.reopenDialog == TickEvents::Dialog::Frame);

@@ -1,4 +1,4 @@
-// A self-centring bar's change: the step of a move and of its spring back to 0, shared by the view and dynamic-variable bars.
+// A self-centring bar's change: the step of a move and of its spring back to 0, for the view and slot bars.
 #pragma once
 
 #include <algorithm>
