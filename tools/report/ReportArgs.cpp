@@ -291,16 +291,6 @@ void CheckCombination(Request& r)
 
 }  // namespace
 
-std::optional<NamedGear> GearByName(const std::string& name)
-{
-    if (name == "mid") return NamedGear::Mid;
-    if (name == "fwd") return NamedGear::Fwd;
-    if (name == "fwdmax") return NamedGear::FwdMax;
-    if (name == "rev") return NamedGear::Rev;
-    if (name == "revmax") return NamedGear::RevMax;
-    return std::nullopt;
-}
-
 std::string Quoted(const std::string& s)
 {
     static const char hex[] = "0123456789abcdef";

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "model/analysis/DimChange.h"
+#include "model/analysis/GearChoice.h"
+
 namespace zeph::report {
 
 // A refused command line; the message names the culprit and fits on one line.
@@ -20,21 +23,9 @@ enum class Command { Events, Pivots, Ports, Steam, Diagram, Help };
 enum class DiagramChoice { Sine, Oval, Steam, Ports };
 enum class GraphChoice { Forward, Reverse, Both };
 
-// The five gears a design is usually judged at, each a fixed offset from mid gear.
-enum class NamedGear { Mid, Fwd, FwdMax, Rev, RevMax };
-
-// One gear to report: a named gear, or an offset of the reverse arm from mid gear.
-struct GearRequest {
-    std::string label;  // "mid", "fwd", ... or "rev:" followed by the offset as typed
-    std::optional<NamedGear> named;
-    double offset = 0;  // used when not named
-};
-
-// One dimension change, by its dimension code.
-struct DimSetting {
-    int code = 0;
-    float value = 0;
-};
+// One gear to report, and one dimension change by its code.
+using GearRequest = GearChoice;
+using DimSetting = DimChange;
 
 struct Request {
     Command command = Command::Help;
@@ -73,8 +64,5 @@ double ParseNumber(const std::string& text, const std::string& what);
 // A user's text for a one-line message: in single quotes, with control characters, quotes,
 // backslashes and bytes outside ASCII written as escapes.
 std::string Quoted(const std::string& s);
-
-// A named gear from its name, or nullopt.
-std::optional<NamedGear> GearByName(const std::string& name);
 
 }  // namespace zeph::report
