@@ -1,6 +1,7 @@
 // Command line of the report companion: what was asked for, and the reader that checks it.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "model/analysis/DimChange.h"
 #include "model/analysis/GearChoice.h"
+#include "model/analysis/SettingProblem.h"
 
 namespace zeph::report {
 
@@ -17,7 +19,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class Command { Events, Pivots, Ports, Steam, Diagram, Help };
+enum class Command { Events, Pivots, Ports, Steam, Diagram, Sensitivity, Setting, Help };
 
 // The diagram a picture is made of, and the graph of the port events diagram.
 enum class DiagramChoice { Sine, Oval, Steam, Ports };
@@ -26,6 +28,12 @@ enum class GraphChoice { Forward, Reverse, Both };
 // One gear to report, and one dimension change by its code.
 using GearRequest = GearChoice;
 using DimSetting = DimChange;
+
+// A free dimension of the setting command; without bounds it gets the default ones.
+struct FreeRequest {
+    int code = 0;
+    std::optional<double> min, max;
+};
 
 struct Request {
     Command command = Command::Help;
@@ -40,6 +48,12 @@ struct Request {
     std::optional<std::string> png;        // diagram: the picture file
     std::optional<double> vscale;          // diagram sine and oval: the vertical scale
     std::optional<GraphChoice> graph;      // diagram ports
+    std::vector<int> codes;                // sensitivity: the codes asked for, empty for all
+    std::optional<double> delta;           // sensitivity: H
+    std::vector<FreeRequest> free;         // setting
+    std::vector<SettingGoal> goals;        // setting
+    std::array<std::optional<double>, SettingEventCount> weights{};  // setting, per event
+    std::optional<std::string> writeFile;  // setting: the design file to save
 };
 
 // The diagram list holds nine positions at the most.
@@ -60,6 +74,12 @@ Request ParseArgs(const std::vector<std::string>& args);
 // A complete finite number (optional leading '+'); throws UsageError naming `what`. A number
 // too small for a double reads as 0.
 double ParseNumber(const std::string& text, const std::string& what);
+
+// A dimension code (1..27 or 101..117); throws UsageError naming `what`.
+int ParseDimCode(const std::string& text, const std::string& what);
+
+// A number the model can hold as a 32-bit float; throws UsageError naming `what`.
+double ParseModelValue(const std::string& text, const std::string& what);
 
 // A user's text for a one-line message: in single quotes, with control characters, quotes,
 // backslashes and bytes outside ASCII written as escapes.
