@@ -81,6 +81,19 @@ std::vector<int> SensitivityCodes(const SensitivityRequest& r)
     return codes;
 }
 
+std::optional<double> GoalSensitivity(const SensitivityRow& row, const SettingGoal& goal)
+{
+    // Lead has figures 0 (front) and 1 (rear); the other events of the front end follow from 2
+    // on, those of the rear end four places later.
+    const int e = static_cast<int>(goal.event);
+    const int front = goal.event == SettingEvent::Lead ? 0 : 1 + e;
+    const int rear = goal.event == SettingEvent::Lead ? 1 : 5 + e;
+    const auto& f = row.change[front];
+    const auto& r = row.change[rear];
+    if (!f || !r) return std::nullopt;
+    return goal.balance ? *f - *r : (*f + *r) / 2;
+}
+
 SensitivityResult ComputeSensitivity(const MechanismModel& design, const SensitivityRequest& r,
                                      const AnalysisControl& control)
 {

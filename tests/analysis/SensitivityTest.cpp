@@ -6,6 +6,7 @@
 #include "AnalysisTestSupport.h"
 #include "model/analysis/GearSweep.h"
 #include "model/analysis/Sensitivity.h"
+#include "model/analysis/SettingObjective.h"
 
 namespace zeph {
 namespace {
@@ -48,6 +49,31 @@ TEST(Sensitivity, EqualsAHandCentralDifferenceForEachCodeAndGear)
     // The valve rod moves the valve as a whole: front lead up, rear lead down by as much.
     EXPECT_NEAR(*s.rows[0].change[0], 0.01, 0.001);
     EXPECT_NEAR(*s.rows[0].change[1], -0.01, 0.001);
+}
+
+// The effect on a goal is the central difference of the goal's residual itself.
+TEST(Sensitivity, GoalEffectIsTheDifferenceOfTheGoalsResidual)
+{
+    const MechanismModel m = DefaultDesign();
+    SensitivityRequest r;
+    r.codes = {6};
+    r.gears = {ChoiceOf(NamedGear::Fwd)};
+    r.step = 0.5;
+    const SensitivityRow row = ComputeSensitivity(m, r).rows.at(0);
+    SettingProblem p;
+    p.free = {{6, 0, 20}};
+    p.goals = {test::Balance(SettingEvent::Cutoff, NamedGear::Fwd),
+               test::Target(SettingEvent::Release, NamedGear::Fwd, 90),
+               test::Balance(SettingEvent::Lead, NamedGear::Fwd),
+               test::Target(SettingEvent::Compression, NamedGear::Fwd, 5)};
+    p.step = 0.5;
+    const SettingObjective objective(m, p);
+    const SettingEvaluation lo = objective.Evaluate(std::vector<float>{row.minus});
+    const SettingEvaluation hi = objective.Evaluate(std::vector<float>{row.plus});
+    for (size_t g = 0; g < p.goals.size(); ++g) {
+        const double byHand = (*hi.residuals[g] - *lo.residuals[g]) / (double(row.plus) - double(row.minus)) * 0.01;
+        EXPECT_NEAR(*GoalSensitivity(row, p.goals[g]), byHand, 1e-9) << g;
+    }
 }
 
 TEST(Sensitivity, AllCodesByDefaultAndNoneOnceCancelled)

@@ -1,4 +1,4 @@
-// The valve-setting objective: residuals and weights on a design whose events are known, and what makes a design infeasible.
+// The valve-setting objective: residuals and weights on known events, and what makes a design infeasible.
 #include <gtest/gtest.h>
 
 #include "AnalysisTestSupport.h"

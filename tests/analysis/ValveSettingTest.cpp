@@ -1,4 +1,4 @@
-// The valve-setting search: bounds held, never worse than the start, infeasible points never chosen, repeatable, as good as Nelder-Mead, cancellable.
+// The valve-setting search: bounds, never worse, never infeasible, repeatable, as good as Nelder-Mead, cancellable.
 #include <gtest/gtest.h>
 
 #include <atomic>
