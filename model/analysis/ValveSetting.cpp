@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <limits>
 #include <map>
 #include <mutex>
-#include <exception>
 
 #include <nlopt.hpp>
 #include <tbb/blocked_range.h>
