@@ -28,8 +28,7 @@ std::optional<Side> SweepSide(const MechanismModel& design, int code, float valu
     const DimChange change{code, value};
     if (!ApplyDimChanges(m, {&change, 1})) return std::nullopt;
     Side side;
-    for (const GearChoice& g : gears) {
-        const GearEvents ev = SweepGearEvents(m, ResolveGear(m, g), step);
+    for (const GearEvents& ev : SweepGears(m, gears, step)) {
         side.figures.push_back(EventFiguresOf(ev));
         side.errors.push_back(ev.mechanismError);
     }
