@@ -7,7 +7,8 @@
 #include "model/MechanismModel.h"
 #include "model/Solver.h"
 #include "model/ValveEvents.h"
-#include "tools/report/ReportSweep.h"
+#include "model/analysis/DimChange.h"
+#include "model/analysis/GearSweep.h"
 
 namespace {
 
@@ -46,11 +47,11 @@ BENCHMARK(BM_SolveAndOpeningsGearChanging);
 void BM_EventsSweep(benchmark::State& state)
 {
     zeph::MechanismModel m;
-    zeph::report::PrepareDesign(m, {});
-    const zeph::report::GearRequest request{"fwd", zeph::report::NamedGear::Fwd, 0};
-    const zeph::report::Gear gear = zeph::report::ResolveGear(m, request);
+    m.StartUp();
+    zeph::ApplyDimChanges(m, {});
+    const zeph::Gear gear = zeph::ResolveGear(m, zeph::ChoiceOf(zeph::NamedGear::Fwd));
     for (auto _ : state) {
-        auto events = zeph::report::SweepGearEvents(m, gear, 0.1);
+        auto events = zeph::SweepGearEvents(m, gear, 0.1);
         benchmark::DoNotOptimize(events);
     }
     state.SetLabel("3600 steps");

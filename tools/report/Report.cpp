@@ -2,6 +2,8 @@
 #include "tools/report/Report.h"
 
 #include "model/MechanismModel.h"
+#include "tools/report/ReportAnalysis.h"
+#include "tools/report/ReportAnalysisArgs.h"
 #include "tools/report/ReportArgs.h"
 #include "tools/report/ReportOutput.h"
 #include "tools/report/ReportPicture.h"
@@ -98,6 +100,8 @@ int Run(MechanismModel& m, const Request& r, std::ostream& out, std::ostream& er
     case Command::Ports: return RunPorts(m, r, out, err);
     case Command::Steam: return RunSteam(m, r, out, err);
     case Command::Diagram: return RunDiagram(m, r, err);
+    case Command::Sensitivity: return RunSensitivity(m, r, out, err);
+    case Command::Setting: return RunSetting(m, r, out, err);
     case Command::Help: break;
     }
     return ExitOk;
@@ -124,6 +128,8 @@ Subcommands:
   ports    the port events diagram's figures, one row per reverse-arm row
   steam    the steam diagram's cut-offs, one row per list position
   diagram  a diagram's picture as a PNG file
+  sensitivity  how much each event moves per +0.01 of each dimension
+  setting  valve setting: free dimensions searched within bounds for balanced or targeted events
   help     this text (also --help or -h, anywhere on the line)
 
 zepharin-report events [--step DEG] [--design FILE] [--set CODE=VALUE]... [--gear NAME]... [--rev OFFSET]... [--csv]
@@ -177,6 +183,33 @@ zepharin-report diagram sine|oval|steam|ports --png FILE [--gear NAME]... [--rev
   default 1.5); --graph chooses the port events graph (default forward; both draws the
   reverse graph over the forward one). Nothing is written to stdout.
 
+zepharin-report sensitivity [--gear NAME]... [--rev OFFSET]... [--codes LIST] [--delta H] [--step DEG]
+                [--design FILE] [--set CODE=VALUE]... [--csv]
+  For each dimension code (default all 44; --codes 6,18,117) and each gear (default fwd and
+  rev), the change of each events figure per +0.01 of the dimension (model units; degrees for
+  the offset angle 25): lead front and rear, then per end admission, cut-off, release and
+  compression. Central difference: with v- and v+ the 32-bit values stored for v - H and
+  v + H (default H 0.01), (f(v+) - f(v-)) / (v+ - v-) x 0.01, each f computed as
+  events --set CODE=v+- computes it (mid gear found again, the gear placed from the new
+  centre). Empty (CSV) or "-" (table) where the event is not met on either side.
+
+zepharin-report setting --free CODE[=MIN:MAX]... (--balance EVENT@GEAR | --target EVENT@GEAR=VALUE)...
+                [--weight EVENT=W]... [--step DEG] [--design FILE] [--set CODE=VALUE]... [--write FILE.dzg] [--csv]
+  Valve setting: searches the free dimensions within their bounds (default the start +-
+  max(5 % of its magnitude, 0.01)) for the least objective, the sum over the goals of
+  (weight x residual)^2. EVENT is lead, admission, cutoff, release or compression; GEAR
+  mid, fwd, fwdmax, rev, revmax or rev:OFFSET (offset from mid gear, as events --rev).
+  --balance gives the residual front - rear, --target (front + rear) / 2 - VALUE; events in
+  percent of stroke, lead in model units. Default weights: lead 100, the others 1. A design
+  where a goal's event is not met at both ends, or where the linkage cannot close in the turn
+  of a goal's gear, is never chosen; the result is never worse than the start and the same
+  for the same command. Every evaluation computes the events as events --set does, so the
+  result can be checked with it. Output: the free dimensions (start, result, bounds; nine
+  significant digits, which give back the same 32-bit values), the goals' residuals and the
+  objective before and after, evaluations and time, the events of the goals' gears before
+  and after. --write saves the design with the new values as a dimensions file, replaced
+  whole or not at all as the simulator saves. Exit 1 when the result cannot be trusted.
+
 Options of all:
   --design FILE     start from the design in a dimensions file (.dzg) saved by the simulator,
                     opened as the simulator opens it, instead of the built-in dimensions; a
@@ -184,15 +217,17 @@ Options of all:
   --set CODE=VALUE  change a dimension by its code, after --design and before mid gear is
                     found: 1..27 for the frame dimensions, 101..117 for the cylinder
                     dimensions; repeatable, applied in the order given
-  --csv             comma-separated values with four decimals instead of a table (not diagram)
+  --csv             comma-separated values with four decimals instead of a table (not diagram;
+                    setting's dimensions with nine significant digits)
   Options may also be written --name=VALUE.
 
 Numbers must be complete decimal numbers (a leading + is allowed); a step lies within
 0.001 .. 360 degrees.
 
 Exit status: 0 done; 1 done, but the linkage could not close somewhere (a warning on
-stderr names where, also for figures that cannot be trusted); 2 command line or design
-file refused (one line on stderr, nothing on stdout); 3 the output could not be written.
+stderr names where, also for figures that cannot be trusted; for setting, the result
+cannot be trusted); 2 command line or design file refused (one line on stderr, nothing on
+stdout); 3 the output, or the file of --write, could not be written.
 )";
 }
 
@@ -207,6 +242,7 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             return Finish(out, err, ExitOk);
         }
         PrepareDesign(m, r);
+        if (r.command == Command::Setting) CheckStartsWithinBounds(m, r);
     } catch (const DesignFileError& e) {
         err << Prefix << e.what() << '\n';
         return ExitUsage;

@@ -9,13 +9,22 @@
 #include <string_view>
 
 #include "model/MechanismModel.h"
+#include "tools/report/ReportAnalysisArgs.h"
 
 namespace zeph::report {
 
 namespace {
 
-enum : unsigned { ForEvents = 1u, ForPivots = 2u, ForPorts = 4u, ForSteam = 8u, ForDiagram = 16u };
-constexpr unsigned ForAll = ForEvents | ForPivots | ForPorts | ForSteam | ForDiagram;
+enum : unsigned {
+    ForEvents = 1u,
+    ForPivots = 2u,
+    ForPorts = 4u,
+    ForSteam = 8u,
+    ForDiagram = 16u,
+    ForSensitivity = 32u,
+    ForSetting = 64u
+};
+constexpr unsigned ForAll = ForEvents | ForPivots | ForPorts | ForSteam | ForDiagram | ForSensitivity | ForSetting;
 
 // Whether a decimal number too far from 1 for a double lies below 1: its first significant
 // digit stands after the point once the exponent is applied. The text is one that from_chars
@@ -65,30 +74,10 @@ void ApplyStep(Request& r, const std::string& value)
     r.step = ParseStep(value);
 }
 
-// A number the model can hold: the model keeps its values as 32-bit floats, so the number is
-// judged after rounding to one (the largest float written out to nine digits lies a little above it).
-double ParseModelValue(const std::string& text, const std::string& what)
-{
-    const double v = ParseNumber(text, what);
-    if (std::isinf(static_cast<float>(v))) throw UsageError(Quoted(text) + " is out of range for " + what);
-    return v;
-}
-
 void ApplyAngle(Request& r, const std::string& value)
 {
     if (r.angle) throw UsageError("--angle given more than once");
     r.angle = ParseModelValue(value, "--angle");
-}
-
-int ParseDimCode(const std::string& text)
-{
-    int code = 0;
-    const char* first = text.data();
-    const char* last = first + text.size();
-    const auto [ptr, ec] = std::from_chars(first, last, code);
-    if (text.empty() || ec != std::errc{} || ptr != last || !MechanismModel::IsDimCode(code))
-        throw UsageError("unknown dimension code " + Quoted(text) + " in --set (1..27 or 101..117)");
-    return code;
 }
 
 void ApplySet(Request& r, const std::string& value)
@@ -96,7 +85,7 @@ void ApplySet(Request& r, const std::string& value)
     const auto eq = value.find('=');
     if (eq == std::string::npos) throw UsageError("--set needs CODE=VALUE, got " + Quoted(value));
     const std::string codeText = value.substr(0, eq);
-    const int code = ParseDimCode(codeText);
+    const int code = ParseDimCode(codeText, "--set");
     const double v = ParseModelValue(value.substr(eq + 1), "--set " + codeText);
     r.settings.push_back({code, static_cast<float>(v)});
 }
@@ -153,13 +142,20 @@ void ApplyRev(Request& r, const std::string& value)
     r.gears.push_back({"rev:" + value, std::nullopt, ParseModelValue(value, "--rev")});
 }
 
-const std::array<Option, 11> kOptions = {{
-    {"--step", true, ForEvents | ForPivots, ApplyStep},
+const std::array<Option, 18> kOptions = {{
+    {"--step", true, ForEvents | ForPivots | ForSensitivity | ForSetting, ApplyStep},
     {"--angle", true, ForPivots, ApplyAngle},
     {"--set", true, ForAll, ApplySet},
-    {"--csv", false, ForEvents | ForPivots | ForPorts | ForSteam, ApplyCsv},
-    {"--gear", true, ForEvents | ForPivots | ForSteam | ForDiagram, ApplyGear},
-    {"--rev", true, ForEvents | ForPivots | ForSteam | ForDiagram, ApplyRev},
+    {"--csv", false, ForEvents | ForPivots | ForPorts | ForSteam | ForSensitivity | ForSetting, ApplyCsv},
+    {"--gear", true, ForEvents | ForPivots | ForSteam | ForDiagram | ForSensitivity, ApplyGear},
+    {"--rev", true, ForEvents | ForPivots | ForSteam | ForDiagram | ForSensitivity, ApplyRev},
+    {"--codes", true, ForSensitivity, ApplyCodes},
+    {"--delta", true, ForSensitivity, ApplyDelta},
+    {"--free", true, ForSetting, ApplyFree},
+    {"--balance", true, ForSetting, ApplyBalance},
+    {"--target", true, ForSetting, ApplyTarget},
+    {"--weight", true, ForSetting, ApplyWeight},
+    {"--write", true, ForSetting, ApplyWrite},
     {"--design", true, ForAll, ApplyDesign},
     {"--reverse", false, ForPorts, ApplyReverse},
     {"--png", true, ForDiagram, ApplyPng},
@@ -182,12 +178,14 @@ struct CommandInfo {
     unsigned mask;
 };
 
-const std::array<CommandInfo, 5> kCommands = {{
+const std::array<CommandInfo, 7> kCommands = {{
     {Command::Events, "events", ForEvents},
     {Command::Pivots, "pivots", ForPivots},
     {Command::Ports, "ports", ForPorts},
     {Command::Steam, "steam", ForSteam},
     {Command::Diagram, "diagram", ForDiagram},
+    {Command::Sensitivity, "sensitivity", ForSensitivity},
+    {Command::Setting, "setting", ForSetting},
 }};
 
 const CommandInfo& InfoOf(Command c)
@@ -202,7 +200,8 @@ Command ParseCommand(const std::string& word)
     for (const CommandInfo& info : kCommands)
         if (word == info.name) return info.command;
     if (word == "help") return Command::Help;
-    throw UsageError("unknown subcommand " + Quoted(word) + " (events, pivots, ports, steam, diagram or help)");
+    throw UsageError("unknown subcommand " + Quoted(word) +
+                     " (events, pivots, ports, steam, diagram, sensitivity, setting or help)");
 }
 
 const char* CommandName(Command c) { return InfoOf(c).name; }
@@ -284,22 +283,13 @@ void CheckCombination(Request& r)
     if (r.command == Command::Pivots && r.gears.size() != 1)
         throw UsageError(r.gears.empty() ? "pivots needs a gear: --gear NAME or --rev OFFSET"
                                          : "pivots takes exactly one --gear or --rev");
+    if (r.command == Command::Setting) CheckSetting(r);
     if (r.command == Command::Events && r.gears.empty())
         for (const char* name : {"mid", "fwd", "fwdmax", "rev", "revmax"})
             r.gears.push_back({name, GearByName(name), 0});
 }
 
 }  // namespace
-
-std::optional<NamedGear> GearByName(const std::string& name)
-{
-    if (name == "mid") return NamedGear::Mid;
-    if (name == "fwd") return NamedGear::Fwd;
-    if (name == "fwdmax") return NamedGear::FwdMax;
-    if (name == "rev") return NamedGear::Rev;
-    if (name == "revmax") return NamedGear::RevMax;
-    return std::nullopt;
-}
 
 std::string Quoted(const std::string& s)
 {
@@ -323,6 +313,26 @@ std::string Quoted(const std::string& s)
         }
     }
     return q + "'";
+}
+
+// A number the model can hold: the model keeps its values as 32-bit floats, so the number is
+// judged after rounding to one (the largest float written out to nine digits lies a little above it).
+double ParseModelValue(const std::string& text, const std::string& what)
+{
+    const double v = ParseNumber(text, what);
+    if (std::isinf(static_cast<float>(v))) throw UsageError(Quoted(text) + " is out of range for " + what);
+    return v;
+}
+
+int ParseDimCode(const std::string& text, const std::string& what)
+{
+    int code = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    const auto [ptr, ec] = std::from_chars(first, last, code);
+    if (text.empty() || ec != std::errc{} || ptr != last || !MechanismModel::IsDimCode(code))
+        throw UsageError("unknown dimension code " + Quoted(text) + " in " + what + " (1..27 or 101..117)");
+    return code;
 }
 
 double ParseNumber(const std::string& text, const std::string& what)
@@ -349,7 +359,8 @@ Request ParseArgs(const std::vector<std::string>& args)
     Request r;
     // Help wins wherever it stands, even beside words that would be refused.
     if (std::any_of(args.begin(), args.end(), IsHelp)) return r;
-    if (args.empty()) throw UsageError("a subcommand is needed (events, pivots, ports, steam, diagram or help)");
+    if (args.empty())
+        throw UsageError("a subcommand is needed (events, pivots, ports, steam, diagram, sensitivity, setting or help)");
     r.command = ParseCommand(args[0]);
     if (r.command == Command::Help) return r;
     size_t first = 1;

@@ -1,10 +1,15 @@
 // Command line of the report companion: what was asked for, and the reader that checks it.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "model/analysis/DimChange.h"
+#include "model/analysis/GearChoice.h"
+#include "model/analysis/SettingProblem.h"
 
 namespace zeph::report {
 
@@ -14,26 +19,20 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class Command { Events, Pivots, Ports, Steam, Diagram, Help };
+enum class Command { Events, Pivots, Ports, Steam, Diagram, Sensitivity, Setting, Help };
 
 // The diagram a picture is made of, and the graph of the port events diagram.
 enum class DiagramChoice { Sine, Oval, Steam, Ports };
 enum class GraphChoice { Forward, Reverse, Both };
 
-// The five gears a design is usually judged at, each a fixed offset from mid gear.
-enum class NamedGear { Mid, Fwd, FwdMax, Rev, RevMax };
+// One gear to report, and one dimension change by its code.
+using GearRequest = GearChoice;
+using DimSetting = DimChange;
 
-// One gear to report: a named gear, or an offset of the reverse arm from mid gear.
-struct GearRequest {
-    std::string label;  // "mid", "fwd", ... or "rev:" followed by the offset as typed
-    std::optional<NamedGear> named;
-    double offset = 0;  // used when not named
-};
-
-// One dimension change, by its dimension code.
-struct DimSetting {
+// A free dimension of the setting command; without bounds it gets the default ones.
+struct FreeRequest {
     int code = 0;
-    float value = 0;
+    std::optional<double> min, max;
 };
 
 struct Request {
@@ -49,6 +48,12 @@ struct Request {
     std::optional<std::string> png;        // diagram: the picture file
     std::optional<double> vscale;          // diagram sine and oval: the vertical scale
     std::optional<GraphChoice> graph;      // diagram ports
+    std::vector<int> codes;                // sensitivity: the codes asked for, empty for all
+    std::optional<double> delta;           // sensitivity: H
+    std::vector<FreeRequest> free;         // setting
+    std::vector<SettingGoal> goals;        // setting
+    std::array<std::optional<double>, SettingEventCount> weights{};  // setting, per event
+    std::optional<std::string> writeFile;  // setting: the design file to save
 };
 
 // The diagram list holds nine positions at the most.
@@ -70,11 +75,14 @@ Request ParseArgs(const std::vector<std::string>& args);
 // too small for a double reads as 0.
 double ParseNumber(const std::string& text, const std::string& what);
 
+// A dimension code (1..27 or 101..117); throws UsageError naming `what`.
+int ParseDimCode(const std::string& text, const std::string& what);
+
+// A number the model can hold as a 32-bit float; throws UsageError naming `what`.
+double ParseModelValue(const std::string& text, const std::string& what);
+
 // A user's text for a one-line message: in single quotes, with control characters, quotes,
 // backslashes and bytes outside ASCII written as escapes.
 std::string Quoted(const std::string& s);
-
-// A named gear from its name, or nullopt.
-std::optional<NamedGear> GearByName(const std::string& name);
 
 }  // namespace zeph::report

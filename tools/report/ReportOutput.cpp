@@ -91,6 +91,15 @@ std::string Fixed(double v, int decimals)
     return s;
 }
 
+std::string Significant(double v, int digits)
+{
+    if (!std::isfinite(v)) return "nan";
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits);
+    std::string s(buf, res.ptr);
+    return s == "-0" ? "0" : s;
+}
+
 void ColumnWidths::Widen(const Row& row)
 {
     widths_.resize(std::max(widths_.size(), row.size()), 0);
@@ -125,27 +134,33 @@ void WriteAligned(std::ostream& out, const std::vector<Row>& rows)
     for (const Row& row : rows) WriteAlignedRow(out, row, widths);
 }
 
+std::vector<Row> EventRows(const std::vector<GearEvents>& events, bool csv)
+{
+    std::vector<Row> rows;
+    if (csv)
+        rows = {{"gear", "rev_arm", "direction", "travel_min", "travel_max", "lead_front", "lead_rear",
+                 "front_admission", "front_cutoff", "front_release", "front_compression", "rear_admission",
+                 "rear_cutoff", "rear_release", "rear_compression"}};
+    else
+        rows = {{"", "", "", "valve", "valve", "lead", "lead", "front", "front", "front", "front", "rear", "rear",
+                 "rear", "rear"},
+                {"gear", "rev arm", "dir", "travel min", "travel max", "front", "rear", "admission", "cut-off",
+                 "release", "compression", "admission", "cut-off", "release", "compression"}};
+    for (const GearEvents& ev : events)
+        rows.push_back(csv ? EventFields(ev, CsvDecimals, "") : EventFields(ev, TablePercentDecimals, "-"));
+    return rows;
+}
+
 void WriteEvents(std::ostream& out, const std::vector<GearEvents>& events, double step, bool csv)
 {
     if (csv) {
-        std::vector<Row> rows = {{"gear", "rev_arm", "direction", "travel_min", "travel_max", "lead_front",
-                                  "lead_rear", "front_admission", "front_cutoff", "front_release",
-                                  "front_compression", "rear_admission", "rear_cutoff", "rear_release",
-                                  "rear_compression"}};
-        for (const GearEvents& ev : events) rows.push_back(EventFields(ev, CsvDecimals, ""));
-        WriteCsv(out, rows);
+        WriteCsv(out, EventRows(events, true));
         return;
     }
     out << "Valve events over one driver turn in " << step << " degree steps\n"
         << "Reverse arm, travel and lead in model length units; events in percent of stroke from the end "
            "the port serves; - = not met in the turn\n\n";
-    std::vector<Row> rows = {
-        {"", "", "", "valve", "valve", "lead", "lead", "front", "front", "front", "front", "rear", "rear", "rear",
-         "rear"},
-        {"gear", "rev arm", "dir", "travel min", "travel max", "front", "rear", "admission", "cut-off", "release",
-         "compression", "admission", "cut-off", "release", "compression"}};
-    for (const GearEvents& ev : events) rows.push_back(EventFields(ev, TablePercentDecimals, "-"));
-    WriteAligned(out, rows);
+    WriteAligned(out, EventRows(events, false));
 }
 
 void WritePivotsTitle(std::ostream& out, const Gear& gear)

@@ -15,6 +15,10 @@ using Row = std::vector<std::string>;
 // A number in fixed notation; "nan" for a value that is not finite, no negative zero.
 std::string Fixed(double v, int decimals);
 
+// A number with at most `digits` significant digits, the shortest form ("1.773", "1e-05");
+// nine give back a 32-bit float bit for bit. "nan" for a value that is not finite.
+std::string Significant(double v, int digits);
+
 // The widest cell of each column seen so far.
 class ColumnWidths {
 public:
@@ -34,6 +38,8 @@ void WriteCsv(std::ostream& out, const std::vector<Row>& rows);
 void WriteAligned(std::ostream& out, const std::vector<Row>& rows);
 
 void WriteEvents(std::ostream& out, const std::vector<GearEvents>& events, double step, bool csv);
+// The events table's header rows (one for CSV, two for the table) and one row per gear.
+std::vector<Row> EventRows(const std::vector<GearEvents>& events, bool csv);
 
 // The pivots report, written one row at a time as the solves come: the header, then one row
 // per sample. The table needs its column widths before its first row; they come from a first
