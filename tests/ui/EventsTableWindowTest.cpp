@@ -34,6 +34,12 @@ protected:
         ASSERT_TRUE(spy.wait(30000));
     }
 
+    template <typename T>
+    T* E(const QString& name)
+    {
+        return test::Child<T>(*events, name);
+    }
+
     QString Report(const QStringList& args)
     {
         QProcess report;
@@ -66,9 +72,9 @@ TEST_F(EventsTableWindowTest, ShowsTheReportsFiguresOfTheDesignOnScreen)
     EXPECT_TRUE(events->isVisible());
     EXPECT_FALSE(events->isModal());
     session->Dimensions().ApplyDimensions("test", {{18, 1.8f}, {6, 8.5f}});
-    test::MainWindowTestBase::Type(W<QLineEdit>("offsetBox"), "0.5");
+    test::MainWindowTestBase::Type(E<QLineEdit>("offsetBox"), "0.5");
     const double angle = m.DriverAngle;
-    W<QPushButton>("addOffset")->click();
+    E<QPushButton>("addOffset")->click();
     WaitForTable();
     window->Tick();
     EXPECT_NE(m.DriverAngle, angle);
@@ -76,7 +82,7 @@ TEST_F(EventsTableWindowTest, ShowsTheReportsFiguresOfTheDesignOnScreen)
     const QString csv = SavedCsv();
     EXPECT_EQ(csv, Report({"--gear", "mid", "--gear", "fwd", "--gear", "fwdmax", "--gear", "rev", "--gear", "revmax",
                            "--rev", "0.5", "--set", "18=1.8", "--set", "6=8.5"}));
-    auto* table = W<QTableWidget>("eventsTable");
+    auto* table = E<QTableWidget>("eventsTable");
     ASSERT_EQ(table->rowCount(), 6);
     // Forward cut-off, front and rear, as shown; and the front - rear difference beside them.
     const QStringList fwd = csv.split('\n')[2].split(',');
@@ -97,15 +103,15 @@ TEST_F(EventsTableWindowTest, FollowsADimensionChangeAndItsUndo)
     WaitForTable();
     EXPECT_EQ(SavedCsv(), before);
 
-    W<QPushButton>("addEvery10")->click();
+    E<QPushButton>("addEvery10")->click();
     WaitForTable();
     const QString labels = SavedCsv();
-    ASSERT_EQ(W<QTableWidget>("eventsTable")->rowCount(), 25);
+    ASSERT_EQ(E<QTableWidget>("eventsTable")->rowCount(), 25);
     // fwd 100% stands where fwdmax does.
     const QStringList rows = labels.split('\n');
     EXPECT_EQ(rows[15].section(',', 1), rows[3].section(',', 1));
     EXPECT_EQ(rows[15].section(',', 0, 0), "fwd 100%");
-    W<QPushButton>("removeNotches")->click();
+    E<QPushButton>("removeNotches")->click();
     WaitForTable();
     EXPECT_EQ(SavedCsv(), before);
 }
@@ -113,6 +119,6 @@ TEST_F(EventsTableWindowTest, FollowsADimensionChangeAndItsUndo)
 // The clipboard gets the same rows, tab-separated.
 TEST_F(EventsTableWindowTest, CopiesTabSeparatedRows)
 {
-    W<QPushButton>("copy")->click();
+    E<QPushButton>("copy")->click();
     EXPECT_EQ(QApplication::clipboard()->text(), events->CsvText().replace(',', '\t'));
 }
