@@ -30,6 +30,14 @@ QString FixedText(double v, int decimals) { return Converted(v, std::chars_forma
 
 QString SignificantText(double v, int digits) { return Converted(v, std::chars_format::general, digits); }
 
+QString FloatText(float v)
+{
+    if (!std::isfinite(v)) return QStringLiteral("nan");
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    return QString::fromLatin1(buf, static_cast<qsizetype>(res.ptr - buf));
+}
+
 QString FigureText(const std::optional<double>& v) { return v ? FixedText(*v) : QString(); }
 
 QStringList EventHeader()

@@ -17,6 +17,8 @@ constexpr int EventDecimals = 4;
 QString FixedText(double v, int decimals = EventDecimals);
 // v with at most `digits` significant digits, the shortest form; nine give back a 32-bit float.
 QString SignificantText(double v, int digits = 9);
+// The shortest text that reads back as the same 32-bit float.
+QString FloatText(float v);
 // A figure that may be missing: empty when not met.
 QString FigureText(const std::optional<double>& v);
 

@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "model/analysis/EventFigures.h"
@@ -32,10 +34,11 @@ constexpr int FigureColumns = 15;  // the report's columns
 constexpr double LeadTolerance = 0.01;
 constexpr double EventTolerance = 1.0;
 
-const QStringList kCaptions = {"gear", "rev arm", "dir", "travel min", "travel max", "lead front", "lead rear",
-                               "front admission", "front cut-off", "front release", "front compression",
-                               "rear admission", "rear cut-off", "rear release", "rear compression",
-                               "lead F-R", "admission F-R", "cut-off F-R", "release F-R", "compression F-R"};
+const QStringList kCaptions = {"gear",        "rev arm",     "dir",           "travel\nmin",   "travel\nmax",
+                               "lead\nfront", "lead\nrear",  "front\nadmission", "front\ncut-off", "front\nrelease",
+                               "front\ncompression", "rear\nadmission", "rear\ncut-off", "rear\nrelease",
+                               "rear\ncompression", "lead\nF-R", "admission\nF-R", "cut-off\nF-R", "release\nF-R",
+                               "compression\nF-R"};
 
 EventsTable ComputeTable(MechanismModel m, const std::vector<EventNotch>& notches)
 {
@@ -82,7 +85,7 @@ EventsTableWindow::EventsTableWindow(Session& session, QWidget* parent) : QDialo
     setObjectName("eventsTableWindow");
     setWindowTitle("Events Table");
     setModal(false);
-    resize(1000, 300);
+    resize(900, 300);
     BuildWidgets();
 
     job_ = std::make_unique<LatestJob<EventsTable>>(this, [this](const EventsTable& t) { ShowTable(t); });
@@ -105,13 +108,14 @@ void EventsTableWindow::BuildWidgets()
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setWordWrap(false);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* offsetLabel = new QLabel("Offset from mid gear:", this);
     offsetLabel->setObjectName("offsetLabel");
     offsetBox_ = new QLineEdit(this);
     offsetBox_->setObjectName("offsetBox");
     offsetBox_->setMaximumWidth(80);
-    NumericKeyFilter::Install(offsetBox_, KeyFilterKind::LineBox);
+    NumericKeyFilter::Install(offsetBox_, KeyFilterKind::RevArm);
     auto* addOffset = new QPushButton("&Add Gear", this);
     addOffset->setObjectName("addOffset");
     auto* addEvery10 = new QPushButton("Every &10 % of Max", this);
@@ -199,7 +203,19 @@ void EventsTableWindow::ShowTable(const EventsTable& table)
         status_->setText(QString("%1 gears, one turn each in %2 degree steps; F-R = front - rear")
                              .arg(table.gears.size())
                              .arg(SweepStep));
+    FitWidth();
     emit refreshed();
+}
+
+// Wide enough for every column once, within the screen; the user's own width afterwards.
+void EventsTableWindow::FitWidth()
+{
+    if (fitted_) return;
+    fitted_ = true;
+    int width = table_->frameWidth() * 2 + layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    for (int c = 0; c < table_->columnCount(); ++c) width += table_->horizontalHeader()->sectionSize(c);
+    if (const QScreen* screen = this->screen()) width = std::min(width, screen->availableGeometry().width() - 40);
+    resize(std::max(width, this->width()), height());
 }
 
 void EventsTableWindow::FillRow(int row, const GearEvents& ev)

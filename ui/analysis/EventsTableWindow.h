@@ -68,6 +68,7 @@ private:
     void StartRefresh();
     void ShowTable(const EventsTable& table);
     void FillRow(int row, const GearEvents& ev);
+    void FitWidth();
     void AddOffset();
     void AddEvery10();
     void RemoveNotches();
@@ -84,6 +85,7 @@ private:
     QLabel* status_ = nullptr;
     QTimer* refreshTimer_ = nullptr;
     bool stale_ = true;
+    bool fitted_ = false;
     std::unique_ptr<LatestJob<EventsTable>> job_;
 };
 

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int NumberRole = Qt::UserRole;       // the value a cell sorts by
 constexpr int EditedRole = Qt::UserRole + 1;   // a bound the user typed
-constexpr int BoundDigits = 9;                 // enough to give back a 32-bit float
+constexpr int BoundDigits = 6;                 // shown; the cell keeps the bound itself
 
 // Sorts by the number behind the text; cells without one come last in ascending order.
 class NumberItem : public QTableWidgetItem {
@@ -56,6 +56,7 @@ FreeDimensionTable::FreeDimensionTable(QWidget* parent) : QTableWidget(parent)
     setHorizontalHeaderLabels({"code", "name", "value", "min", "max", "effect"});
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setItemDelegateForColumn(MinColumn, new NumberCellDelegate(this));
     setItemDelegateForColumn(MaxColumn, new NumberCellDelegate(this));
     filling_ = true;
@@ -97,7 +98,7 @@ void FreeDimensionTable::SetNumber(int row, int column, const std::optional<doub
 {
     QTableWidgetItem* cell = item(row, column);
     cell->setData(NumberRole, v ? QVariant(*v) : QVariant());
-    cell->setText(v ? (digits ? SignificantText(*v, digits) : FixedText(*v)) : QString());
+    cell->setText(!v ? QString() : digits ? SignificantText(*v, digits) : FixedText(*v));
     cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -107,7 +108,8 @@ void FreeDimensionTable::ShowDesign(const MechanismModel& m)
         for (int r = 0; r < codes_; ++r) {
             const int code = item(r, CodeColumn)->data(NumberRole).toInt();
             const float value = m.GetDim(code);
-            SetNumber(r, ValueColumn, value, BoundDigits);
+            SetNumber(r, ValueColumn, value, 0);
+            item(r, ValueColumn)->setText(FloatText(value));
             if (!(item(r, CodeColumn)->flags() & Qt::ItemIsEnabled)) continue;
             const FreeDimension bounds = DefaultBounds(code, value);
             if (!item(r, MinColumn)->data(EditedRole).toBool()) SetNumber(r, MinColumn, bounds.min, BoundDigits);

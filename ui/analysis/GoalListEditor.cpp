@@ -29,7 +29,7 @@ QLineEdit* NumberBox(QWidget* parent, const QString& name)
 {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
-    NumericKeyFilter::Install(box, KeyFilterKind::LineBox);
+    NumericKeyFilter::Install(box, KeyFilterKind::RevArm);
     return box;
 }
 
@@ -54,6 +54,7 @@ GoalListEditor::GoalListEditor(QWidget* parent) : QWidget(parent)
     table_->setHorizontalHeaderLabels({"event", "gear", "kind", "target"});
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->setMaximumHeight(table_->fontMetrics().height() * 9);
     auto* add = new QPushButton("Add &Goal", this);
     add->setObjectName("addGoal");
     auto* remove = new QPushButton("Remove Goa&l", this);

@@ -13,7 +13,7 @@ QWidget* NumberCellDelegate::createEditor(QWidget* parent, const QStyleOptionVie
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
         edit->setObjectName("cellEditor");
-        NumericKeyFilter::Install(edit, KeyFilterKind::LineBox);
+        NumericKeyFilter::Install(edit, KeyFilterKind::RevArm);
     }
     return editor;
 }

@@ -50,6 +50,7 @@ QTableWidget* ResultTable(QWidget* parent, const char* name, const QStringList& 
     table->setHorizontalHeaderLabels(headers);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     return table;
 }
 
@@ -71,7 +72,7 @@ ValveSettingWindow::ValveSettingWindow(Session& session, QWidget* parent) : QDia
     setObjectName("valveSettingWindow");
     setWindowTitle("Valve Setting");
     setModal(false);
-    resize(1100, 760);
+    resize(1200, 760);
     BuildWidgets();
     for (int code : DefaultFree) dimensions_->SetFree(code, true);
 
@@ -138,6 +139,7 @@ void ValveSettingWindow::BuildWidgets()
     top->addWidget(goalSide);
     top->setStretchFactor(0, 3);
     top->setStretchFactor(1, 2);
+    top->setSizes({720, 480});
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(solve_);
@@ -185,7 +187,9 @@ void ValveSettingWindow::GoalsChanged()
     QString why;
     goals_->Read(goals, weights, why);
     QStringList labels;
-    for (size_t i = 0; i < goals.size(); ++i) labels << QString("goal %1").arg(i + 1);
+    for (const SettingGoal& g : goals)
+        labels << QString("%1@%2\n%3")
+                      .arg(SettingEventName(g.event), QString::fromStdString(g.gear.label), g.balance ? "F-R" : "mean");
     dimensions_->SetGoalLabels(labels);
     if (isVisible()) sensitivityTimer_->start();
 }
