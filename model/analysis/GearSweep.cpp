@@ -127,6 +127,14 @@ GearEvents SweepGearEvents(MechanismModel& m, const Gear& gear, double step)
     return ev;
 }
 
+std::vector<GearEvents> SweepGears(const MechanismModel& design, const std::vector<GearChoice>& gears, double step)
+{
+    MechanismModel m = design;
+    std::vector<GearEvents> events;
+    for (const GearChoice& g : gears) events.push_back(SweepGearEvents(m, ResolveGear(m, g), step));
+    return events;
+}
+
 LinkageSample SolveAt(MechanismModel& m, const Gear& gear, double angle)
 {
     m.MechanismError = false;

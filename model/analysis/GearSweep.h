@@ -3,6 +3,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "model/MechanismModel.h"
 #include "model/analysis/GearChoice.h"
@@ -51,6 +52,10 @@ double TurnAngle(long k, long steps, double step);
 // One full turn from driver angle 0 in the gear's running direction. When an event
 // happens more than once in the turn, the first one met is kept.
 GearEvents SweepGearEvents(MechanismModel& m, const Gear& gear, double step);
+
+// The events table of a design: one turn in each gear, placed from the design's mid gear, in
+// the order given, on a copy (the design itself is not changed).
+std::vector<GearEvents> SweepGears(const MechanismModel& design, const std::vector<GearChoice>& gears, double step);
 
 // Solves the linkage and the port openings at one angle; the error flag covers this solve only.
 LinkageSample SolveAt(MechanismModel& m, const Gear& gear, double angle);

@@ -28,8 +28,7 @@ std::optional<Side> SweepSide(const MechanismModel& design, int code, float valu
     const DimChange change{code, value};
     if (!ApplyDimChanges(m, {&change, 1})) return std::nullopt;
     Side side;
-    for (const GearChoice& g : gears) {
-        const GearEvents ev = SweepGearEvents(m, ResolveGear(m, g), step);
+    for (const GearEvents& ev : SweepGears(m, gears, step)) {
         side.figures.push_back(EventFiguresOf(ev));
         side.errors.push_back(ev.mechanismError);
     }
@@ -79,6 +78,19 @@ std::vector<int> SensitivityCodes(const SensitivityRequest& r)
     for (const auto rows : {FrameDimensionRows(), CylinderDimensionRows()})
         for (const DimensionInfo& d : rows) codes.push_back(d.code);
     return codes;
+}
+
+std::optional<double> GoalSensitivity(const SensitivityRow& row, const SettingGoal& goal)
+{
+    // Lead has figures 0 (front) and 1 (rear); the other events of the front end follow from 2
+    // on, those of the rear end four places later.
+    const int e = static_cast<int>(goal.event);
+    const int front = goal.event == SettingEvent::Lead ? 0 : 1 + e;
+    const int rear = goal.event == SettingEvent::Lead ? 1 : 5 + e;
+    const auto& f = row.change[front];
+    const auto& r = row.change[rear];
+    if (!f || !r) return std::nullopt;
+    return goal.balance ? *f - *r : (*f + *r) / 2;
 }
 
 SensitivityResult ComputeSensitivity(const MechanismModel& design, const SensitivityRequest& r,

@@ -1,12 +1,15 @@
 // How much each valve event moves per +0.01 of each dimension, by central difference, codes in parallel.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "model/MechanismModel.h"
 #include "model/analysis/AnalysisControl.h"
 #include "model/analysis/EventFigures.h"
 #include "model/analysis/GearChoice.h"
+#include "model/analysis/SettingProblem.h"
 
 namespace zeph {
 
@@ -45,5 +48,11 @@ std::vector<int> SensitivityCodes(const SensitivityRequest& r);
 // Progress counts finished codes.
 SensitivityResult ComputeSensitivity(const MechanismModel& design, const SensitivityRequest& r,
                                      const AnalysisControl& control = {});
+
+// How much a goal's residual moves per +0.01 of the row's dimension, for sorting the free
+// dimensions by their effect on the goals: the change of front - rear for a balance, of the
+// mean of the two ends for a target. Empty when either end's figure is. The row must be of
+// the goal's gear; the caller matches them.
+std::optional<double> GoalSensitivity(const SensitivityRow& row, const SettingGoal& goal);
 
 }  // namespace zeph

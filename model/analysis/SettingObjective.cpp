@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include <tbb/parallel_for.h>
+
 #include "model/analysis/DimChange.h"
 
 namespace zeph {
@@ -77,10 +79,14 @@ SettingEvaluation SettingObjective::Evaluate(std::span<const float> values) cons
         e.residuals.resize(problem_.goals.size());
         return e;
     }
-    for (const GearChoice& g : gears_) {
-        e.events.push_back(SweepGearEvents(m, ResolveGear(m, g), problem_.step));
-        e.mechanismError = e.mechanismError || e.events.back().mechanismError;
-    }
+    // Each gear's turn on its own copy, the gears side by side: a sweep leaves nothing behind
+    // that the next one reads, so this is what sweeping them one after another gives.
+    e.events.resize(gears_.size());
+    tbb::parallel_for(size_t(0), gears_.size(), [&](size_t g) {
+        MechanismModel own = m;
+        e.events[g] = SweepGearEvents(own, ResolveGear(own, gears_[g]), problem_.step);
+    });
+    for (const GearEvents& ev : e.events) e.mechanismError = e.mechanismError || ev.mechanismError;
     double sum = 0;
     bool met = true;
     for (size_t i = 0; i < problem_.goals.size(); ++i) {

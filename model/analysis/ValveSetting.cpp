@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <limits>
 #include <map>
 #include <mutex>
-#include <stdexcept>
 
 #include <nlopt.hpp>
 #include <tbb/blocked_range.h>
@@ -95,12 +95,14 @@ std::vector<double> StartPoint(const std::vector<FreeDimension>& free, const std
     std::vector<double> x(free.size());
     for (size_t i = 0; i < free.size(); ++i) {
         const double u = RadicalInverse(start, kPrimes[i % std::size(kPrimes)]);
-        x[i] = start == 0 ? double(own[i]) : free[i].min + u * (free[i].max - free[i].min);
+        x[i] = start == 0 ? std::clamp(double(own[i]), free[i].min, free[i].max)
+                          : free[i].min + u * (free[i].max - free[i].min);
     }
     return x;
 }
 
-nlopt::opt LocalMethod(const SettingProblem& p, const SettingSearch& search)
+// The local method over the box, its first steps `stepFraction` of each dimension's range.
+nlopt::opt LocalMethod(const SettingProblem& p, const SettingSearch& search, double stepFraction)
 {
     const unsigned n = static_cast<unsigned>(p.free.size());
     nlopt::opt opt(search.method == SettingSearch::Method::Bobyqa ? nlopt::LN_BOBYQA : nlopt::LN_NELDERMEAD, n);
@@ -108,7 +110,7 @@ nlopt::opt LocalMethod(const SettingProblem& p, const SettingSearch& search)
     for (const FreeDimension& d : p.free) {
         lo.push_back(d.min);
         hi.push_back(d.max);
-        dx.push_back((d.max - d.min) / 4);
+        dx.push_back((d.max - d.min) * stepFraction);
     }
     opt.set_lower_bounds(lo);
     opt.set_upper_bounds(hi);
@@ -119,22 +121,31 @@ nlopt::opt LocalMethod(const SettingProblem& p, const SettingSearch& search)
     return opt;
 }
 
-void RunStart(const SettingObjective& objective, const SettingSearch& search, const std::vector<float>& own,
-              int start, const AnalysisControl& control, Progress& progress, StartOutcome& outcome)
+// One local search from `x`; the outcome keeps the best feasible point it met.
+void RunLocal(const SettingObjective& objective, const SettingSearch& search, std::vector<double> x,
+              double stepFraction, const AnalysisControl& control, Progress& progress, StartOutcome& outcome)
 {
     if (control.CancelRequested()) return;
-    nlopt::opt opt = LocalMethod(objective.Problem(), search);
+    nlopt::opt opt = LocalMethod(objective.Problem(), search, stepFraction);
     StartContext context{objective, control, progress, outcome};
     opt.set_min_objective(Evaluate, &context);
-    std::vector<double> x = StartPoint(objective.Problem().free, own, start);
     double f = 0;
     try {
         opt.optimize(x, f);
     } catch (const nlopt::forced_stop&) {
         // Cancelled: the outcome holds the best point met so far.
-    } catch (const std::runtime_error&) {
-        // Round-off limits and the like end the start; what it met stands.
+    } catch (const std::exception&) {
+        // Round-off limits and the like end the search; what it met stands.
     }
+}
+
+// The first steps of a start span a quarter of the box; a polish, begun afresh at the best
+// point, looks closer, where a method's own model of the objective may have gone stale.
+constexpr double StartStep = 1.0 / 4, PolishStep = 1.0 / 64;
+
+std::vector<double> Widened(const std::vector<float>& values)
+{
+    return {values.begin(), values.end()};
 }
 
 }  // namespace
@@ -157,21 +168,27 @@ SettingResult SolveValveSetting(const MechanismModel& design, const SettingProbl
     std::vector<StartOutcome> outcomes(starts);
     tbb::parallel_for(tbb::blocked_range<int>(0, starts, 1), [&](const tbb::blocked_range<int>& range) {
         for (int s = range.begin(); s != range.end(); ++s)
-            RunStart(objective, search, result.start, s, control, progress, outcomes[s]);
+            RunLocal(objective, search, StartPoint(problem.free, result.start, s), StartStep, control, progress,
+                     outcomes[s]);
     });
 
-    double best = result.before.objective;
-    const StartOutcome* winner = nullptr;
+    StartOutcome best;
+    best.objective = result.before.objective;
+    best.values = result.start;
     for (const StartOutcome& o : outcomes) {
         result.evaluations += o.evaluations;
-        if (o.objective < best) {
-            best = o.objective;
-            winner = &o;
-        }
+        if (o.objective < best.objective) best = o;
+    }
+    for (int round = 0; round < search.polishes && std::isfinite(best.objective); ++round) {
+        StartOutcome polished;
+        RunLocal(objective, search, Widened(best.values), PolishStep, control, progress, polished);
+        result.evaluations += polished.evaluations;
+        if (!(polished.objective < best.objective)) break;
+        best = std::move(polished);
     }
     result.cancelled = control.CancelRequested();
-    if (winner) {
-        result.values = winner->values;
+    if (best.values != result.start) {
+        result.values = best.values;
         result.after = objective.Evaluate(result.values);
     }
     return result;

@@ -15,11 +15,10 @@ namespace {
 
 constexpr const char* Prefix = "zepharin-report: ";
 
-int RunEvents(MechanismModel& m, const Request& r, std::ostream& out, std::ostream& err)
+int RunEvents(const MechanismModel& m, const Request& r, std::ostream& out, std::ostream& err)
 {
     const double step = r.step.value_or(DefaultEventsStep);
-    std::vector<GearEvents> results;
-    for (const GearRequest& g : r.gears) results.push_back(SweepGearEvents(m, ResolveGear(m, g), step));
+    const std::vector<GearEvents> results = SweepGears(m, r.gears, step);
     WriteEvents(out, results, step, r.csv);
     int status = ExitOk;
     for (const GearEvents& ev : results) {

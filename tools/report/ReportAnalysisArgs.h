@@ -2,7 +2,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "model/MechanismModel.h"
+#include "model/analysis/SettingProblem.h"
 #include "tools/report/ReportArgs.h"
 
 namespace zeph::report {

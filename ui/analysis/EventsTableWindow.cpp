@@ -40,6 +40,8 @@ const QStringList kCaptions = {"gear",        "rev arm",     "dir",           "t
                                "rear\ncompression", "lead\nF-R", "admission\nF-R", "cut-off\nF-R", "release\nF-R",
                                "compression\nF-R"};
 
+// The design's mid gear found again, as the events report finds it after `--set`, then each
+// gear swept from it; a share of Max becomes its offset on this design.
 EventsTable ComputeTable(MechanismModel m, const std::vector<EventNotch>& notches)
 {
     EventsTable table;
@@ -48,10 +50,12 @@ EventsTable ComputeTable(MechanismModel m, const std::vector<EventNotch>& notche
         table.midGear = false;
         return table;
     }
+    std::vector<GearChoice> gears;
     for (EventNotch n : notches) {
         if (n.shareOfMax) n.choice.offset = *n.shareOfMax * double(m.Frame.RevArmMax);
-        table.gears.push_back(SweepGearEvents(m, ResolveGear(m, n.choice), SweepStep));
+        gears.push_back(n.choice);
     }
+    table.gears = SweepGears(m, gears, SweepStep);
     return table;
 }
 
@@ -106,9 +110,8 @@ void EventsTableWindow::BuildWidgets()
     table_->setHorizontalHeaderLabels(kCaptions);
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setWordWrap(false);
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
 
     auto* offsetLabel = new QLabel("Offset from mid gear:", this);
     offsetLabel->setObjectName("offsetLabel");
@@ -203,6 +206,9 @@ void EventsTableWindow::ShowTable(const EventsTable& table)
         status_->setText(QString("%1 gears, one turn each in %2 degree steps; F-R = front - rear")
                              .arg(table.gears.size())
                              .arg(SweepStep));
+    // Sized once per refresh: a column sized to its contents on every cell would measure the
+    // whole table again for each one.
+    table_->resizeColumnsToContents();
     FitWidth();
     emit refreshed();
 }

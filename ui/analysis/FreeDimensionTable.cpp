@@ -55,7 +55,6 @@ FreeDimensionTable::FreeDimensionTable(QWidget* parent) : QTableWidget(parent)
     setColumnCount(GoalColumns + 1);
     setHorizontalHeaderLabels({"code", "name", "value", "min", "max", "effect"});
     verticalHeader()->hide();
-    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setItemDelegateForColumn(MinColumn, new NumberCellDelegate(this));
     setItemDelegateForColumn(MaxColumn, new NumberCellDelegate(this));
@@ -80,6 +79,7 @@ FreeDimensionTable::FreeDimensionTable(QWidget* parent) : QTableWidget(parent)
         }
     }
     filling_ = false;
+    resizeColumnsToContents();
     connect(this, &QTableWidget::itemChanged, this, &FreeDimensionTable::CellChanged);
 }
 
@@ -92,6 +92,8 @@ void FreeDimensionTable::Unsorted(F&& fill)
     fill();
     filling_ = false;
     setSortingEnabled(sorting);
+    // Once per fill: sizing to contents on every cell would measure the table for each one.
+    resizeColumnsToContents();
 }
 
 void FreeDimensionTable::SetNumber(int row, int column, const std::optional<double>& v, int digits)

@@ -1,21 +1,10 @@
-// Goal effects from the event sensitivity: the figures a goal names, combined as its residual combines them.
+// Goal effects from the event sensitivity: each goal weighted, per dimension, and their root sum of squares.
 #include "ui/analysis/GoalSensitivity.h"
 
 #include <cmath>
 
 namespace zeph {
 
-namespace {
-
-// The indices of an event's front and rear figures in the sensitivity's order: lead front and
-// rear, then per end admission, cut-off, release, compression.
-std::pair<int, int> FigureIndices(SettingEvent e)
-{
-    const int i = static_cast<int>(e);
-    return e == SettingEvent::Lead ? std::pair{0, 1} : std::pair{1 + i, 5 + i};
-}
-
-}  // namespace
 
 std::vector<GearChoice> GoalGears(const std::vector<SettingGoal>& goals)
 {
@@ -28,15 +17,6 @@ std::vector<GearChoice> GoalGears(const std::vector<SettingGoal>& goals)
     return gears;
 }
 
-std::optional<double> GoalChange(const SensitivityRow& row, const SettingGoal& goal, double weight)
-{
-    const auto [front, rear] = FigureIndices(goal.event);
-    const auto& f = row.change[static_cast<size_t>(front)];
-    const auto& r = row.change[static_cast<size_t>(rear)];
-    if (!f || !r) return std::nullopt;
-    return weight * (goal.balance ? *f - *r : (*f + *r) / 2);
-}
-
 std::vector<DimensionEffect> GoalEffects(const SensitivityResult& s, const SettingProblem& p)
 {
     std::vector<DimensionEffect> effects;
@@ -46,7 +26,8 @@ std::vector<DimensionEffect> GoalEffects(const SensitivityResult& s, const Setti
         DimensionEffect& e = effects.back();
         for (size_t i = 0; i < p.goals.size(); ++i)
             if (p.goals[i].gear.label == row.gear)
-                e.goals[i] = GoalChange(row, p.goals[i], p.weights[static_cast<size_t>(p.goals[i].event)]);
+                if (const auto change = GoalSensitivity(row, p.goals[i]))
+                    e.goals[i] = p.weights[static_cast<size_t>(p.goals[i].event)] * *change;
     }
     for (DimensionEffect& e : effects) {
         double sum = 0;

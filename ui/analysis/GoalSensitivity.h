@@ -1,4 +1,4 @@
-// How much each goal's residual moves per +0.01 of a dimension, read from the sensitivity of the events.
+// How strongly each dimension moves the weighted goals of a valve setting, from the sensitivity of the events.
 #pragma once
 
 #include <optional>
@@ -12,10 +12,6 @@ namespace zeph {
 // The gears the goals name, each once, in the order first named.
 std::vector<GearChoice> GoalGears(const std::vector<SettingGoal>& goals);
 
-// The change of one goal's residual per +0.01 of the row's dimension, weighted: balance moves
-// by the front change less the rear one, target by their mean. Empty where either is.
-std::optional<double> GoalChange(const SensitivityRow& row, const SettingGoal& goal, double weight);
-
 // One dimension's weighted changes of every goal's residual, and their root sum of squares
 // (empty when no goal's change is known), which says how strongly it moves the objective.
 struct DimensionEffect {
@@ -24,7 +20,8 @@ struct DimensionEffect {
     std::optional<double> effect;
 };
 
-// One effect per code of the sensitivity, in its order; a goal reads the row of its gear.
+// One effect per code of the sensitivity, in its order; a goal reads the row of its gear and is
+// weighted as the objective weights its event.
 std::vector<DimensionEffect> GoalEffects(const SensitivityResult& s, const SettingProblem& p);
 
 }  // namespace zeph

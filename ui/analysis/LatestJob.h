@@ -7,6 +7,8 @@
 #include <optional>
 #include <utility>
 
+#include "ui/analysis/AnalysisThreads.h"
+
 namespace zeph {
 
 // One job at a time: a request while one runs waits for it and replaces any request waiting
@@ -39,7 +41,7 @@ public:
 private:
     void Start(std::function<Result()> work)
     {
-        watcher_.setFuture(QtConcurrent::run(std::move(work)));
+        watcher_.setFuture(QtConcurrent::run(AnalysisThreads(), std::move(work)));
     }
     void Finished()
     {

@@ -13,6 +13,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "model/DimensionTable.h"
+#include "ui/analysis/AnalysisThreads.h"
 #include "ui/analysis/EventTexts.h"
 #include "ui/analysis/FreeDimensionTable.h"
 #include "ui/analysis/GoalListEditor.h"
@@ -49,7 +50,6 @@ QTableWidget* ResultTable(QWidget* parent, const char* name, const QStringList& 
     table->setObjectName(name);
     table->setHorizontalHeaderLabels(headers);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     return table;
 }
@@ -266,7 +266,7 @@ void ValveSettingWindow::Solve()
     SetSolving(true);
     status_->setText("Solving...");
     QProgressBar* bar = progress_;
-    solveWatcher_.setFuture(QtConcurrent::run([design = session_.model(), problem, cancel = cancelFlag_, bar] {
+    solveWatcher_.setFuture(QtConcurrent::run(AnalysisThreads(), [design = session_.model(), problem, cancel = cancelFlag_, bar] {
         AnalysisControl control;
         control.cancel = cancel.get();
         control.progress = [bar](const AnalysisProgress& p) {
@@ -328,6 +328,7 @@ void ValveSettingWindow::ShowResult()
                               Residual(r.after.residuals[i])});
     AddRow(resultTable_, {"objective", Objective(r.before), Objective(r.after)});
     AddRow(resultTable_, {"evaluations", "", QString::number(r.evaluations)});
+    resultTable_->resizeColumnsToContents();
 
     resultEvents_->setRowCount(0);
     for (const auto& [stage, events] : {std::pair{"before", &r.before.events}, std::pair{"after", &r.after.events}})
@@ -336,6 +337,7 @@ void ValveSettingWindow::ShowResult()
             cells.prepend(stage);
             AddRow(resultEvents_, cells);
         }
+    resultEvents_->resizeColumnsToContents();
 }
 
 void ValveSettingWindow::Apply()
