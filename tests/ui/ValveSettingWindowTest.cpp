@@ -1,5 +1,7 @@
 // The valve setting window: the report's setting figures, Apply as one undo level, Cancel, bounds that stay sound.
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QProgressBar>
@@ -162,6 +164,18 @@ TEST_F(ValveSettingWindowTest, RefusesBadBoundsAndSortsByEffect)
     }
     min->setText("1.7");
     EXPECT_EQ(table->Chosen().back().min, 1.7);  // code 18, after code 6
+    // A gear no goal can name, or a weight that is no number, is refused before any search.
+    auto* gear = test::Child<QComboBox>(*S<QTableWidget>("goalsTable"), "gear");
+    gear->setCurrentText("fwdd");
+    S<QPushButton>("solve")->click();
+    EXPECT_FALSE(setting->Solving());
+    EXPECT_TRUE(S<QLabel>("status")->text().contains("fwdd"));
+    gear->setCurrentText("rev:0.5");
+    S<QLineEdit>("weight_lead")->setText("-");
+    S<QPushButton>("solve")->click();
+    EXPECT_FALSE(setting->Solving());
+    EXPECT_TRUE(S<QLabel>("status")->text().contains("weight of lead"));
+    S<QLineEdit>("weight_lead")->setText("100");
 
     QSignalSpy shown(setting, &ValveSettingWindow::sensitivityShown);
     ASSERT_TRUE(shown.count() || shown.wait(60000));

@@ -62,7 +62,9 @@ GoalListEditor::GoalListEditor(QWidget* parent) : QWidget(parent)
     for (QPushButton* b : {add, remove}) b->setAutoDefault(false);
 
     auto* weights = new QHBoxLayout;
-    weights->addWidget(new QLabel("Weights:", this));
+    auto* weightsLabel = new QLabel("Weights:", this);
+    weightsLabel->setObjectName("weightsLabel");
+    weights->addWidget(weightsLabel);
     for (int i = 0; i < SettingEventCount; ++i) {
         const QString name = SettingEventName(static_cast<SettingEvent>(i));
         auto* label = new QLabel(name, this);

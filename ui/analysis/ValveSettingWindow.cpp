@@ -127,9 +127,12 @@ void ValveSettingWindow::BuildWidgets()
     resultEvents_ = ResultTable(this, "resultEvents", eventHeaders);
 
     auto* goalSide = new QWidget(this);
+    goalSide->setObjectName("goalSide");
+    auto* goalsLabel = new QLabel("Goals (residual: balance front - rear, target mean - value):", goalSide);
+    goalsLabel->setObjectName("goalsLabel");
     auto* goalLayout = new QVBoxLayout(goalSide);
     goalLayout->setContentsMargins(0, 0, 0, 0);
-    goalLayout->addWidget(new QLabel("Goals (residual: balance front - rear, target mean - value):", goalSide));
+    goalLayout->addWidget(goalsLabel);
     goalLayout->addWidget(goals_);
     goalLayout->addWidget(sensitivityStatus_);
     goalLayout->addWidget(resultTable_, 1);
