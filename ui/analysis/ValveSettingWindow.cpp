@@ -72,7 +72,7 @@ ValveSettingWindow::ValveSettingWindow(Session& session, QWidget* parent) : QDia
     setObjectName("valveSettingWindow");
     setWindowTitle("Valve Setting");
     setModal(false);
-    resize(1200, 760);
+    resize(1280, 760);
     BuildWidgets();
     for (int code : DefaultFree) dimensions_->SetFree(code, true);
 
@@ -142,7 +142,7 @@ void ValveSettingWindow::BuildWidgets()
     top->addWidget(goalSide);
     top->setStretchFactor(0, 3);
     top->setStretchFactor(1, 2);
-    top->setSizes({720, 480});
+    top->setSizes({860, 400});
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(solve_);
