@@ -95,6 +95,8 @@ const Command kCommands[] = {
      .tool = 15, .toolSlot = 17, .picture = P::SteamLoop, .hint = "View Steam Diagram"},
     {.name = "portsDiagram", .menu = M::DrawGraphs, .caption = "&PortOpenClose",
      .tool = 16, .toolSlot = 18, .picture = P::PortEvents, .hint = "View Port Events vs Reverse Arm Position"},
+    {.name = "eventsTable", .menu = M::DrawGraphs, .separatorBefore = true, .caption = "Events T&able"},
+    {.name = "valveSetting", .menu = M::DrawGraphs, .caption = "&ValveSetting"},
 
     {.name = "instructions", .menu = M::Help, .caption = "&Instructions"},
     {.name = "specialInstructions", .menu = M::Help, .caption = "Instructions&Special"},

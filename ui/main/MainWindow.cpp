@@ -361,6 +361,7 @@ void MainWindow::BuildDialogs()
     BuildOverlayWindows();
     cylinderDialog_ = new CylinderDimensionsDialog(session_, this);
     BuildHelpWindows();
+    BuildAnalysisWindows();
     BuildFileCommands();
 
     const std::pair<const char*, QDialog*> opens[] = {

@@ -71,6 +71,8 @@ private:
     // The lines dialog and the pivot data table window, and what opens them.
     void BuildOverlayWindows();
     void BuildHelpWindows();
+    // The events table and the valve setting, which stay open beside this window.
+    void BuildAnalysisWindows();
     void BuildFileCommands();
     void ConnectSession();
     // ---- the File menu's commands (MainWindowFile.cpp) -------------------------------------
@@ -145,6 +147,7 @@ private:
     QDialog *linesDialog_ = nullptr, *pivotTableWindow_ = nullptr;
     HelpTextWindow *instructionsWindow_ = nullptr, *specialInstructionsWindow_ = nullptr;
     QDialog* aboutBox_ = nullptr;
+    QDialog *eventsTableWindow_ = nullptr, *valveSettingWindow_ = nullptr;
 };
 
 }  // namespace zeph

@@ -60,6 +60,11 @@ void DimensionEditor::LeaveDimensionBox(int code, float value)
 
 void DimensionEditor::ApplyDimensions(const std::string& label, std::initializer_list<DimensionValue> values)
 {
+    ApplyDimensions(label, std::span<const DimensionValue>(values.begin(), values.size()));
+}
+
+void DimensionEditor::ApplyDimensions(const std::string& label, std::span<const DimensionValue> values)
+{
     m.Undo.BeginGroup(label);
     for (const DimensionValue& v : values) SetGrayDimension(v.code, v.value, true);
     m.Undo.EndGroup();

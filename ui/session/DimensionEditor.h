@@ -2,6 +2,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 
 #include "ui/session/SessionController.h"
@@ -27,6 +28,7 @@ public:
     // Several gray dimensions changed by one command: one undo level named `label`, undone
     // together. Codes of no gray dimension are passed over.
     void ApplyDimensions(const std::string& label, std::initializer_list<DimensionValue> values);
+    void ApplyDimensions(const std::string& label, std::span<const DimensionValue> values);
     // "Close" of either dimension dialog: mid gear, the reverse arm centred, cut-offs cleared.
     void CloseDimensionDialog();
     // The reset buttons' halves: the press resets the dimensions and the slots, the click also

@@ -1,0 +1,359 @@
+// The "ValveSetting" window: the sensitivity and the search run on copies of the design on worker threads.
+#include "ui/analysis/ValveSettingWindow.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "model/DimensionTable.h"
+#include "ui/analysis/AnalysisThreads.h"
+#include "ui/analysis/EventTexts.h"
+#include "ui/analysis/FreeDimensionTable.h"
+#include "ui/analysis/GoalListEditor.h"
+#include "ui/analysis/GoalSensitivity.h"
+#include "ui/session/Session.h"
+
+namespace zeph {
+
+namespace {
+
+constexpr double SweepStep = 0.1;  // degrees, as the report's default
+constexpr int ValueDigits = 9;     // enough to give back a 32-bit float
+// The valve connecting rod and the eccentric rod's left end: the lengths a fitter adjusts.
+constexpr int DefaultFree[] = {18, 6};
+
+QTableWidgetItem* Cell(const QString& text, bool left = false)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setTextAlignment((left ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+    return item;
+}
+
+void AddRow(QTableWidget* table, const QStringList& cells)
+{
+    const int row = table->rowCount();
+    table->insertRow(row);
+    for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, Cell(cells[c], c == 0));
+}
+
+QTableWidget* ResultTable(QWidget* parent, const char* name, const QStringList& headers)
+{
+    auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    table->setObjectName(name);
+    table->setHorizontalHeaderLabels(headers);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    return table;
+}
+
+QString Residual(const std::optional<double>& r) { return r ? FixedText(*r) : QStringLiteral("-"); }
+
+QString Objective(const SettingEvaluation& e) { return e.Feasible() ? FixedText(e.objective) : QStringLiteral("infeasible"); }
+
+std::vector<std::string> Labels(const std::vector<GearChoice>& gears)
+{
+    std::vector<std::string> labels;
+    for (const GearChoice& g : gears) labels.push_back(g.label);
+    return labels;
+}
+
+}  // namespace
+
+ValveSettingWindow::ValveSettingWindow(Session& session, QWidget* parent) : QDialog(parent), session_(session)
+{
+    setObjectName("valveSettingWindow");
+    setWindowTitle("Valve Setting");
+    setModal(false);
+    resize(1280, 760);
+    BuildWidgets();
+    for (int code : DefaultFree) dimensions_->SetFree(code, true);
+
+    sensitivityJob_ = std::make_unique<LatestJob<SensitivityRun>>(this, [this](const SensitivityRun& r) { ShowSensitivity(r); });
+    sensitivityTimer_ = new QTimer(this);
+    sensitivityTimer_->setObjectName("sensitivityTimer");
+    sensitivityTimer_->setSingleShot(true);
+    sensitivityTimer_->setInterval(0);
+    connect(sensitivityTimer_, &QTimer::timeout, this, &ValveSettingWindow::RequestSensitivity);
+    connect(&solveWatcher_, &QFutureWatcherBase::finished, this, &ValveSettingWindow::Solved);
+    connect(&session_, &Session::changed, this, &ValveSettingWindow::SessionChanged);
+    connect(goals_, &GoalListEditor::goalsChanged, this, &ValveSettingWindow::GoalsChanged);
+    connect(dimensions_, &FreeDimensionTable::message, status_, &QLabel::setText);
+    GoalsChanged();
+}
+
+ValveSettingWindow::~ValveSettingWindow()
+{
+    stopSensitivity_->store(true);
+    if (cancelFlag_) cancelFlag_->store(true);
+    solveWatcher_.waitForFinished();
+}
+
+void ValveSettingWindow::BuildWidgets()
+{
+    dimensions_ = new FreeDimensionTable(this);
+    goals_ = new GoalListEditor(this);
+    sensitivityStatus_ = new QLabel(this);
+    sensitivityStatus_->setObjectName("sensitivityStatus");
+    sensitivityStatus_->setWordWrap(true);
+    solve_ = new QPushButton("&Solve", this);
+    solve_->setObjectName("solve");
+    cancel_ = new QPushButton("&Cancel", this);
+    cancel_->setObjectName("cancel");
+    cancel_->setEnabled(false);
+    apply_ = new QPushButton("&Apply", this);
+    apply_->setObjectName("apply");
+    apply_->setEnabled(false);
+    auto* close = new QPushButton("Cl&ose", this);
+    close->setObjectName("close");
+    for (QPushButton* b : {solve_, cancel_, apply_, close}) b->setAutoDefault(false);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName("progress");
+    progress_->setRange(0, 1);
+    progress_->setValue(0);
+    status_ = new QLabel(this);
+    status_->setObjectName("status");
+    status_->setWordWrap(true);
+    resultTable_ = ResultTable(this, "resultTable", {"", "before", "after"});
+    QStringList eventHeaders = EventHeader();
+    eventHeaders.prepend("stage");
+    resultEvents_ = ResultTable(this, "resultEvents", eventHeaders);
+
+    auto* goalSide = new QWidget(this);
+    goalSide->setObjectName("goalSide");
+    auto* goalsLabel = new QLabel("Goals (residual: balance front - rear, target mean - value):", goalSide);
+    goalsLabel->setObjectName("goalsLabel");
+    auto* goalLayout = new QVBoxLayout(goalSide);
+    goalLayout->setContentsMargins(0, 0, 0, 0);
+    goalLayout->addWidget(goalsLabel);
+    goalLayout->addWidget(goals_);
+    goalLayout->addWidget(sensitivityStatus_);
+    goalLayout->addWidget(resultTable_, 1);
+    auto* top = new QSplitter(Qt::Horizontal, this);
+    top->setObjectName("topSplitter");
+    top->addWidget(dimensions_);
+    top->addWidget(goalSide);
+    top->setStretchFactor(0, 3);
+    top->setStretchFactor(1, 2);
+    top->setSizes({860, 400});
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(solve_);
+    controls->addWidget(cancel_);
+    controls->addWidget(progress_, 1);
+    controls->addWidget(apply_);
+    controls->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(top, 3);
+    layout->addLayout(controls);
+    layout->addWidget(status_);
+    layout->addWidget(resultEvents_, 1);
+
+    dimensions_->setSortingEnabled(true);
+    dimensions_->sortByColumn(FreeDimensionTable::CodeColumn, Qt::AscendingOrder);
+    connect(solve_, &QPushButton::clicked, this, &ValveSettingWindow::Solve);
+    connect(cancel_, &QPushButton::clicked, this, &ValveSettingWindow::Cancel);
+    connect(apply_, &QPushButton::clicked, this, &ValveSettingWindow::Apply);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void ValveSettingWindow::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    dimensions_->ShowDesign(session_.model());
+    sensitivityTimer_->start();
+}
+
+void ValveSettingWindow::SessionChanged(Changes what)
+{
+    if (!(what & Change::Dimensions)) return;
+    designChanged_ = true;
+    dimensions_->ShowDesign(session_.model());
+    if (result_ && !applying_ && apply_->isEnabled()) {
+        apply_->setEnabled(false);
+        status_->setText("The design changed since Solve: solve again to apply.");
+    }
+    if (isVisible()) sensitivityTimer_->start();
+}
+
+void ValveSettingWindow::GoalsChanged()
+{
+    std::vector<SettingGoal> goals;
+    std::array<double, SettingEventCount> weights{};
+    QString why;
+    goals_->Read(goals, weights, why);
+    QStringList labels;
+    for (const SettingGoal& g : goals)
+        labels << QString("%1@%2\n%3")
+                      .arg(SettingEventName(g.event), QString::fromStdString(g.gear.label), g.balance ? "F-R" : "mean");
+    dimensions_->SetGoalLabels(labels);
+    if (isVisible()) sensitivityTimer_->start();
+}
+
+void ValveSettingWindow::RequestSensitivity()
+{
+    SettingProblem problem;
+    QString why;
+    if (!goals_->Read(problem.goals, problem.weights, why)) {
+        sensitivityStatus_->setText("Effects: " + why);
+        return;
+    }
+    const std::vector<GearChoice> gears = GoalGears(problem.goals);
+    if (sensitivity_ && !designChanged_ && sensitivity_->gears == Labels(gears)) {
+        ShowSensitivity(*sensitivity_);
+        return;
+    }
+    designChanged_ = false;
+    sensitivityStatus_->setText("Computing the effects of the dimensions...");
+    SensitivityRequest request;
+    request.gears = gears;
+    request.step = SweepStep;
+    sensitivityJob_->Request([design = session_.model(), request, stop = stopSensitivity_] {
+        AnalysisControl control;
+        control.cancel = stop.get();
+        return SensitivityRun{ComputeSensitivity(design, request, control), Labels(request.gears)};
+    });
+}
+
+void ValveSettingWindow::ShowSensitivity(const SensitivityRun& run)
+{
+    sensitivity_ = run;
+    SettingProblem problem;
+    QString why;
+    if (!goals_->Read(problem.goals, problem.weights, why)) return;
+    if (Labels(GoalGears(problem.goals)) != run.gears) return;  // the goals moved on; a newer run is due
+    dimensions_->ShowEffects(GoalEffects(run.result, problem));
+    sensitivityStatus_->setText("Goal columns: the weighted change of each goal's residual per +0.01 of the "
+                                "dimension; effect: their root sum of squares. Click a heading to sort.");
+    emit sensitivityShown();
+}
+
+bool ValveSettingWindow::ReadProblem(SettingProblem& problem, QString& why) const
+{
+    if (!goals_->Read(problem.goals, problem.weights, why)) return false;
+    problem.free = dimensions_->Chosen();
+    problem.step = SweepStep;
+    if (problem.free.empty()) {
+        why = "Tick at least one dimension to free.";
+        return false;
+    }
+    for (const FreeDimension& d : problem.free) {
+        const float v = session_.model().GetDim(d.code);
+        if (double(v) < d.min || double(v) > d.max) {
+            why = QString("Dimension %1 is %2, outside its bounds %3 .. %4.")
+                      .arg(d.code)
+                      .arg(SignificantText(v), SignificantText(d.min), SignificantText(d.max));
+            return false;
+        }
+    }
+    return true;
+}
+
+void ValveSettingWindow::Solve()
+{
+    SettingProblem problem;
+    QString why;
+    if (Solving() || !ReadProblem(problem, why)) {
+        if (!why.isEmpty()) status_->setText(why);
+        return;
+    }
+    solvedProblem_ = problem;
+    cancelFlag_ = std::make_shared<std::atomic<bool>>(false);
+    SetSolving(true);
+    status_->setText("Solving...");
+    QProgressBar* bar = progress_;
+    solveWatcher_.setFuture(QtConcurrent::run(AnalysisThreads(), [design = session_.model(), problem, cancel = cancelFlag_, bar] {
+        AnalysisControl control;
+        control.cancel = cancel.get();
+        control.progress = [bar](const AnalysisProgress& p) {
+            QMetaObject::invokeMethod(bar, [bar, p] {
+                bar->setRange(0, static_cast<int>(std::max(p.total, 1L)));
+                bar->setValue(static_cast<int>(p.done));
+            });
+        };
+        return SolveValveSetting(design, problem, control);
+    }));
+}
+
+void ValveSettingWindow::Cancel()
+{
+    if (!cancelFlag_ || !Solving()) return;
+    cancelFlag_->store(true);
+    status_->setText("Cancelling: keeping the best point met so far...");
+}
+
+void ValveSettingWindow::SetSolving(bool solving)
+{
+    solve_->setEnabled(!solving);
+    cancel_->setEnabled(solving);
+    if (solving) {
+        apply_->setEnabled(false);
+        progress_->setRange(0, 1);
+        progress_->setValue(0);
+    }
+}
+
+void ValveSettingWindow::Solved()
+{
+    SetSolving(false);
+    result_ = solveWatcher_.result();
+    progress_->setValue(progress_->maximum());
+    ShowResult();
+    const bool better = result_->values != result_->start;
+    apply_->setEnabled(better && result_->after.Feasible());
+    status_->setText(QString("%1 after %2 evaluations: %3")
+                         .arg(result_->cancelled ? "Cancelled" : "Done")
+                         .arg(result_->evaluations)
+                         .arg(better ? "Apply puts the new values into the design as one undo level."
+                                     : "nothing better than the design's own values was found."));
+    emit solved();
+}
+
+void ValveSettingWindow::ShowResult()
+{
+    const SettingResult& r = *result_;
+    const SettingProblem& p = solvedProblem_;
+    resultTable_->setRowCount(0);
+    for (size_t i = 0; i < p.free.size(); ++i) {
+        const DimensionInfo* d = FindDimension(p.free[i].code);
+        AddRow(resultTable_, {QString("%1 %2").arg(p.free[i].code).arg(d ? d->caption : ""),
+                              SignificantText(r.start[i], ValueDigits), SignificantText(r.values[i], ValueDigits)});
+    }
+    for (size_t i = 0; i < p.goals.size(); ++i)
+        AddRow(resultTable_, {GoalListEditor::Label(p.goals[i]), Residual(r.before.residuals[i]),
+                              Residual(r.after.residuals[i])});
+    AddRow(resultTable_, {"objective", Objective(r.before), Objective(r.after)});
+    AddRow(resultTable_, {"evaluations", "", QString::number(r.evaluations)});
+    resultTable_->resizeColumnsToContents();
+
+    resultEvents_->setRowCount(0);
+    for (const auto& [stage, events] : {std::pair{"before", &r.before.events}, std::pair{"after", &r.after.events}})
+        for (const GearEvents& ev : *events) {
+            QStringList cells = EventFields(ev);
+            cells.prepend(stage);
+            AddRow(resultEvents_, cells);
+        }
+    resultEvents_->resizeColumnsToContents();
+}
+
+void ValveSettingWindow::Apply()
+{
+    if (!result_ || Solving()) return;
+    std::vector<DimensionValue> values;
+    for (size_t i = 0; i < solvedProblem_.free.size(); ++i)
+        values.push_back({solvedProblem_.free[i].code, result_->values[i]});
+    applying_ = true;
+    session_.Dimensions().ApplyDimensions("Valve setting", values);
+    applying_ = false;
+    apply_->setEnabled(false);
+    status_->setText("Applied as one undo level: one UnDo restores the design of before.");
+}
+
+}  // namespace zeph
