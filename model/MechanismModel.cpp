@@ -12,7 +12,7 @@ void MechanismModel::ResetRunState()
     DriverAngle = 0.0f;
     StepAngle = 10.0f;
     DiagramRevArmPos.fill(0.0f);
-    RunDirection = "Fwd";
+    Direction = RunDirection::Forward;
     ErrorBeepOn = true;
     SteamDisplayOn = false;
     TextScaleX = 1.0f;

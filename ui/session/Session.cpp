@@ -284,7 +284,7 @@ void Session::SetReverseArmBarValue(int value)
 void Session::OnReverseArmBarChanged()
 {
     m.RevArmPosition = static_cast<float>(Real(m.RevArmCentre) + c_.revArmBar.value / 1000.0L);
-    m.RunDirection = (m.RevArmCentre <= m.RevArmPosition) ? "Fwd" : "Rev";
+    m.Direction = (m.RevArmCentre <= m.RevArmPosition) ? RunDirection::Forward : RunDirection::Reverse;
     c_.centreEnabled = c_.revArmBar.value != 0;
     SetGearButtons();
     EmptyCutoffTexts();
