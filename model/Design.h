@@ -15,8 +15,10 @@ struct Pivot {
     int32_t sy = 0;
 };
 
-// Indices into the pivot table.
+// Indices into the pivot table. Entry 0 is the frame origin, the model point (0, 0) that no
+// solve moves; the pivot-data slots fall back to it when they name no pivot.
 enum PivotIndex : int {
+    FrameOrigin = 0,
     DriverCentre = 1,
     CrankPin = 2,
     Crosshead = 3,

@@ -41,7 +41,7 @@ void MechanismModel::ResetRunState()
                     {350.0f, -5100.0f, 900.0f},
                     {350.0f, -5460.0f, 900.0f}}};
     // The fulcrum copies go with their fulcrums: the solver reads the copies.
-    for (int i : {0, int(DriverCentre), int(BellCrankPivot), int(BellCrankPivotCopy), int(RevArmPivot),
+    for (int i : {int(FrameOrigin), int(DriverCentre), int(BellCrankPivot), int(BellCrankPivotCopy), int(RevArmPivot),
                   int(RevArmPivotCopy), int(RefPoint1), int(RefPoint2)}) {
         Pivots[i].x = 0.0f;
         Pivots[i].y = 0.0f;
