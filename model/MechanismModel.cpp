@@ -15,8 +15,6 @@ void MechanismModel::ResetRunState()
     Direction = RunDirection::Forward;
     ErrorBeepOn = true;
     SteamDisplayOn = false;
-    TextScaleX = 1.0f;
-    TextScaleY = 1.0f;
     DimSetName = "Nominal";
     DiagramVScale = 1.5f;
     GraphicPosZoom = 7.5f;

@@ -29,8 +29,6 @@ public:
     // Reverse-arm scroll bar range in thousandths, computed at start-up until a window owns it.
     int32_t RevArmBarMin = 0, RevArmBarMax = 0;
 
-    float TextScaleX = 1, TextScaleY = 1;
-
     // ---- operations --------------------------------------------------------------------
     void ResetRunState();
     void ResetView();

@@ -172,7 +172,7 @@ std::vector<QPoint> PointerPath(const MechanismModel& m, int code)
     return code > CylCodeBase ? CylinderPath(m, view, code) : FramePath(m, view, code);
 }
 
-void DrawPointer(Canvas& c, const MechanismModel& m)
+void DrawPointer(Canvas& c, const MechanismModel& m, TextScale ts)
 {
     const int code = m.Pointer.ShownCode;
     if (code <= 0) return;
@@ -187,7 +187,7 @@ void DrawPointer(Canvas& c, const MechanismModel& m)
     else
         DrawPath(c, PointerPath(m, code));
     c.SetFontColor(clBlack);
-    c.TextOut(RoundInt(Real(m.TextScaleX) * NameX), RoundInt(Real(m.TextScaleY) * NameY), QString::fromLatin1(d->caption));
+    c.TextOut(RoundInt(Real(ts.x) * NameX), RoundInt(Real(ts.y) * NameY), QString::fromLatin1(d->caption));
     // A pointer that ended with this tick leaves the plain font behind it.
     if (m.GraphicDimCode == 0) c.SetFontSize(PlainFontSize);
 }

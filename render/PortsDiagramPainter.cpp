@@ -128,7 +128,7 @@ TColor PortEventColour(PortGraph graph, PortEvent event)
 }
 
 DiagramFrameState PaintPortEventsGraph(Canvas& c, const MechanismModel& m, const PortEventsData& data, bool annotate,
-                                       const QString& storedUndoLine)
+                                       const QString& storedUndoLine, TextScale ts)
 {
     BeginDiagram(c);
     DrawFrame(c);
@@ -137,17 +137,17 @@ DiagramFrameState PaintPortEventsGraph(Canvas& c, const MechanismModel& m, const
     DrawLegend(c, data.graph);
     for (int i = 0; i < PortRows; ++i) DrawRow(c, data, i);
     if (annotate) DrawCycle(c, data.cycle);
-    return DrawDiagramFrameEnd(c, m, storedUndoLine);
+    return DrawDiagramFrameEnd(c, m, ts, storedUndoLine);
 }
 
 DiagramFrameState PaintPortsDiagram(Canvas& c, const MechanismModel& m, const PortsDiagramData& data,
-                                    const QString& storedUndoLine)
+                                    const QString& storedUndoLine, TextScale ts)
 {
     DiagramFrameState state;
     state.undoLine = storedUndoLine;
     bool first = true;
     for (const PortEventsData& graph : data.graphs) {
-        state = PaintPortEventsGraph(c, m, graph, first, state.undoLine);
+        state = PaintPortEventsGraph(c, m, graph, first, state.undoLine, ts);
         first = false;
     }
     return state;

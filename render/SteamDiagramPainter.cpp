@@ -55,9 +55,9 @@ void DrawEnd(Canvas& c, const SteamEndDraw& d, const EndStyle& style, int index)
     if (d.label) BoldDiagramText(c, d.label->x, d.label->y, QString::number(index));
 }
 
-void DrawRun(Canvas& c, const MechanismModel& m, const SteamRun& run)
+void DrawRun(Canvas& c, TextScale ts, const SteamRun& run)
 {
-    DrawPositionListRow(c, m, run.entry);
+    DrawPositionListRow(c, ts, run.entry);
     for (const SteamStepDraw& step : run.steps) {
         DrawEnd(c, step.front, FrontStyle, run.entry.index);
         DrawEnd(c, step.rear, RearStyle, run.entry.index);
@@ -67,16 +67,16 @@ void DrawRun(Canvas& c, const MechanismModel& m, const SteamRun& run)
 }  // namespace
 
 DiagramFrameState PaintSteamDiagram(Canvas& c, const MechanismModel& m, const SteamDiagramData& data,
-                                    const QString& storedUndoLine)
+                                    const QString& storedUndoLine, TextScale ts)
 {
     BeginDiagram(c);
     DrawStrokeGrid(c, EndLinesTop);
     DrawPressureTitle(c);
     DrawStrokePercentLabels(c, PercentLabelsY, AxisTitleY);
     HorizontalLine(c, 343, 45, 585);
-    DrawPositionListHeading(c, m, data.revArmCentre);
-    for (const SteamRun& run : data.runs) DrawRun(c, m, run);
-    return DrawDiagramFrameEnd(c, m, storedUndoLine);
+    DrawPositionListHeading(c, ts, data.revArmCentre);
+    for (const SteamRun& run : data.runs) DrawRun(c, ts, run);
+    return DrawDiagramFrameEnd(c, m, ts, storedUndoLine);
 }
 
 }  // namespace zeph

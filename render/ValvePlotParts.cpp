@@ -69,21 +69,21 @@ void DrawPortLines(Canvas& c, const ValveDiagramData& data)
     c.SetPenColor(clBlack);
 }
 
-void DrawValveCurves(Canvas& c, const MechanismModel& m, const ValveDiagramData& data)
+void DrawValveCurves(Canvas& c, const ValveDiagramData& data, TextScale ts)
 {
     for (const ValveCurve& curve : data.curves) {
-        DrawPositionListRow(c, m, curve.entry);
+        DrawPositionListRow(c, ts, curve.entry);
         DrawCurve(c, curve);
         if (curve.midGear) DrawMidGearFigures(c, *curve.midGear);
     }
 }
 
-void DrawValvePlot(Canvas& c, const MechanismModel& m, const ValveDiagramData& data, int scaleLabelX)
+void DrawValvePlot(Canvas& c, const ValveDiagramData& data, int scaleLabelX, TextScale ts)
 {
     DrawTravelScale(c, data.scale, scaleLabelX);
-    DrawPositionListHeading(c, m, data.revArmCentre);
+    DrawPositionListHeading(c, ts, data.revArmCentre);
     DrawPortLines(c, data);
-    DrawValveCurves(c, m, data);
+    DrawValveCurves(c, data, ts);
 }
 
 }  // namespace zeph

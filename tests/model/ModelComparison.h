@@ -190,7 +190,7 @@ private:
         Simulations(name, a, b);
         ZEPH_SAME(FrameDefaults); ZEPH_SAME(CylDefaults); ZEPH_SAME(CylCLHeightDefault); ZEPH_SAME(UndoStack);
         ZEPH_SAME(UndoDepth); ZEPH_SAME(DimEditTyped); ZEPH_SAME(DiagramRedrawPending); ZEPH_SAME(RevArmBarMin);
-        ZEPH_SAME(RevArmBarMax); ZEPH_SAME(TextScaleX); ZEPH_SAME(TextScaleY);
+        ZEPH_SAME(RevArmBarMax);
     }
 #undef ZEPH_SAME
 };

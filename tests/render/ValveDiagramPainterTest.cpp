@@ -89,7 +89,7 @@ TEST(SinePicture, PortLinesAndCurvePixels)
     ImageCanvas canvas(image);
     EraseDiagram(canvas);
     const ValveDiagramData d = ComputeValveDiagram(m, ValveDiagram::Sine);
-    PaintSineDiagram(canvas, m, d, "");
+    PaintSineDiagram(canvas, m, d, "", {});
     EXPECT_EQ(PixelAt(image, 20, 176), clLime);
     EXPECT_EQ(PixelAt(image, 20, 130), clLime);
     EXPECT_EQ(PixelAt(image, 20, 254), clRed);

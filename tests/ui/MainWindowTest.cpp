@@ -249,11 +249,10 @@ TEST_F(MainWindowTest, OptionTogglesNameTheirNextAction)
     EXPECT_EQ(m.LineWidth, 2);
     EXPECT_EQ(Action("lineWidth")->text(), "Set&LineWidth 1");
     Action("largeFont")->trigger();
-    EXPECT_FLOAT_EQ(m.TextScaleX, 1.27f);
-    EXPECT_FLOAT_EQ(m.TextScaleY, 1.22f);
+    EXPECT_TRUE(session->controls().largeFont);
     EXPECT_EQ(Action("largeFont")->text(), "SetSmall&Font");
     Action("largeFont")->trigger();
-    EXPECT_FLOAT_EQ(m.TextScaleX, 1);
+    EXPECT_FALSE(session->controls().largeFont);
 }
 
 TEST_F(MainWindowTest, ResetAllDimensionsRestoresDefaultsGearViewAndEditing)

@@ -67,7 +67,7 @@ void MainWindow::Tick()
 {
     session_.Tick();
     SetCaption();
-    if (painter_.Paint(scene_, session_.model())) session_.FigureNotShown();
+    if (painter_.Paint(scene_, session_.model(), TextScaleFor(session_.controls().largeFont))) session_.FigureNotShown();
     picture_->update();
     emit rendered();
 }

@@ -17,6 +17,7 @@
 #include "platform/Clock.h"
 #include "platform/NumberReading.h"
 #include "platform/SoundSink.h"
+#include "render/PivotDataPainter.h"
 
 namespace zeph {
 
@@ -380,8 +381,6 @@ void Session::ToggleLineWidth()
 void Session::ToggleLargeFont()
 {
     c_.largeFont = !c_.largeFont;
-    m.TextScaleX = c_.largeFont ? 1.27f : 1.0f;
-    m.TextScaleY = c_.largeFont ? 1.22f : 1.0f;
     Emit(Display);
 }
 
@@ -777,7 +776,7 @@ void Session::PicturePressed(PressButton button, int x, int y)
     }
     if (m.PivotDataOn && d.AwaitingPivot && m.RefPointsOn && left) PickSlotPivot(m, PressPoint(m, x, y));
     if (m.PivotDataOn && !d.AwaitingPivot && m.RefPointsOn && left) {
-        if (const int slot = PivotSlotRowAt(m, x, y)) ChooseSlot(m, slot);
+        if (const int slot = PivotSlotRowAt(TextScaleFor(c_.largeFont), x, y)) ChooseSlot(m, slot);
     }
     CancelPointer(m);
     Emit(View | Overlay);
