@@ -123,7 +123,7 @@ private:
         ZEPH_SAME(PivotSlot); ZEPH_SAME(PivotSlotShown); ZEPH_SAME(SlotAwaitingPivot); ZEPH_SAME(AwaitingPivot);
         ZEPH_SAME(LeftPressedForLines);
     }
-    void Same(const Name& name, const LineRowText& a, const LineRowText& b)
+    void Same(const Name& name, const LineRowShown& a, const LineRowShown& b)
     {
         ZEPH_SAME(type); ZEPH_SAME(colour); ZEPH_SAME(reference); ZEPH_SAME(boxes);
     }
