@@ -21,7 +21,7 @@ void SolveAndMap(MechanismModel& m)
 void AdvanceDriverAngle(MechanismModel& m)
 {
     Real angle = m.DriverAngle;
-    angle += (m.RunDirection == "Fwd") ? Real(m.StepAngle) : -Real(m.StepAngle);
+    angle += (m.Direction == RunDirection::Forward) ? Real(m.StepAngle) : -Real(m.StepAngle);
     m.DriverAngle = static_cast<float>(angle);
     if (Real(m.DriverAngle) > 360.1L) m.DriverAngle = static_cast<float>(Real(m.DriverAngle) - 360);
     if (m.DriverAngle < 0) m.DriverAngle = static_cast<float>(Real(m.DriverAngle) + 360);

@@ -35,7 +35,7 @@ using FieldFlags = std::array<std::array<bool, DesignFieldsPerRecord>, DesignRec
 
 FieldFlags LastWriters(int records)
 {
-    static MechanismModel scratch;  // only its addresses are compared
+    static Design scratch;  // only its addresses are compared
     const DesignLayout& layout = DesignFileLayout();
     FieldFlags last{};
     for (int r = 0; r < records; ++r) {
@@ -131,27 +131,32 @@ DesignReadResult ReadDesignFile(std::span<const std::uint8_t> bytes)
     return d;
 }
 
-std::vector<std::uint8_t> WriteDesignFile(const MechanismModel& m)
+std::vector<std::uint8_t> WriteDesignFile(const Design& design, int lineSlotBeingEdited)
 {
     std::vector<std::uint8_t> bytes;
     bytes.reserve(DesignFileBytes);
     for (const auto& record : DesignFileLayout()) {
         for (const DesignField& field : record) {
-            if (const float* place = field.Place(m))
+            if (const float* place = field.Place(design))
                 PutField(bytes, *place);
             else
-                PutField(bytes, field.kind == Kind::CurrentLineSlot ? static_cast<float>(LineSlotBeingEdited(m)) : 0.0f);
+                PutField(bytes, field.kind == Kind::CurrentLineSlot ? static_cast<float>(lineSlotBeingEdited) : 0.0f);
         }
     }
     return bytes;
 }
 
-void ApplyDesignFile(MechanismModel& m, const DesignFile& d)
+std::vector<std::uint8_t> WriteDesignFile(const MechanismModel& m)
+{
+    return WriteDesignFile(m, LineSlotBeingEdited(m));
+}
+
+void ApplyDesignFile(Design& design, const DesignFile& d)
 {
     const DesignLayout& layout = DesignFileLayout();
     for (int r = 0; r < d.records; ++r)
         for (int f = 0; f < DesignFieldsPerRecord; ++f)
-            if (float* place = layout[r][f].Place(m)) *place = d.fields[r][f];
+            if (float* place = layout[r][f].Place(design)) *place = d.fields[r][f];
 }
 
 void CompleteDesignOpen(MechanismModel& m, const DesignFile& d)

@@ -1,4 +1,4 @@
-// The design file: bytes to a checked design and a model to bytes, plus the model's part of opening one.
+// The design file: bytes to a checked design and a design to bytes, plus the model's part of opening one.
 #pragma once
 
 #include <array>
@@ -42,12 +42,16 @@ using DesignReadResult = std::variant<DesignFile, DesignRefusal>;
 // ignored.
 DesignReadResult ReadDesignFile(std::span<const std::uint8_t> bytes);
 
-// The 1440 bytes of the model's design, every value bit for bit as held.
+// The 1440 bytes of a design, every value bit for bit as held, with the given line slot as
+// the slot being edited.
+std::vector<std::uint8_t> WriteDesignFile(const Design& design, int lineSlotBeingEdited);
+// The model's design, with the slot the lines dialog is editing (LineSlotBeingEdited).
 std::vector<std::uint8_t> WriteDesignFile(const MechanismModel& m);
 
 // Assigns every field the design holds, in file order, so where several fields hold one
 // value the last one stays. A short design leaves what its missing records would have set.
-void ApplyDesignFile(MechanismModel& m, const DesignFile& d);
+// Only the design changes: nothing of a simulation is in a file.
+void ApplyDesignFile(Design& design, const DesignFile& d);
 
 // The model's part of what opening a design does once its fields are in: selects the line
 // slot the file names (slot 1 for a short file) and finds mid gear, which puts the reverse arm

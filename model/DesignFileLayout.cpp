@@ -13,7 +13,7 @@ DesignField Frame(int row) { return {Kind::Dimension, row}; }
 DesignField Cyl(int row) { return {Kind::Dimension, CylCodeBase + row}; }
 DesignField PX(int pivot) { return {Kind::PivotX, pivot}; }
 DesignField PY(int pivot) { return {Kind::PivotY, pivot}; }
-DesignField Scalar(float MechanismModel::* member) { return {Kind::Scalar, 0, member}; }
+DesignField Scalar(float Design::* member) { return {Kind::Scalar, 0, member}; }
 DesignField Preset(int entry) { return {Kind::ViewPreset, entry}; }
 DesignField DiagramPos(int entry) { return {Kind::DiagramRevArm, entry}; }
 DesignField Reserved(int which) { return {Kind::Reserved, which}; }
@@ -21,17 +21,17 @@ DesignField Line(int slot, float LineSlot::* field) { return {Kind::Line, slot, 
 const DesignField Zero{Kind::Zero};
 
 struct NamedScalar {
-    float MechanismModel::* member;
+    float Design::* member;
     const char* name;
 };
 const NamedScalar kScalars[] = {
-    {&MechanismModel::ViewScale, "view scale"},
-    {&MechanismModel::ViewPanX, "view pan x"},
-    {&MechanismModel::ViewPanY, "view pan y"},
-    {&MechanismModel::GraphicPosZoom, "graphic position zoom"},
-    {&MechanismModel::RevArmPosition, "reverse-arm position"},
-    {&MechanismModel::LastDiagramRevArmPos, "last diagram reverse-arm position"},
-    {&MechanismModel::DiagramVScale, "diagram vertical scale"},
+    {&Design::ViewScale, "view scale"},
+    {&Design::ViewPanX, "view pan x"},
+    {&Design::ViewPanY, "view pan y"},
+    {&Design::GraphicPosZoom, "graphic position zoom"},
+    {&Design::RevArmPosition, "reverse-arm position"},
+    {&Design::LastDiagramRevArmPos, "last diagram reverse-arm position"},
+    {&Design::DiagramVScale, "diagram vertical scale"},
 };
 
 struct NamedLineField {
@@ -66,10 +66,10 @@ DesignLayout BuildLayout()
         {Cyl(8), Cyl(13), Cyl(16), Reserved(0), Reserved(1)},
         {Reserved(2), Reserved(3), Reserved(DesignField::ReservedTwice), Reserved(DesignField::ReservedTwice),
          PY(ValveJoint)},
-        {Scalar(&MechanismModel::ViewScale), Scalar(&MechanismModel::ViewPanX),
-         Scalar(&MechanismModel::GraphicPosZoom), Scalar(&MechanismModel::ViewPanY), Frame(26)},
-        {Frame(27), Scalar(&MechanismModel::RevArmPosition), Scalar(&MechanismModel::LastDiagramRevArmPos),
-         Scalar(&MechanismModel::LastDiagramRevArmPos), Scalar(&MechanismModel::DiagramVScale)},
+        {Scalar(&Design::ViewScale), Scalar(&Design::ViewPanX),
+         Scalar(&Design::GraphicPosZoom), Scalar(&Design::ViewPanY), Frame(26)},
+        {Frame(27), Scalar(&Design::RevArmPosition), Scalar(&Design::LastDiagramRevArmPos),
+         Scalar(&Design::LastDiagramRevArmPos), Scalar(&Design::DiagramVScale)},
     }};
     for (int entry = 0; entry < 3 * PresetCount; ++entry) t[13 + entry / 5][entry % 5] = Preset(entry);
     for (int entry = 1; entry < DiagramRevArmEntries; ++entry) t[17 + entry / 5][entry % 5] = DiagramPos(entry);
@@ -81,7 +81,7 @@ DesignLayout BuildLayout()
     return t;
 }
 
-const char* ScalarName(float MechanismModel::* member)
+const char* ScalarName(float Design::* member)
 {
     for (const NamedScalar& s : kScalars)
         if (s.member == member) return s.name;
@@ -95,14 +95,14 @@ const char* LineFieldName(float LineSlot::* member)
     return "field";
 }
 
-float* ReservedPlace(MechanismModel& m, int which)
+float* ReservedPlace(Design& m, int which)
 {
     if (which == DesignField::CylinderReserved) return &m.Cyl.Reserved;
     if (which == DesignField::ReservedTwice) return &m.FileReserved.twice;
     return &m.FileReserved.once[which];
 }
 
-float* DimensionPlace(MechanismModel& m, int code)
+float* DimensionPlace(Design& m, int code)
 {
     const DimStorage& s = FindDimension(code)->storage;
     switch (s.kind) {
@@ -116,7 +116,7 @@ float* DimensionPlace(MechanismModel& m, int code)
 
 }  // namespace
 
-float* DesignField::Place(MechanismModel& m) const
+float* DesignField::Place(Design& m) const
 {
     switch (kind) {
     case Kind::Dimension: return DimensionPlace(m, index);
@@ -136,9 +136,9 @@ float* DesignField::Place(MechanismModel& m) const
     return nullptr;
 }
 
-const float* DesignField::Place(const MechanismModel& m) const
+const float* DesignField::Place(const Design& m) const
 {
-    return Place(const_cast<MechanismModel&>(m));
+    return Place(const_cast<Design&>(m));
 }
 
 std::string DesignField::Describe() const

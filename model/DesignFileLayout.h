@@ -38,19 +38,19 @@ struct DesignField {
 
     Kind kind = Kind::Zero;
     int index = 0;
-    float MechanismModel::* scalar = nullptr;
+    float Design::* scalar = nullptr;
     float LineSlot::* line = nullptr;
 
     // The model float the field reads and writes; null for Zero and CurrentLineSlot.
-    float* Place(MechanismModel& m) const;
-    const float* Place(const MechanismModel& m) const;
+    float* Place(Design& m) const;
+    const float* Place(const Design& m) const;
     // Reserved fields hold values nothing reads; they are kept whatever they hold.
     bool IsReserved() const { return kind == Kind::Reserved; }
     // Values that opening a design replaces at once (mid gear puts the reverse arm at its
     // centre and rewrites diagram positions 1 to 3), so what the file holds there is never used.
     bool RecomputedByOpen() const
     {
-        return (kind == Kind::Scalar && scalar == &MechanismModel::RevArmPosition) ||
+        return (kind == Kind::Scalar && scalar == &Design::RevArmPosition) ||
                (kind == Kind::DiagramRevArm && index <= 3);
     }
     // A short description for messages: "frame 3 Main Rod Length", "pivot 7 x", "line slot 4 type".

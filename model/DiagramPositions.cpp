@@ -72,7 +72,6 @@ Real DiagramDrawScale(const MechanismModel& m)
     return std::clamp<Real>(s, MinDiagramVScale, MaxDiagramVScale);
 }
 
-int32_t ListRowY(const MechanismModel& m, int index) { return RoundInt(12 * index * Real(m.TextScaleY)) + 12; }
 
 RevArmSide SideOf(const MechanismModel& m, float position)
 {

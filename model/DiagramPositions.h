@@ -37,9 +37,6 @@ bool StoreTypedVScale(MechanismModel& m, double value);
 // a file, say; one that is not finite draws at the default 1.5).
 Real DiagramDrawScale(const MechanismModel& m);
 
-// Pixel row of entry k in the diagrams' position lists: round(12 k TextScaleY) + 12.
-int32_t ListRowY(const MechanismModel& m, int index);
-
 // Which side of mid gear a position lies on, as the position lists print it.
 enum class RevArmSide { Centre, Forward, Reverse };
 RevArmSide SideOf(const MechanismModel& m, float position);

@@ -17,18 +17,9 @@ namespace {
 enum Type { LineType = 0, CircleType = 1 };
 enum Mode { Fixed = 0, OnePivot = 1, PivotAndFixed = 2, TwoPivots = 3 };
 
-struct ColourChoice {
-    uint32_t value;
-    const char* name;
-};
-constexpr std::array<ColourChoice, 6> kColours = {{{0, "Black"},
-                                                   {255, "Red"},
-                                                   {32768, "Green"},
-                                                   {65535, "Yellow"},
-                                                   {16711680, "Blue"},
-                                                   {8421504, "Gray"}}};
-constexpr std::array<const char*, 2> kTypeNames = {"Line", "Circle"};
-constexpr std::array<const char*, 4> kReferenceNames = {"0 , 0", "Pivot1", "Piv1/0,0", "Piv1/P2"};
+// The colour values of the six colour choices: black, red, green, yellow, blue, gray.
+constexpr std::array<uint32_t, 6> kColours = {0, 255, 32768, 65535, 16711680, 8421504};
+constexpr int TypeCount = 2, ReferenceCount = 4;
 
 // A slot field holding one of a few whole numbers 0..count-1, or -1.
 int Choice(float value, int count)
@@ -38,20 +29,18 @@ int Choice(float value, int count)
     return -1;
 }
 
-template <size_t N>
-std::string NameOf(const std::array<const char*, N>& names, int i)
+// A choice number as a row shows it: -1 unless it is one of `count` choices.
+int32_t Shown(int choice, int count) { return choice >= 0 && choice < count ? choice : -1; }
+
+// The colour choice whose value a slot holds, or -1.
+int32_t ColourChoiceOf(float value)
 {
-    return i >= 0 && i < static_cast<int>(N) ? names[static_cast<size_t>(i)] : "";
+    for (size_t i = 0; i < kColours.size(); ++i)
+        if (value == static_cast<float>(kColours[i])) return static_cast<int32_t>(i);
+    return -1;
 }
 
-std::string ColourNameOf(float value)
-{
-    for (const ColourChoice& c : kColours)
-        if (value == static_cast<float>(c.value)) return c.name;
-    return "";
-}
-
-LineRowText* EditedRow(MechanismModel& m)
+LineRowShown* EditedRow(MechanismModel& m)
 {
     const int s = m.CurrentLineSlot;
     return s >= 1 && s <= LineRowCount ? &m.LineDialog.Rows[static_cast<size_t>(s)] : nullptr;
@@ -113,7 +102,7 @@ void ConvertPoints(const MechanismModel& m, LineSlot& s, int type, int mode)
     if (mode == OnePivot) set(x1 - p1x, y1 - p1y, std::hypot(Real(d.RememberedRefX) - x2, Real(d.RememberedRefY) - y2), y2);
 }
 
-void ShowSlotInRow(const LineSlot& s, LineRowText& row, bool circle)
+void ShowSlotInRow(const LineSlot& s, LineRowShown& row, bool circle)
 {
     row.boxes = {BoxText(s.y1), BoxText(s.x1), circle ? std::string() : BoxText(s.y2), BoxText(s.x2)};
 }
@@ -137,12 +126,7 @@ bool Finite(const LineShape& s)
 
 uint32_t LineColourValue(int choice)
 {
-    return choice >= 0 && choice < static_cast<int>(kColours.size()) ? kColours[static_cast<size_t>(choice)].value : 0;
-}
-
-const char* LineColourName(int choice)
-{
-    return choice >= 0 && choice < static_cast<int>(kColours.size()) ? kColours[static_cast<size_t>(choice)].name : "";
+    return choice >= 0 && choice < static_cast<int>(kColours.size()) ? kColours[static_cast<size_t>(choice)] : 0;
 }
 
 LineSlot* EditedLineSlot(MechanismModel& m)
@@ -168,7 +152,7 @@ LineCommandResult ChooseLineType(MechanismModel& m, int type)
         return {true, true};
     }
     d.TypeChoice = type;
-    if (LineRowText* row = EditedRow(m)) row->type = NameOf(kTypeNames, type);
+    if (LineRowShown* row = EditedRow(m)) row->type = Shown(type, TypeCount);
     return {};
 }
 
@@ -181,7 +165,7 @@ LineCommandResult ChooseLineColour(MechanismModel& m, int colour)
         return {true, false};
     }
     d.ColourChoice = colour;
-    if (LineRowText* row = EditedRow(m)) row->colour = LineColourName(colour);
+    if (LineRowShown* row = EditedRow(m)) row->colour = Shown(colour, static_cast<int>(kColours.size()));
     return {};
 }
 
@@ -201,7 +185,7 @@ LineCommandResult ChooseLineReference(MechanismModel& m, int mode)
         s->y2 = m.Pivots[RefPoint2].y;
         s->refMode = static_cast<float>(mode);
     }
-    if (LineRowText* row = EditedRow(m)) row->reference = NameOf(kReferenceNames, mode);
+    if (LineRowShown* row = EditedRow(m)) row->reference = Shown(mode, ReferenceCount);
     if (mode == Fixed) return {};
     m.LinePromptOn = true;
     if (d.TypeChoice == CircleType && mode != OnePivot) {
@@ -267,7 +251,7 @@ LineCommandResult CloseLinesDialog(MechanismModel& m)
 void ClearLine(MechanismModel& m)
 {
     if (LineSlot* s = EditedLineSlot(m)) *s = LineSlot{};
-    if (LineRowText* row = EditedRow(m)) *row = LineRowText{};
+    if (LineRowShown* row = EditedRow(m)) *row = LineRowShown{};
     ClearChoices(m.LineDialog);
     m.LinePromptOn = false;
 }
@@ -301,7 +285,7 @@ bool LinesAwaitTwoPivots(const MechanismModel& m)
 bool LineBoxTakesKeys(const MechanismModel& m, int row, int box)
 {
     if (!ValidRow(row)) return false;
-    return !(box == 3 && m.LineDialog.Rows[static_cast<size_t>(row)].type == kTypeNames[CircleType]);
+    return !(box == 3 && m.LineDialog.Rows[static_cast<size_t>(row)].type == CircleType);
 }
 
 float LineBoxValue(const MechanismModel& m, int row, int box)
@@ -321,21 +305,21 @@ void RefillLineRows(MechanismModel& m)
 {
     for (int i = 1; i <= LineSlotCount; ++i) {
         const LineSlot& s = m.Lines[static_cast<size_t>(i)];
-        LineRowText& row = m.LineDialog.Rows[static_cast<size_t>(i)];
+        LineRowShown& row = m.LineDialog.Rows[static_cast<size_t>(i)];
         if (!(s.type > -1)) {
             row.boxes = {};
             continue;
         }
         row.boxes = {BoxText(s.y1), BoxText(s.x1), BoxText(s.y2), BoxText(s.x2)};
-        row.type = NameOf(kTypeNames, Choice(s.type, 2));
-        row.colour = ColourNameOf(s.colour);
-        row.reference = NameOf(kReferenceNames, Choice(s.refMode, 4));
+        row.type = Choice(s.type, TypeCount);
+        row.colour = ColourChoiceOf(s.colour);
+        row.reference = Choice(s.refMode, ReferenceCount);
     }
 }
 
 void BlankLineCaptions(MechanismModel& m)
 {
-    for (LineRowText& row : m.LineDialog.Rows) row.type = row.colour = row.reference = std::string();
+    for (LineRowShown& row : m.LineDialog.Rows) row.type = row.colour = row.reference = -1;
 }
 
 std::optional<uint32_t> SlotColour(const LineSlot& s)

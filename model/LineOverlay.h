@@ -17,9 +17,8 @@ struct LineCommandResult {
 };
 
 // The colour value (0x00BBGGRR) of each colour choice, in the dialog's order: black, red,
-// green, yellow, blue, gray; and the choices' names.
+// green, yellow, blue, gray.
 uint32_t LineColourValue(int choice);
-const char* LineColourName(int choice);
 
 // The slot the dialog edits (CurrentLineSlot), or null while that is no slot number 1..20.
 LineSlot* EditedLineSlot(MechanismModel& m);
@@ -59,16 +58,16 @@ bool LinesAwaitOnePivot(const MechanismModel& m);
 bool LinesAwaitTwoPivots(const MechanismModel& m);
 
 // ---- the rows' boxes (1..4: point 1 y, point 1 x, point 2 y, point 2 x) ---------------------
-// A box takes typing, except the third of a row whose type caption reads "Circle".
+// A box takes typing, except the third of a row that shows a circle.
 bool LineBoxTakesKeys(const MechanismModel& m, int row, int box);
 // The slot field a box shows, as a leaving box falls back to when its text is not a number.
 float LineBoxValue(const MechanismModel& m, int row, int box);
 // Leaving a box: its text is kept and its value goes into the slot field of its column.
 void StoreLineBox(MechanismModel& m, int row, int box, const std::string& text, float value);
-// Every row refilled from its slot: values and captions of the slots in use, empty boxes for
+// Every row refilled from its slot: values and choices of the slots in use, empty boxes for
 // the others (after a design file is loaded).
 void RefillLineRows(MechanismModel& m);
-// The three captions of every row blanked (before a design file is loaded).
+// The three captions of every row blanked, their choices -1 (before a design file is loaded).
 void BlankLineCaptions(MechanismModel& m);
 
 // ---- drawing ------------------------------------------------------------------------------

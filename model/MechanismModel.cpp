@@ -12,11 +12,9 @@ void MechanismModel::ResetRunState()
     DriverAngle = 0.0f;
     StepAngle = 10.0f;
     DiagramRevArmPos.fill(0.0f);
-    RunDirection = "Fwd";
+    Direction = RunDirection::Forward;
     ErrorBeepOn = true;
     SteamDisplayOn = false;
-    TextScaleX = 1.0f;
-    TextScaleY = 1.0f;
     DimSetName = "Nominal";
     DiagramVScale = 1.5f;
     GraphicPosZoom = 7.5f;
@@ -41,7 +39,7 @@ void MechanismModel::ResetRunState()
                     {350.0f, -5100.0f, 900.0f},
                     {350.0f, -5460.0f, 900.0f}}};
     // The fulcrum copies go with their fulcrums: the solver reads the copies.
-    for (int i : {0, int(DriverCentre), int(BellCrankPivot), int(BellCrankPivotCopy), int(RevArmPivot),
+    for (int i : {int(FrameOrigin), int(DriverCentre), int(BellCrankPivot), int(BellCrankPivotCopy), int(RevArmPivot),
                   int(RevArmPivotCopy), int(RefPoint1), int(RefPoint2)}) {
         Pivots[i].x = 0.0f;
         Pivots[i].y = 0.0f;

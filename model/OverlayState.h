@@ -1,4 +1,4 @@
-// What the pivot data and the lines dialog carry between presses and commands: watched pivots, choices, row texts.
+// What the pivot data and the lines dialog carry between presses and commands: watched pivots, choices, rows.
 #pragma once
 
 #include <array>
@@ -21,10 +21,12 @@ struct PivotDataState {
     bool LeftPressedForLines = false;  // a left press came before the right press of a two-pivot line
 };
 
-// What one row of the lines dialog shows: its three captions and its four boxes, in the box
-// order point 1 y, point 1 x, point 2 y, point 2 x (a circle's radius).
-struct LineRowText {
-    std::string type, colour, reference;
+// What one row of the lines dialog shows: the type, colour and reference its captions name (the
+// choice numbers of LineDialogState, -1 for a blank caption; the dialog words them) and the
+// texts of its four boxes, in the box order point 1 y, point 1 x, point 2 y, point 2 x (a
+// circle's radius).
+struct LineRowShown {
+    int32_t type = -1, colour = -1, reference = -1;
     std::array<std::string, LineBoxCount> boxes;
 };
 
@@ -39,7 +41,7 @@ struct LineDialogState {
     // The dialog closed for a pivot pick with CurrentLineSlot stepped back by one; the next
     // opening steps it forward again, once.
     bool SteppedBackForPick = false;
-    std::array<LineRowText, LineRowCount + 1> Rows{};  // rows 1..20
+    std::array<LineRowShown, LineRowCount + 1> Rows{};  // rows 1..20
 };
 
 }  // namespace zeph

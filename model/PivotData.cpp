@@ -1,4 +1,4 @@
-// Watching pivots: the model point of a press, the nearest-pivot rule, the panel's slot rows and the pivot data table.
+// Watching pivots: the model point of a press, the nearest-pivot rule, the slots and the pivot data table.
 #include "model/PivotData.h"
 
 #include <algorithm>
@@ -79,15 +79,6 @@ int SlotPivot(const MechanismModel& m, int slot)
 {
     if (slot < 1 || slot > PivotDataSlotCount) return 0;
     return PivotNumber(m.PivotData.PivotSlot[static_cast<size_t>(slot)]).value_or(0);
-}
-
-int PivotSlotRowAt(const MechanismModel& m, int x, int y)
-{
-    const Real sx = m.TextScaleX, sy = m.TextScaleY;
-    if (x < 1 || x >= RoundInt(sx * 20)) return 0;
-    for (int k = 1; k <= PivotDataSlotCount; ++k)
-        if (RoundInt(sy * (142 + 10 * k)) < y && y < RoundInt(sy * (151 + 10 * k))) return k;
-    return 0;
 }
 
 void PickSlotPivot(MechanismModel& m, ModelPoint press)

@@ -1,4 +1,4 @@
-// Watching pivots: the model point of a press, the nearest-pivot rule, the panel's slot rows and the pivot data table.
+// Watching pivots: the model point of a press, the nearest-pivot rule, the slots and the pivot data table.
 #pragma once
 
 #include <optional>
@@ -28,11 +28,6 @@ std::optional<int> PivotNumber(float value);
 // The pivot a pivot-data slot (1..6) refers to: its number rounded, pivot 0 (the driver centre)
 // when the slot never had one or its number is no index of the pivot table.
 int SlotPivot(const MechanismModel& m, int slot);
-
-// The slot (1..6) whose number in the panel a press at client pixel (x, y) hits, or 0. A row
-// takes presses strictly inside its band: text-scaled heights 142 + 10k .. 151 + 10k, and
-// x from 1 up to, but not including, 20 text-scaled.
-int PivotSlotRowAt(const MechanismModel& m, int x, int y);
 
 // A left press while a slot waits for its pivot: reference point 1 moves to the press, the slot
 // takes the pivot nearest to it (or keeps its pivot when none is found) and stops waiting.

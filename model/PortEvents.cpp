@@ -12,9 +12,6 @@ namespace zeph {
 
 namespace {
 
-constexpr Real ColumnScale = 0.84375L;  // 540 pixels for the stroke
-constexpr int32_t ColumnOrigin = 9;
-
 struct EventTest {
     PortEvent event;
     Crossing sense;
@@ -38,18 +35,6 @@ struct LastSeen {
     std::array<std::optional<float>, PortEventCount> piston{};
 };
 
-void RememberCycleColumn(CycleColumns& cycle, PortEvent e, Real pos)
-{
-    const Real column = pos * ColumnScale + ColumnOrigin;
-    switch (e) {
-    case PortEvent::FrontSteamOpens: cycle.admission = column; break;
-    case PortEvent::FrontSteamCloses: cycle.cutoff = column; break;
-    case PortEvent::FrontExhaustOpens: cycle.release = column; break;
-    case PortEvent::FrontExhaustCloses: cycle.compression = column; break;
-    default: break;
-    }
-}
-
 // Tests the eight events between the previous step and this one, in order.
 void TestEvents(PortEventsData& data, int row, LastSeen& seen, const PortState& prev, const PortState& now)
 {
@@ -60,13 +45,9 @@ void TestEvents(PortEventsData& data, int row, LastSeen& seen, const PortState& 
         const float pos = static_cast<float>(*crossing);
         if (!std::isfinite(pos)) continue;
         const int idx = static_cast<int>(t.event);
-        PortEventHit hit{t.event, pos, PortEventColumn(t.event, pos), std::nullopt};
-        if (const auto& last = seen.piston[idx])
-            hit.link = PortEventHit::Link{PortEventColumn(t.event, *last), PortRowY(row - 1), r.y};
+        r.hits.push_back({t.event, pos, seen.piston[idx]});
         seen.piston[idx] = pos;
         r.found[idx] = pos;
-        r.hits.push_back(hit);
-        if (row == AnnotatedRow) RememberCycleColumn(data.cycle, t.event, pos);
     }
 }
 
@@ -75,13 +56,6 @@ void SolveStep(MechanismModel& m, PortGraph graph)
     StepDriverAngle(m, graph == PortGraph::Forward ? 4 : -4);
     SolveLinkage(m);
     CalcPortOpenings(m);
-}
-
-std::optional<int32_t> NormalRow(const MechanismModel& m)
-{
-    const Real y = 343 - Real(m.Frame.RevArmNorm) * 288 / m.Frame.RevArmMax;
-    if (!std::isfinite(y)) return std::nullopt;
-    return RoundPixel(y);
 }
 
 }  // namespace
@@ -97,14 +71,6 @@ bool IsFrontPortEvent(PortEvent e)
     }
 }
 
-int32_t PortRowY(int row) { return 343 - 16 * row; }
-
-int32_t PortEventColumn(PortEvent e, Real pos)
-{
-    const Real column = IsFrontPortEvent(e) ? pos * ColumnScale : 540 - pos * ColumnScale;
-    return RoundPixel(column) + ColumnOrigin;
-}
-
 float PortRowPosition(const MechanismModel& m, PortGraph graph, int row)
 {
     const Real offset = Real(row) * m.Frame.RevArmMax / 18;
@@ -117,12 +83,12 @@ PortEventsData ComputePortEvents(MechanismModel& m, PortGraph graph)
     PortEventsData data;
     data.graph = graph;
     data.revArmCentre = m.RevArmCentre;
-    data.normalRowY = NormalRow(m);
+    data.revArmNormal = m.Frame.RevArmNorm;
+    data.revArmMax = m.Frame.RevArmMax;
     LastSeen seen;
     for (int row = 0; row < PortRows; ++row) {
         PortEventRow& r = data.rows[row];
         r.revArm = PortRowPosition(m, graph, row);
-        r.y = PortRowY(row);
         m.RevArmPosition = r.revArm;
         m.DriverAngle = 0;
         m.Ports.PistonTravel = 0;

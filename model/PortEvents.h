@@ -29,43 +29,27 @@ bool IsFrontPortEvent(PortEvent e);
 
 enum class PortGraph { Forward, Reverse };
 
-// Pixel row of diagram row i and the column of an event at piston position pos (0..640),
-// measured from the end its port serves.
-int32_t PortRowY(int row);
-int32_t PortEventColumn(PortEvent e, Real pos);
-
-// One event met in a row, with the line that joins it to where the same event was last met
-// (from that column at the height of the row below to this one), when it was met before.
+// One event met in a row, and where the same event was last met before (in an earlier row),
+// which the graph joins it to.
 struct PortEventHit {
     PortEvent event = PortEvent::FrontSteamOpens;
-    float piston = 0;  // 0 front .. 640 rear
-    int32_t x = 0;
-    struct Link {
-        int32_t fromX = 0, fromY = 0, toY = 0;
-    };
-    std::optional<Link> link;
+    float piston = 0;                   // 0 front .. 640 rear
+    std::optional<float> linkedFrom;    // the piston position it was last met at, if ever
 };
 
 struct PortEventRow {
     float revArm = 0;
-    int32_t y = 0;
     std::vector<PortEventHit> hits;  // in the order met
     // The piston position of each event in this row, the last one if met twice.
     std::array<std::optional<float>, PortEventCount> found{};
 };
 
-// The columns (unrounded) of the four front events on the annotated row; 0 where not met.
-struct CycleColumns {
-    Real admission = 0, cutoff = 0, release = 0, compression = 0;
-};
-
+// The annotated row (AnnotatedRow) carries the cycle: its front events' positions in `found`.
 struct PortEventsData {
     PortGraph graph = PortGraph::Forward;
     float revArmCentre = 0;
-    // Row of the normal full gear for the "Normal" line; empty when it cannot be placed.
-    std::optional<int32_t> normalRowY;
+    float revArmNormal = 0, revArmMax = 0;  // the normal and the full gear, from the centre
     std::array<PortEventRow, PortRows> rows{};
-    CycleColumns cycle;
 };
 
 // Which graph the port events window shows: forward, reverse, or both, the reverse graph drawn

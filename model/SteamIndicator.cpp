@@ -1,4 +1,4 @@
-// The steam indicator simulation: phase steps per end, traces, cut-off marks and curve numbers.
+// The steam indicator simulation: phase steps per end, traces, cut-off marks and where curve numbers go.
 #include "model/SteamIndicator.h"
 
 #include <algorithm>
@@ -35,25 +35,16 @@ void Keep(float& p, Real v)
 
 bool Finite(Real a, Real b) { return std::isfinite(a) && std::isfinite(b); }
 
-std::optional<PixelPoint> Pixel(Real pos, Real pressure)
+std::optional<SteamSegment> Segment(Real pos1, Real p1, Real pos2, Real p2)
 {
-    if (!Finite(pos, pressure)) return std::nullopt;
-    return PixelPoint{SteamColumn(pos), SteamRow(pressure)};
+    if (!Finite(pos1, p1) || !Finite(pos2, p2)) return std::nullopt;
+    return SteamSegment{{pos1, p1}, {pos2, p2}};
 }
 
-std::optional<PixelSegment> Segment(Real pos1, Real p1, Real pos2, Real p2)
-{
-    const auto a = Pixel(pos1, p1), b = Pixel(pos2, p2);
-    if (!a || !b) return std::nullopt;
-    return PixelSegment{*a, *b};
-}
-
-// How one end is drawn: its openings, where its texts go and how its cut-off is measured.
+// How one end is drawn: its openings and how its cut-off is measured.
 struct EndView {
     SteamEnd& end;
     float prevSteam, steam;
-    Real labelBase;
-    int32_t labelY;
     bool rear;
 };
 
@@ -77,8 +68,7 @@ SteamEndDraw DrawEnd(SteamSimState& s, const EndView& v, int step)
     if (shown) d.trace = Segment(s.prevPos, e.prevP, s.pos, e.p);
     if (e.phase == SteamPhase::Expansion && e.p > 150 && e.p < 250 && !e.labelDrawn) {
         e.labelDrawn = true;
-        const Real x = v.labelBase - Real(s.prevPos) * 0.84L;
-        if (std::isfinite(x)) d.label = PixelPoint{RoundPixel(x), v.labelY};
+        if (std::isfinite(s.prevPos)) d.label = s.prevPos;
     }
     return d;
 }
@@ -101,10 +91,8 @@ SteamStepDraw RunStep(MechanismModel& m, SteamSimState& s, const SteamRun& run, 
     SteamStepDraw draw;
     draw.step = step;
     if (s.front.prevP != 0) {
-        draw.front = DrawEnd(s, {s.front, m.PrevFrontSteamOpening, ports.FrontSteamOpening, 568, SteamFrontLabelY, false},
-                             step);
-        draw.rear = DrawEnd(s, {s.rear, m.PrevRearSteamOpening, ports.RearSteamOpening, 600, SteamRearLabelY, true},
-                            step);
+        draw.front = DrawEnd(s, {s.front, m.PrevFrontSteamOpening, ports.FrontSteamOpening, false}, step);
+        draw.rear = DrawEnd(s, {s.rear, m.PrevRearSteamOpening, ports.RearSteamOpening, true}, step);
     }
     s.prevPos = s.pos;
     s.front.prevP = s.front.p;
@@ -190,10 +178,6 @@ char PhaseMarker(SteamPhase phase)
 {
     return phase == SteamPhase::Admission || phase == SteamPhase::Expansion ? '1' : '2';
 }
-
-int32_t SteamColumn(Real pos) { return RoundPixel(584 - pos * 0.84375L); }
-
-int32_t SteamRow(Real pressure) { return RoundPixel(343 - pressure * 0.9L); }
 
 SteamDiagramData ComputeSteamDiagram(MechanismModel& m)
 {

@@ -47,28 +47,26 @@ void PhaseStep(SteamEnd& e, Real prevDist, Real dist, float& steamOpening, float
 // steam side of the cycle (admission, expansion), '2' on the exhaust side (exhaust, compression).
 char PhaseMarker(SteamPhase phase);
 
-// Pixel column of a piston position and row of a pressure.
-int32_t SteamColumn(Real pos);
-int32_t SteamRow(Real pressure);
-
-struct PixelPoint {
-    int32_t x = 0, y = 0;
+// A point of the indicator diagram: piston position (0 front .. 640 rear) and pressure; both
+// finite, since a segment with a point that is not is left out.
+struct SteamPoint {
+    Real pos = 0, pressure = 0;
 };
-struct PixelSegment {
-    PixelPoint from, to;
+struct SteamSegment {
+    SteamPoint from, to;
 };
 
 // Where the cut-off of one end was met in one step.
 struct SteamCutoff {
     Real percent = 0;                        // of stroke from the end the port serves
-    std::optional<PixelSegment> line;        // the horizontal mark, from step 61 on
+    std::optional<SteamSegment> line;        // the level mark, from step 61 on
 };
 
 // What one end draws in one step, in drawing order: cut-off line and texts, trace, label.
 struct SteamEndDraw {
     std::optional<SteamCutoff> cutoff;
-    std::optional<PixelSegment> trace;       // from step 61 on
-    std::optional<PixelPoint> label;         // the curve's number in bold
+    std::optional<SteamSegment> trace;       // from step 61 on
+    std::optional<float> label;              // the piston position the curve's number goes with
 };
 
 struct SteamStepDraw {
@@ -92,10 +90,6 @@ struct SteamDiagramData {
 constexpr int SteamStepsPerPosition = 150;
 constexpr int SteamSettleSteps = 60;   // drawn only after these
 constexpr float SteamStepAngle = 4.0f;
-
-// Text positions of the cut-off figures and the curve numbers.
-constexpr int SteamFrontLabelY = 122, SteamRearLabelY = 135;
-inline int32_t CutoffRowY(int index) { return 13 * index + 233; }
 
 // Runs the whole simulation, one continuous run through every list position. Saves and
 // restores DriverAngle and RevArmPosition, leaves the last plotted position in

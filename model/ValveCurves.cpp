@@ -1,4 +1,4 @@
-// Sweeps of the sine and oval diagrams: valve travel per solve, pixels, marks and mid-gear figures.
+// Sweeps of the sine and oval diagrams: valve travel and piston place per solve, and mid-gear figures.
 #include "model/ValveCurves.h"
 
 #include <cmath>
@@ -10,21 +10,6 @@
 namespace zeph {
 
 namespace {
-
-constexpr Real PixelsPerScale = 375;
-constexpr Real ZeroRow = 215;
-
-PlotPoint Point(Real x, Real y)
-{
-    if (!std::isfinite(x) || !std::isfinite(y)) return {};
-    return {RoundPixel(x), RoundPixel(y), true};
-}
-
-CurveMark Mark(Real x, Real y, int beforeSegment)
-{
-    const PlotPoint p = Point(x, y);
-    return {p.x, p.y, beforeSegment, p.valid};
-}
 
 Real Wrap360Down(Real a)
 {
@@ -39,7 +24,7 @@ Real Wrap360Up(Real a)
 }
 
 // Sets the angle, solves, and keeps the travel; the joint extremes follow in mid gear.
-Real SolveForTravel(MechanismModel& m, Real angle, ValveCurve& curve)
+void SolveForTravel(MechanismModel& m, Real angle, ValveCurve& curve)
 {
     m.DriverAngle = static_cast<float>(angle);
     SolveLinkage(m);
@@ -51,62 +36,24 @@ Real SolveForTravel(MechanismModel& m, Real angle, ValveCurve& curve)
         if (x < curve.midGear->jointMin) curve.midGear->jointMin = x;
         if (x > curve.midGear->jointMax) curve.midGear->jointMax = x;
     }
-    return d;
 }
 
-Real RowOffset(Real base, Real travel, Real scale) { return base - travel * PixelsPerScale / scale; }
-
-// Valve travel against the angle counted on past 360: x = A - 270, one pixel per degree.
-void SweepSine(MechanismModel& m, Real scale, ValveCurve& curve)
+// Valve travel against the angle counted on past 360, from 328 degrees in 8 degree steps.
+void SweepSine(MechanismModel& m, ValveCurve& curve)
 {
-    Real prev = 0;
-    for (int j = 7; j <= 73; ++j) {
-        const Real d = SolveForTravel(m, Wrap360Down(8 * j + 272), curve);
-        if (j == 8) curve.marks.push_back(Mark(45, RowOffset(ZeroRow, prev, scale), 1));
-        curve.points.push_back(Point(8 * j + 2, RowOffset(ZeroRow, d, scale)));
-        prev = d;
-    }
+    for (int j = 7; j <= 73; ++j) SolveForTravel(m, Wrap360Down(8 * j + 272), curve);
 }
 
 // Valve travel against piston position, once round with the angle falling from 32 degrees.
-// The number stands twice, above or below the curve by which valve edge is the wider.
-void SweepOval(MechanismModel& m, Real scale, ValveCurve& curve)
+void SweepOval(MechanismModel& m, ValveCurve& curve)
 {
-    const bool portWider = m.Cyl.ValvePortWidthFront > m.Cyl.ValveInsideEdge;
-    const Real first = portWider ? 204 : 213, second = portWider ? 213 : 204;
-    Real prev = 0;
     for (int j = 7; j <= 52; ++j) {
-        const Real angle = Wrap360Up(88 - 8 * j);
-        const Real d = SolveForTravel(m, angle, curve);
-        const int segment = j - 7;
-        if (j == 22) curve.marks.push_back(Mark(300, RowOffset(first, prev, scale), segment));
-        if (j == 46) curve.marks.push_back(Mark(334, RowOffset(second, prev, scale), segment));
-        const Real p = OvalPistonFraction(m, curve.angles.back());
-        curve.points.push_back(Point(std::isfinite(p) ? OvalColumn(p) : p, RowOffset(ZeroRow, d, scale)));
-        prev = d;
+        SolveForTravel(m, Wrap360Up(88 - 8 * j), curve);
+        curve.pistonFraction.push_back(OvalPistonFraction(m, curve.angles.back()));
     }
 }
 
-PortLine MakePortLine(bool front, const char* label, float level, Real scale, Real labelBase, int labelX, int endX)
-{
-    const Real sign = front ? 1 : -1;
-    PortLine line;
-    line.front = front;
-    line.label = label;
-    line.level = level;
-    const PlotPoint row = Point(0, RowOffset(ZeroRow, sign * level, scale));
-    const PlotPoint labelRow = Point(labelX, RowOffset(labelBase, sign * level, scale));
-    line.valid = row.valid && labelRow.valid;
-    line.y = row.y;
-    line.endX = endX;
-    line.labelX = labelX;
-    line.labelY = labelRow.y;
-    return line;
-}
-
 }  // namespace
-
-int32_t TravelRow(Real scale, Real travel) { return RoundPixel(RowOffset(ZeroRow, travel, scale)); }
 
 Real OvalPistonFraction(MechanismModel& m, Real angleDeg)
 {
@@ -116,8 +63,6 @@ Real OvalPistonFraction(MechanismModel& m, Real angleDeg)
     const Real h = r * std::sin(a);
     return std::cos(a) + (std::sqrt(AbsRadicand(m, rod * rod - h * h)) - rod) / r;
 }
-
-int32_t OvalColumn(Real fraction) { return RoundPixel(270.5L * fraction + 314); }
 
 bool InMidGear(const MechanismModel& m, float position)
 {
@@ -135,19 +80,6 @@ std::array<Real, 6> MidGearFigures(const MechanismModel& m, float jointMin, floa
             shift + L.ExClRearBase,           shift + L.LapRearBase,        Real(L.LeadRearBase) - jointMin};
 }
 
-std::array<PortLine, 6> PortLines(const MechanismModel& m, ValveDiagram kind, Real scale)
-{
-    const bool sine = kind == ValveDiagram::Sine;
-    const int near = sine ? 60 : 430, far = sine ? 230 : 75, end = sine ? 583 : 584;
-    const EventLevels& L = m.Levels;
-    return {MakePortLine(true, "Front Steam Port Open", L.FrontSteamOpenLevel, scale, 199, near, end),
-            MakePortLine(true, "Front Steam Port Max", L.FrontSteamMaxLevel, scale, 216, near, end),
-            MakePortLine(true, "Front Exhaust Port Open", L.FrontExhaustOpenLevel, scale, 216, far, end),
-            MakePortLine(false, "Rear Steam Port Open", L.RearSteamOpenLevel, scale, 216, far, end),
-            MakePortLine(false, "Rear Steam Port Max", L.RearSteamMaxLevel, scale, 199, far, end),
-            MakePortLine(false, "Rear Exhaust Port Open", L.RearExhaustOpenLevel, scale, 199, near, end)};
-}
-
 ValveDiagramData ComputeValveDiagram(MechanismModel& m, ValveDiagram kind)
 {
     DriveStateGuard keep(m);
@@ -157,16 +89,19 @@ ValveDiagramData ComputeValveDiagram(MechanismModel& m, ValveDiagram kind)
     data.kind = kind;
     data.scale = DiagramDrawScale(m);
     data.revArmCentre = m.RevArmCentre;
-    data.portLines = PortLines(m, kind, data.scale);
+    const EventLevels& L = m.Levels;
+    data.portLevels = {L.FrontSteamOpenLevel, L.FrontSteamMaxLevel, L.FrontExhaustOpenLevel,
+                       L.RearSteamOpenLevel,  L.RearSteamMaxLevel,  L.RearExhaustOpenLevel};
+    data.portWiderThanInsideLap = m.Cyl.ValvePortWidthFront > m.Cyl.ValveInsideEdge;
     for (const ListEntry& entry : DiagramListEntries(m)) {
         ValveCurve curve;
         curve.entry = entry;
         PlotPosition(m, entry.revArm);
         if (InMidGear(m, entry.revArm)) curve.midGear = MidGearEvents{};
         if (kind == ValveDiagram::Sine)
-            SweepSine(m, data.scale, curve);
+            SweepSine(m, curve);
         else
-            SweepOval(m, data.scale, curve);
+            SweepOval(m, curve);
         if (curve.midGear) curve.midGear->values = MidGearFigures(m, curve.midGear->jointMin, curve.midGear->jointMax);
         data.curves.push_back(std::move(curve));
     }

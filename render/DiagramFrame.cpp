@@ -12,45 +12,45 @@ namespace {
 const QString kAsterisks(31, QLatin1Char('*'));
 constexpr int UndoLinePadding = 46;
 
-void FillSlots(Canvas& c, const MechanismModel& m)
+void FillSlots(Canvas& c, const MechanismModel& m, TextScale ts)
 {
-    const int x = Scaled(m.TextScaleX, 235), valueX = Scaled(m.TextScaleX, 363);
+    const int x = Scaled(ts.x, 235), valueX = Scaled(ts.x, 363);
     for (int s = 1; s <= 4; ++s) {
-        const int y = s == 1 ? 2 : Scaled(m.TextScaleY, 14 + 12 * (s - 2));
+        const int y = s == 1 ? 2 : Scaled(ts.y, 14 + 12 * (s - 2));
         DiagramText(c, x, y, QString::fromStdString(m.DynVarSlots[s].name));
         DiagramText(c, valueX, y, ReadoutFigure(m.DynVarSlots[s].value, 6, 3));
     }
 }
 
-void AskForDimensions(Canvas& c, const MechanismModel& m)
+void AskForDimensions(Canvas& c, TextScale ts)
 {
-    const int x = Scaled(m.TextScaleX, 235);
+    const int x = Scaled(ts.x, 235);
     c.SetFontColor(clRed);
     DiagramText(c, x, 2, kAsterisks);
-    DiagramText(c, x, Scaled(m.TextScaleY, 12), "* First Select Dimensions *");
-    DiagramText(c, x, Scaled(m.TextScaleY, 26), kAsterisks);
+    DiagramText(c, x, Scaled(ts.y, 12), "* First Select Dimensions *");
+    DiagramText(c, x, Scaled(ts.y, 26), kAsterisks);
     c.SetFontColor(clBlack);
 }
 
-void DynamicVariableBlock(Canvas& c, const MechanismModel& m, DiagramFrameState& state)
+void DynamicVariableBlock(Canvas& c, const MechanismModel& m, TextScale ts, DiagramFrameState& state)
 {
     state.dynVarBarsVisible = m.DynVarOn;
     if (!m.DynVarOn) return;
     if (m.DynVarSlots[1].name != EmptySlotName())
-        FillSlots(c, m);
+        FillSlots(c, m, ts);
     else
-        AskForDimensions(c, m);
+        AskForDimensions(c, ts);
     std::array<bool, 4> enabled{};
     for (int s = 1; s <= 4; ++s) enabled[s - 1] = m.DynVarSlots[s].name != EmptySlotName();
     state.dynVarBarsEnabled = enabled;
 }
 
-void UndoLine(Canvas& c, const MechanismModel& m, const QString& stored, DiagramFrameState& state)
+void UndoLine(Canvas& c, const MechanismModel& m, TextScale ts, const QString& stored, DiagramFrameState& state)
 {
     state.undoButtonVisible = m.UndoOn;
     state.undoLine = stored;
     if (!m.UndoOn) return;
-    const int x = Scaled(m.TextScaleX, 150), y = Scaled(m.TextScaleY, 55);
+    const int x = Scaled(ts.x, 150), y = Scaled(ts.y, 55);
     DiagramText(c, x, y, stored);
     state.undoLine = DiagramUndoLine(m);
     if (m.DynVarOn) DiagramText(c, x, y, state.undoLine);
@@ -118,19 +118,21 @@ void DrawStrokePercentLabels(Canvas& c, int y, int titleY)
     DiagramText(c, 386, titleY, "Forward End --->");
 }
 
-void DrawPositionListHeading(Canvas& c, const MechanismModel& m, float revArmCentre)
+void DrawPositionListHeading(Canvas& c, TextScale ts, float revArmCentre)
 {
-    DiagramText(c, Scaled(m.TextScaleX, 500), 0, "Reverse Arm Positions");
-    DiagramText(c, Scaled(m.TextScaleX, 520), 13, "Center");
-    DiagramText(c, Scaled(m.TextScaleX, 580), 13, ReadoutFigure(revArmCentre, 6, 3));
+    DiagramText(c, Scaled(ts.x, 500), 0, "Reverse Arm Positions");
+    DiagramText(c, Scaled(ts.x, 520), 13, "Center");
+    DiagramText(c, Scaled(ts.x, 580), 13, ReadoutFigure(revArmCentre, 6, 3));
 }
 
-void DrawPositionListRow(Canvas& c, const MechanismModel& m, const ListEntry& entry)
+int32_t PositionListRowY(TextScale ts, int index) { return RoundInt(12 * index * Real(ts.y)) + 12; }
+
+void DrawPositionListRow(Canvas& c, TextScale ts, const ListEntry& entry)
 {
-    const int y = ListRowY(m, entry.index);
-    DiagramText(c, Scaled(m.TextScaleX, 545), y, StrI(entry.index, 5));
-    DiagramText(c, Scaled(m.TextScaleX, 580), y, ReadoutFigure(entry.revArm, 6, 3));
-    DiagramText(c, Scaled(m.TextScaleX, 533), y, SideText(entry.side));
+    const int y = PositionListRowY(ts, entry.index);
+    DiagramText(c, Scaled(ts.x, 545), y, StrI(entry.index, 5));
+    DiagramText(c, Scaled(ts.x, 580), y, ReadoutFigure(entry.revArm, 6, 3));
+    DiagramText(c, Scaled(ts.x, 533), y, SideText(entry.side));
 }
 
 QString DiagramUndoLine(const MechanismModel& m)
@@ -141,11 +143,11 @@ QString DiagramUndoLine(const MechanismModel& m)
     return line + QString(UndoLinePadding, QLatin1Char(' '));
 }
 
-DiagramFrameState DrawDiagramFrameEnd(Canvas& c, const MechanismModel& m, const QString& storedUndoLine)
+DiagramFrameState DrawDiagramFrameEnd(Canvas& c, const MechanismModel& m, TextScale ts, const QString& storedUndoLine)
 {
     DiagramFrameState state;
-    DynamicVariableBlock(c, m, state);
-    UndoLine(c, m, storedUndoLine, state);
+    DynamicVariableBlock(c, m, ts, state);
+    UndoLine(c, m, ts, storedUndoLine, state);
     return state;
 }
 

@@ -9,6 +9,7 @@
 #include "model/DiagramPositions.h"
 #include "model/MechanismModel.h"
 #include "platform/Canvas.h"
+#include "render/TextScale.h"
 
 namespace zeph {
 
@@ -46,9 +47,11 @@ void DrawStrokeGrid(Canvas& c, int endTop);
 void DrawStrokePercentLabels(Canvas& c, int y, int titleY);
 
 // "Reverse Arm Positions" and the centre over the position list.
-void DrawPositionListHeading(Canvas& c, const MechanismModel& m, float revArmCentre);
+void DrawPositionListHeading(Canvas& c, TextScale ts, float revArmCentre);
 // One row of the position list: number, position and side.
-void DrawPositionListRow(Canvas& c, const MechanismModel& m, const ListEntry& entry);
+void DrawPositionListRow(Canvas& c, TextScale ts, const ListEntry& entry);
+// Pixel row of entry k of the position list: round(12 k ts.y) + 12.
+int32_t PositionListRowY(TextScale ts, int index);
 
 // What the end of every draw leaves for the window to show: its dynamic-variable bars and
 // their enabled states (set only while the bars are shown), its UnDo button, and the undo line
@@ -62,7 +65,7 @@ struct DiagramFrameState {
 
 // The dynamic-variable block and the undo line, run at the end of every draw. `storedUndoLine`
 // is the line kept from the last draw (empty at first); the new one comes back in the result.
-DiagramFrameState DrawDiagramFrameEnd(Canvas& c, const MechanismModel& m, const QString& storedUndoLine);
+DiagramFrameState DrawDiagramFrameEnd(Canvas& c, const MechanismModel& m, TextScale ts, const QString& storedUndoLine);
 
 // The undo line of the newest undo level, padded with blanks that cover a longer earlier line.
 QString DiagramUndoLine(const MechanismModel& m);

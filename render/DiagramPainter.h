@@ -18,10 +18,10 @@ QSize ClientSizeOf(DiagramKind kind);
 // Paints a diagram computed by ComputeDiagram onto c, over whatever c holds (erase first for a
 // redraw). Reads the model only.
 DiagramFrameState PaintDiagram(Canvas& c, const MechanismModel& m, const DiagramData& data,
-                               const QString& storedUndoLine);
+                               const QString& storedUndoLine, TextScale ts = {});
 
 // A redraw into a fresh image of the client size: erased, then painted. `undoLine` is the undo
 // line kept from the last draw and receives the new one.
-QImage PaintDiagramImage(const MechanismModel& m, const DiagramData& data, QString& undoLine);
+QImage PaintDiagramImage(const MechanismModel& m, const DiagramData& data, QString& undoLine, TextScale ts = {});
 
 }  // namespace zeph

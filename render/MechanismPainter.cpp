@@ -57,16 +57,18 @@ void DrawDriverAndPivots(Canvas& c, const MechanismModel& m)
     PivotCircle(c, m, DriverCentre, 0.08L * D);
     PivotCircle(c, m, CrankPin, 0.05L * D);
     PivotCircle(c, m, Crosshead, 0.04L * D);
-    for (int p : {4, 5, 6, 7, 8, 9, 10}) PivotCircle(c, m, p, 0.02L * D);
+    for (int p : {ValveJoint, BellCrankValvePin, BellCrankPivot, BellCrankPivotCopy, BellCrankYokePin, EccRodFrontEnd,
+                  HangerJoint})
+        PivotCircle(c, m, p, 0.02L * D);
     PivotCircle(c, m, EccCrankPin, 0.04L * D);
     PivotCircle(c, m, HangerTopPin, 0.02L * D);
-    for (int p : {15, 16, 17, 18}) PivotCircle(c, m, p, 0.02L * D);
+    for (int p : {RevArmAuxPin, RevArmPivot, RevArmPivotCopy, RevArmTop}) PivotCircle(c, m, p, 0.02L * D);
 }
 
 void DrawFixedPivotMarks(Canvas& c, const MechanismModel& m)
 {
     c.SetPenColor(clRed);
-    for (int p : {0, int(BellCrankPivot), int(GuideLinkCentre), int(RevArmPivot)}) {
+    for (int p : {FrameOrigin, BellCrankPivot, GuideLinkCentre, RevArmPivot}) {
         const int x = m.Pivots[p].sx, y = m.Pivots[p].sy;
         c.MoveTo(x + 5, y + 5);
         c.LineTo(x - 6, y - 6);

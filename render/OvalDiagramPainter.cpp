@@ -14,13 +14,13 @@ constexpr int ScaleLabelX = 15;
 }  // namespace
 
 DiagramFrameState PaintOvalDiagram(Canvas& c, const MechanismModel& m, const ValveDiagramData& data,
-                                   const QString& storedUndoLine)
+                                   const QString& storedUndoLine, TextScale ts)
 {
     BeginDiagram(c);
     DrawStrokeGrid(c, EndLinesTop);
     DrawStrokePercentLabels(c, PercentLabelsY, AxisTitleY);
-    DrawValvePlot(c, m, data, ScaleLabelX);
-    return DrawDiagramFrameEnd(c, m, storedUndoLine);
+    DrawValvePlot(c, data, ScaleLabelX, ts);
+    return DrawDiagramFrameEnd(c, m, ts, storedUndoLine);
 }
 
 }  // namespace zeph

@@ -13,6 +13,6 @@ namespace zeph {
 // Paints a sweep made by ComputeValveDiagram(m, ValveDiagram::Oval) onto c, over whatever c
 // holds (erase first for a redraw). Reads the model only for texts and the frame end.
 DiagramFrameState PaintOvalDiagram(Canvas& c, const MechanismModel& m, const ValveDiagramData& data,
-                                   const QString& storedUndoLine);
+                                   const QString& storedUndoLine, TextScale ts);
 
 }  // namespace zeph

@@ -22,13 +22,13 @@ struct Points {
     const MechanismModel& m;
     const ViewTriple& v;
 
-    QPoint P(int n) const { return {m.Pivots[n].sx, m.Pivots[n].sy}; }
+    QPoint P(PivotIndex n) const { return {m.Pivots[n].sx, m.Pivots[n].sy}; }
     QPoint O(const ScreenPt& p) const { return {p.x, p.y}; }
     QPoint M(Real x, Real y) const { return {ScreenX(v, x), ScreenY(v, y)}; }
     int MX(Real x) const { return ScreenX(v, x); }
     int MY(Real y) const { return ScreenY(v, y); }
-    Real X(int n) const { return m.Pivots[n].x; }
-    Real Y(int n) const { return m.Pivots[n].y; }
+    Real X(PivotIndex n) const { return m.Pivots[n].x; }
+    Real Y(PivotIndex n) const { return m.Pivots[n].y; }
     // Point midway between two screen points (the outline values are pinned, so no overflow).
     static QPoint Mid(QPoint a, QPoint b) { return {(a.x() + b.x()) / 2, (a.y() + b.y()) / 2}; }
 };
@@ -38,41 +38,46 @@ struct Points {
 QPoint BellCrankCorner(const Points& p)
 {
     const Real k = Real(p.m.Frame.BellCrankVert) / p.m.Frame.BellCrankHorz;
-    return p.M(p.X(7) + (p.Y(7) - p.Y(8)) * k, p.Y(7) + (p.X(8) - p.X(7)) * k);
+    const Real x7 = p.X(BellCrankPivotCopy), y7 = p.Y(BellCrankPivotCopy);
+    return p.M(x7 + (y7 - p.Y(BellCrankYokePin)) * k, y7 + (p.X(BellCrankYokePin) - x7) * k);
 }
 
 std::vector<QPoint> FramePath(const MechanismModel& m, const ViewTriple& view, int code)
 {
     const Points p{m, view};
     const FrameDims& f = m.Frame;
-    const QPoint o = p.P(0);
-    const Real linkTop = p.Y(12) + Real(f.GuideLinkRadius);
+    const QPoint o = p.P(FrameOrigin);
+    const Real linkTop = p.Y(GuideLinkCentre) + Real(f.GuideLinkRadius);
     switch (code) {
-    case 1: return {{p.P(1).x(), p.MY(p.Y(1) - f.DriverDia / 2.0L)}, {p.P(1).x(), p.MY(p.Y(1) + f.DriverDia / 2.0L)}};
-    case 2: return {p.P(2), p.M(2 * p.X(1) - p.X(2), 2 * p.Y(1) - p.Y(2))};
-    case 3: return {p.P(2), p.P(3)};
-    case 4: return {p.P(11), {2 * o.x() - p.P(11).x(), 2 * o.y() - p.P(11).y()}};
-    case 5: return {p.P(2), p.P(11)};
-    case 6: return {p.P(10), p.P(11)};
-    case 7: return {p.P(9), p.P(10)};
-    case 8: return {p.P(10), p.P(13)};
-    case 9: return {p.P(12), {p.P(12).x(), p.MY(linkTop)}};
-    case 10: return {p.P(12), {p.P(12).x(), o.y()}};
-    case 11: return {p.P(12), {o.x(), p.P(12).y()}};
-    case 12: return {p.P(8), p.P(9)};
-    case 13: return {p.P(6), {p.P(6).x(), o.y()}};
-    case 14: return {p.P(6), {o.x(), p.P(6).y()}};
-    case 15: return {p.P(6), BellCrankCorner(p)};
-    case 16: return {p.P(5), BellCrankCorner(p)};
-    case 17: return {p.P(6), p.P(8)};
-    case 18: return {p.P(4), p.P(5)};
-    case 19: return {p.P(13), p.P(14)};
-    case 20: return {p.P(14), p.P(15)};
-    case 21: return {p.P(15), p.P(18)};
-    case 22: return {p.P(15), p.P(16)};
-    case 23: return {p.P(16), {p.P(16).x(), o.y()}};
-    case 24: return {p.P(16), {o.x(), p.P(16).y()}};
-    case 25: return {p.M(p.X(12), linkTop), p.P(12), p.P(13)};
+    case 1: {
+        const int x = p.P(DriverCentre).x();
+        const Real y = p.Y(DriverCentre);
+        return {{x, p.MY(y - f.DriverDia / 2.0L)}, {x, p.MY(y + f.DriverDia / 2.0L)}};
+    }
+    case 2: return {p.P(CrankPin), p.M(2 * p.X(DriverCentre) - p.X(CrankPin), 2 * p.Y(DriverCentre) - p.Y(CrankPin))};
+    case 3: return {p.P(CrankPin), p.P(Crosshead)};
+    case 4: return {p.P(EccCrankPin), {2 * o.x() - p.P(EccCrankPin).x(), 2 * o.y() - p.P(EccCrankPin).y()}};
+    case 5: return {p.P(CrankPin), p.P(EccCrankPin)};
+    case 6: return {p.P(HangerJoint), p.P(EccCrankPin)};
+    case 7: return {p.P(EccRodFrontEnd), p.P(HangerJoint)};
+    case 8: return {p.P(HangerJoint), p.P(HangerTopPin)};
+    case 9: return {p.P(GuideLinkCentre), {p.P(GuideLinkCentre).x(), p.MY(linkTop)}};
+    case 10: return {p.P(GuideLinkCentre), {p.P(GuideLinkCentre).x(), o.y()}};
+    case 11: return {p.P(GuideLinkCentre), {o.x(), p.P(GuideLinkCentre).y()}};
+    case 12: return {p.P(BellCrankYokePin), p.P(EccRodFrontEnd)};
+    case 13: return {p.P(BellCrankPivot), {p.P(BellCrankPivot).x(), o.y()}};
+    case 14: return {p.P(BellCrankPivot), {o.x(), p.P(BellCrankPivot).y()}};
+    case 15: return {p.P(BellCrankPivot), BellCrankCorner(p)};
+    case 16: return {p.P(BellCrankValvePin), BellCrankCorner(p)};
+    case 17: return {p.P(BellCrankPivot), p.P(BellCrankYokePin)};
+    case 18: return {p.P(ValveJoint), p.P(BellCrankValvePin)};
+    case 19: return {p.P(HangerTopPin), p.P(AuxRodCorner)};
+    case 20: return {p.P(AuxRodCorner), p.P(RevArmAuxPin)};
+    case 21: return {p.P(RevArmAuxPin), p.P(RevArmTop)};
+    case 22: return {p.P(RevArmAuxPin), p.P(RevArmPivot)};
+    case 23: return {p.P(RevArmPivot), {p.P(RevArmPivot).x(), o.y()}};
+    case 24: return {p.P(RevArmPivot), {o.x(), p.P(RevArmPivot).y()}};
+    case 25: return {p.M(p.X(GuideLinkCentre), linkTop), p.P(GuideLinkCentre), p.P(HangerTopPin)};
     default: return {};
     }
 }
@@ -89,18 +94,18 @@ std::vector<QPoint> CylinderPath(const MechanismModel& m, const ViewTriple& view
 {
     const Points p{m, view};
     const ScreenOutlines& o = m.Outlines;
-    const int cylX = p.MX(p.X(1) + Real(m.Cyl.CylCentreX));
+    const int cylX = p.MX(p.X(DriverCentre) + Real(m.Cyl.CylCentreX));
     const int valveY = o.PO[5].y;
     const QPoint valveCentre{Points::Mid(p.O(o.VR[3]), p.O(o.VF[0])).x(), valveY};
     switch (code) {
-    case 101: return {p.P(1), {cylX, p.P(1).y()}};
-    case 102: return {{cylX, p.P(1).y()}, {cylX, p.P(3).y()}};
+    case 101: return {p.P(DriverCentre), {cylX, p.P(DriverCentre).y()}};
+    case 102: return {{cylX, p.P(DriverCentre).y()}, {cylX, p.P(Crosshead).y()}};
     case 103: return {p.O(o.CO[4]), p.O(o.CO[5])};
     case 104: return {p.O(o.CO[3]), p.O(o.CO[4])};
     case 105: return {p.O(o.CO[2]), p.O(o.PI[1])};
-    case 106: return {p.P(3), {p.MX(p.X(3) + Real(m.Cyl.PistonRodLen)), p.P(3).y()}};
+    case 106: return {p.P(Crosshead), {p.MX(p.X(Crosshead) + Real(m.Cyl.PistonRodLen)), p.P(Crosshead).y()}};
     case 107: return {p.O(o.PO[0]), p.O(o.PO[3])};
-    case 108: return {{o.CO[1].x, p.P(4).y()}, {o.CO[1].x, p.P(3).y()}};
+    case 108: return {{o.CO[1].x, p.P(ValveJoint).y()}, {o.CO[1].x, p.P(Crosshead).y()}};
     case 109: return {p.O(o.S), p.O(o.CO[0])};
     case 110: return {p.O(o.CO[0]), p.O(o.CO[7])};
     case 111: return {Points::Mid(p.O(o.PI[0]), p.O(o.PI[3])), p.O(o.PI[0])};
@@ -109,7 +114,7 @@ std::vector<QPoint> CylinderPath(const MechanismModel& m, const ViewTriple& view
     case 114: return {valveCentre, {o.VF[0].x, valveY}};
     case 115: return {p.O(o.VR[0]), p.O(o.VR[3])};
     case 116: return {p.O(o.VF[0]), p.O(o.VF[3])};
-    case 117: return {valveCentre, p.P(4)};
+    case 117: return {valveCentre, p.P(ValveJoint)};
     default: return {};
     }
 }
@@ -167,7 +172,7 @@ std::vector<QPoint> PointerPath(const MechanismModel& m, int code)
     return code > CylCodeBase ? CylinderPath(m, view, code) : FramePath(m, view, code);
 }
 
-void DrawPointer(Canvas& c, const MechanismModel& m)
+void DrawPointer(Canvas& c, const MechanismModel& m, TextScale ts)
 {
     const int code = m.Pointer.ShownCode;
     if (code <= 0) return;
@@ -182,7 +187,7 @@ void DrawPointer(Canvas& c, const MechanismModel& m)
     else
         DrawPath(c, PointerPath(m, code));
     c.SetFontColor(clBlack);
-    c.TextOut(RoundInt(Real(m.TextScaleX) * NameX), RoundInt(Real(m.TextScaleY) * NameY), QString::fromLatin1(d->caption));
+    c.TextOut(RoundInt(Real(ts.x) * NameX), RoundInt(Real(ts.y) * NameY), QString::fromLatin1(d->caption));
     // A pointer that ended with this tick leaves the plain font behind it.
     if (m.GraphicDimCode == 0) c.SetFontSize(PlainFontSize);
 }

@@ -6,6 +6,7 @@
 
 #include "model/MechanismModel.h"
 #include "platform/Canvas.h"
+#include "render/TextScale.h"
 
 namespace zeph {
 
@@ -17,6 +18,6 @@ std::vector<QPoint> PointerPath(const MechanismModel& m, int code);
 // The pointer as the tick left it (nothing while none shows): the hourglass in fixed pixels,
 // the line along the dimension with a 3-pixel pen, red or black as it blinks, and the
 // dimension's name in large letters at the text-scaled base (30, 75).
-void DrawPointer(Canvas& c, const MechanismModel& m);
+void DrawPointer(Canvas& c, const MechanismModel& m, TextScale ts);
 
 }  // namespace zeph

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/ViewTransform.h"
+#include "render/PortsGraphLayout.h"
 #include "render/ReadoutFigures.h"
 
 namespace zeph {
@@ -31,11 +32,11 @@ void DrawGearMarks(Canvas& c, const PortEventsData& data)
 {
     c.SetFontColor(clRed);
     DiagramText(c, 420, 47, "Maximum");
-    if (data.normalRowY) {
+    if (const std::optional<int32_t> normal = NormalGearRowY(data)) {
         c.SetPenColor(clBlue);
-        HorizontalLine(c, *data.normalRowY, 59, 650);
+        HorizontalLine(c, *normal, 59, 650);
         c.SetFontColor(clBlue);
-        DiagramText(c, 345, *data.normalRowY - 7, "Normal");
+        DiagramText(c, 345, *normal - 7, "Normal");
     }
     c.SetFontColor(clBlack);
 }
@@ -79,10 +80,10 @@ void DrawRow(Canvas& c, const PortEventsData& data, int i)
         DiagramText(c, 605, 32, "Rev.");
     DiagramText(c, forward ? 556 : 596, 336 - 16 * i, ReadoutFigure(row.revArm, 7, 3));
     for (const PortEventHit& hit : row.hits) {
-        if (!hit.link) continue;
+        if (!hit.linkedFrom) continue;
         c.SetPenColor(PortEventColour(data.graph, hit.event));
-        c.MoveTo(hit.link->fromX, hit.link->fromY);
-        c.LineTo(hit.x, hit.link->toY);
+        c.MoveTo(PortEventColumn(hit.event, *hit.linkedFrom), PortRowY(i - 1));
+        c.LineTo(PortEventColumn(hit.event, hit.piston), PortRowY(i));
     }
     c.SetFontColor(clBlack);
 }
@@ -128,7 +129,7 @@ TColor PortEventColour(PortGraph graph, PortEvent event)
 }
 
 DiagramFrameState PaintPortEventsGraph(Canvas& c, const MechanismModel& m, const PortEventsData& data, bool annotate,
-                                       const QString& storedUndoLine)
+                                       const QString& storedUndoLine, TextScale ts)
 {
     BeginDiagram(c);
     DrawFrame(c);
@@ -136,18 +137,18 @@ DiagramFrameState PaintPortEventsGraph(Canvas& c, const MechanismModel& m, const
     DrawAxes(c);
     DrawLegend(c, data.graph);
     for (int i = 0; i < PortRows; ++i) DrawRow(c, data, i);
-    if (annotate) DrawCycle(c, data.cycle);
-    return DrawDiagramFrameEnd(c, m, storedUndoLine);
+    if (annotate) DrawCycle(c, CycleColumnsOf(data));
+    return DrawDiagramFrameEnd(c, m, ts, storedUndoLine);
 }
 
 DiagramFrameState PaintPortsDiagram(Canvas& c, const MechanismModel& m, const PortsDiagramData& data,
-                                    const QString& storedUndoLine)
+                                    const QString& storedUndoLine, TextScale ts)
 {
     DiagramFrameState state;
     state.undoLine = storedUndoLine;
     bool first = true;
     for (const PortEventsData& graph : data.graphs) {
-        state = PaintPortEventsGraph(c, m, graph, first, state.undoLine);
+        state = PaintPortEventsGraph(c, m, graph, first, state.undoLine, ts);
         first = false;
     }
     return state;

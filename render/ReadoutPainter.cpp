@@ -18,7 +18,7 @@ const QString kRowOfAsterisks = QStringLiteral("*******************************"
 
 class Readouts {
 public:
-    Readouts(Canvas& c, const MechanismModel& m) : c_(c), m_(m) {}
+    Readouts(Canvas& c, const MechanismModel& m, TextScale ts) : c_(c), m_(m), ts_(ts) {}
     bool AnyFigureBlanked() const { return figures_.AnyBlanked(); }
 
     void UndoLine();
@@ -30,19 +30,20 @@ public:
 
 private:
     // Base positions grow with the large font; labels next to pivots do not.
-    void Text(int x, int y, const QString& text) { ScaledTextOut(c_, m_, x, y, text); }
+    void Text(int x, int y, const QString& text) { ScaledTextOut(c_, ts_, x, y, text); }
     void ReferenceCross(int pivot, const QString& number);
     QString Figure(double v, int width, int decimals) { return figures_.Text(v, width, decimals); }
 
     Canvas& c_;
     const MechanismModel& m_;
+    TextScale ts_;
     ReadoutFigures figures_;
 };
 
 void Readouts::UndoLine()
 {
     if (!UndoButtonShown(m_)) return;
-    const Real sx = m_.TextScaleX;
+    const Real sx = ts_.x;
     const int baseY = m_.DynVarOn ? 128 : 73;
     const UndoLineParts u = m_.Undo.Line();
     QString line = StrI(u.depth, 2) + "- " + QString::fromStdString(u.caption);
@@ -53,7 +54,7 @@ void Readouts::UndoLine()
 void Readouts::Values()
 {
     // The bars' labels belong to the strip's rows, not to the spread of the readouts.
-    const int labels = ViewBarLabelsLeft(m_);
+    const int labels = ViewBarLabelsLeft(ts_);
     c_.TextOut(labels, 25, "Pan Vert");
     c_.TextOut(labels, 39, "Pan Horz");
     c_.TextOut(labels, 53, "Zoom");
@@ -158,25 +159,25 @@ bool UndoButtonShown(const MechanismModel& m)
     return m.UndoOn && m.ScreenDataOn;
 }
 
-int UndoButtonTop(const MechanismModel& m)
+int UndoButtonTop(const MechanismModel& m, TextScale ts)
 {
-    return RoundInt(Real(m.TextScaleX) * (m.DynVarOn ? 127 : 72));
+    return RoundInt(Real(ts.x) * (m.DynVarOn ? 127 : 72));
 }
 
-int ViewBarLabelsLeft(const MechanismModel& m)
+int ViewBarLabelsLeft(TextScale ts)
 {
     constexpr int gearButtonsLeft = 250;  // the separator before the Rev, 180 and 1.0 buttons
     constexpr int labelRoom = 51;         // at the normal font, from the bars' end at 197 + 2
-    return RoundInt(gearButtonsLeft - Real(m.TextScaleX) * labelRoom);
+    return RoundInt(gearButtonsLeft - Real(ts.x) * labelRoom);
 }
 
-bool DrawReadouts(Canvas& c, const MechanismModel& m)
+bool DrawReadouts(Canvas& c, const MechanismModel& m, TextScale ts)
 {
-    Readouts r(c, m);
+    Readouts r(c, m, ts);
     r.UndoLine();
     if (!m.ScreenDataOn) return r.AnyFigureBlanked();
     r.Values();
-    const bool panelBlanked = m.PivotDataOn && DrawPivotData(c, m);
+    const bool panelBlanked = m.PivotDataOn && DrawPivotData(c, m, ts);
     if (m.LinePromptOn) r.PivotPrompt();
     r.Cutoffs();
     if (m.RefPointsOn) r.ReferencePoints();

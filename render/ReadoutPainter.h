@@ -3,6 +3,7 @@
 
 #include "model/MechanismModel.h"
 #include "platform/Canvas.h"
+#include "render/TextScale.h"
 
 namespace zeph {
 
@@ -14,16 +15,16 @@ namespace zeph {
 // the large font; the numbers beside pivots and reference points do not, and the
 // labels of the pan and zoom bars keep their bars' rows (ViewBarLabelsLeft). A figure that
 // cannot show is left blank (ReadoutFigures); returns whether there was one.
-bool DrawReadouts(Canvas& c, const MechanismModel& m);
+bool DrawReadouts(Canvas& c, const MechanismModel& m, TextScale ts);
 
 // Where the main window's "UnDo" button stands beside the undo line (its top, in pixels), and
 // whether it shows at all.
 bool UndoButtonShown(const MechanismModel& m);
-int UndoButtonTop(const MechanismModel& m);
+int UndoButtonTop(const MechanismModel& m, TextScale ts);
 
 // Where the labels of the pan and zoom bars begin (x, in pixels). They stand in their bars'
 // rows, which the large font does not move, between the bars and the gear buttons; the room
 // they take grows with the horizontal text scale, and the bars end two pixels before it.
-int ViewBarLabelsLeft(const MechanismModel& m);
+int ViewBarLabelsLeft(TextScale ts);
 
 }  // namespace zeph

@@ -10,13 +10,13 @@
 
 namespace zeph {
 
-bool ScenePainter::Paint(QImage& image, const MechanismModel& m)
+bool ScenePainter::Paint(QImage& image, const MechanismModel& m, TextScale ts)
 {
     if (image.width() != Width || image.height() != Height || image.format() != QImage::Format_RGB32)
         image = QImage(Width, Height, QImage::Format_RGB32);
     Whiten(image);
     ImageCanvas canvas(image);
-    const bool blanked = Paint(canvas, m);
+    const bool blanked = Paint(canvas, m, ts);
     last_ = {image.cacheKey(), canvas.WrittenArea()};
     return blanked;
 }
@@ -33,7 +33,7 @@ void ScenePainter::Whiten(QImage& image) const
         canvas.Clear(clWhite);
 }
 
-bool ScenePainter::Paint(Canvas& c, const MechanismModel& m)
+bool ScenePainter::Paint(Canvas& c, const MechanismModel& m, TextScale ts)
 {
     c.SetPenWidth(m.LineWidth);
     c.SetPenColor(clBlack);
@@ -46,8 +46,8 @@ bool ScenePainter::Paint(Canvas& c, const MechanismModel& m)
     DrawGuideLink(c, m);
     DrawRods(c, m);
     DrawUserLines(c, m);
-    const bool figureBlanked = DrawReadouts(c, m);
-    DrawPointer(c, m);
+    const bool figureBlanked = DrawReadouts(c, m, ts);
+    DrawPointer(c, m, ts);
     return figureBlanked;
 }
 

@@ -6,6 +6,7 @@
 #include "model/MechanismModel.h"
 #include "platform/Canvas.h"
 #include "platform/Random.h"
+#include "render/TextScale.h"
 
 namespace zeph {
 
@@ -18,9 +19,9 @@ public:
 
     // Paints into `image`, made 1280 x 1024 and white first. Returns whether a readout figure
     // could not show and was left blank, for the window to raise the mechanism warning.
-    bool Paint(QImage& image, const MechanismModel& m);
+    bool Paint(QImage& image, const MechanismModel& m, TextScale ts = {});
     // The same drawing steps onto any canvas (a recording one in tests).
-    bool Paint(Canvas& c, const MechanismModel& m);
+    bool Paint(Canvas& c, const MechanismModel& m, TextScale ts = {});
 
 private:
     // Makes the image white, as cheaply as what it holds allows.

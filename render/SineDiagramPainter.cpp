@@ -32,13 +32,13 @@ void DrawAngleLabels(Canvas& c)
 }  // namespace
 
 DiagramFrameState PaintSineDiagram(Canvas& c, const MechanismModel& m, const ValveDiagramData& data,
-                                   const QString& storedUndoLine)
+                                   const QString& storedUndoLine, TextScale ts)
 {
     BeginDiagram(c);
     DrawAngleGrid(c);
     DrawAngleLabels(c);
-    DrawValvePlot(c, m, data, ScaleLabelX);
-    return DrawDiagramFrameEnd(c, m, storedUndoLine);
+    DrawValvePlot(c, data, ScaleLabelX, ts);
+    return DrawDiagramFrameEnd(c, m, ts, storedUndoLine);
 }
 
 }  // namespace zeph

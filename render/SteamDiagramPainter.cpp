@@ -2,6 +2,7 @@
 #include "render/SteamDiagramPainter.h"
 
 #include "render/ReadoutFigures.h"
+#include "render/SteamPlotLayout.h"
 
 namespace zeph {
 
@@ -33,13 +34,14 @@ void DrawPressureTitle(Canvas& c)
     }
 }
 
-void DrawSegment(Canvas& c, const PixelSegment& s)
+void DrawSegment(Canvas& c, const SteamSegment& s)
 {
-    c.MoveTo(s.from.x, s.from.y);
-    c.LineTo(s.to.x, s.to.y);
+    const SteamPixel from = SteamPixelOf(s.from), to = SteamPixelOf(s.to);
+    c.MoveTo(from.x, from.y);
+    c.LineTo(to.x, to.y);
 }
 
-void DrawEnd(Canvas& c, const SteamEndDraw& d, const EndStyle& style, int index)
+void DrawEnd(Canvas& c, const SteamEndDraw& d, const EndStyle& style, bool rear, int index)
 {
     c.SetPenColor(style.colour);
     if (d.cutoff) {
@@ -52,31 +54,34 @@ void DrawEnd(Canvas& c, const SteamEndDraw& d, const EndStyle& style, int index)
         DiagramText(c, style.percentX, y, ReadoutFigure(double(d.cutoff->percent), 4, 1));
     }
     if (d.trace) DrawSegment(c, *d.trace);
-    if (d.label) BoldDiagramText(c, d.label->x, d.label->y, QString::number(index));
+    if (d.label) {
+        const SteamPixel at = SteamLabelPixel(rear, *d.label);
+        BoldDiagramText(c, at.x, at.y, QString::number(index));
+    }
 }
 
-void DrawRun(Canvas& c, const MechanismModel& m, const SteamRun& run)
+void DrawRun(Canvas& c, TextScale ts, const SteamRun& run)
 {
-    DrawPositionListRow(c, m, run.entry);
+    DrawPositionListRow(c, ts, run.entry);
     for (const SteamStepDraw& step : run.steps) {
-        DrawEnd(c, step.front, FrontStyle, run.entry.index);
-        DrawEnd(c, step.rear, RearStyle, run.entry.index);
+        DrawEnd(c, step.front, FrontStyle, false, run.entry.index);
+        DrawEnd(c, step.rear, RearStyle, true, run.entry.index);
     }
 }
 
 }  // namespace
 
 DiagramFrameState PaintSteamDiagram(Canvas& c, const MechanismModel& m, const SteamDiagramData& data,
-                                    const QString& storedUndoLine)
+                                    const QString& storedUndoLine, TextScale ts)
 {
     BeginDiagram(c);
     DrawStrokeGrid(c, EndLinesTop);
     DrawPressureTitle(c);
     DrawStrokePercentLabels(c, PercentLabelsY, AxisTitleY);
     HorizontalLine(c, 343, 45, 585);
-    DrawPositionListHeading(c, m, data.revArmCentre);
-    for (const SteamRun& run : data.runs) DrawRun(c, m, run);
-    return DrawDiagramFrameEnd(c, m, storedUndoLine);
+    DrawPositionListHeading(c, ts, data.revArmCentre);
+    for (const SteamRun& run : data.runs) DrawRun(c, ts, run);
+    return DrawDiagramFrameEnd(c, m, ts, storedUndoLine);
 }
 
 }  // namespace zeph

@@ -13,6 +13,6 @@ namespace zeph {
 // Paints a simulation made by ComputeSteamDiagram onto c, over whatever c holds (erase first
 // for a redraw). Reads the model only for texts and the frame end.
 DiagramFrameState PaintSteamDiagram(Canvas& c, const MechanismModel& m, const SteamDiagramData& data,
-                                    const QString& storedUndoLine);
+                                    const QString& storedUndoLine, TextScale ts);
 
 }  // namespace zeph

@@ -3,16 +3,16 @@
 
 #include <QString>
 
-#include "model/MechanismModel.h"
 #include "model/ViewTransform.h"
 #include "platform/Canvas.h"
+#include "render/TextScale.h"
 
 namespace zeph {
 
-// Text at base position (x, y) scaled by the text scales: round(TextScaleX x), round(TextScaleY y).
-inline void ScaledTextOut(Canvas& c, const MechanismModel& m, int x, int y, const QString& text)
+// Text at base position (x, y) scaled by the text scale: round(s.x x), round(s.y y).
+inline void ScaledTextOut(Canvas& c, TextScale s, int x, int y, const QString& text)
 {
-    c.TextOut(RoundInt(Real(m.TextScaleX) * x), RoundInt(Real(m.TextScaleY) * y), text);
+    c.TextOut(RoundInt(Real(s.x) * x), RoundInt(Real(s.y) * y), text);
 }
 
 }  // namespace zeph

@@ -5,6 +5,7 @@
 #include "platform/NumberText.h"
 #include "render/DiagramFrame.h"
 #include "render/ReadoutFigures.h"
+#include "render/ValvePlotLayout.h"
 
 namespace zeph {
 
@@ -12,15 +13,17 @@ namespace {
 
 constexpr Real FineScaleLimit = 3.75L;  // beyond it only every fifth tick is drawn
 
-void DrawCurve(Canvas& c, const ValveCurve& curve)
+void DrawCurve(Canvas& c, const ValveDiagramData& data, const ValveCurve& curve)
 {
     const QString number = StrI(curve.entry.index, 2);
-    auto mark = curve.marks.begin();
-    for (size_t i = 1; i < curve.points.size(); ++i) {
-        for (; mark != curve.marks.end() && mark->beforeSegment == int(i); ++mark)
+    const std::vector<PlotPoint> points = CurvePoints(data, curve);
+    const std::vector<CurveMark> marks = CurveMarks(data, curve);
+    auto mark = marks.begin();
+    for (size_t i = 1; i < points.size(); ++i) {
+        for (; mark != marks.end() && mark->beforeSegment == int(i); ++mark)
             if (mark->valid) BoldDiagramText(c, mark->x, mark->y, number);
-        const PlotPoint& a = curve.points[i - 1];
-        const PlotPoint& b = curve.points[i];
+        const PlotPoint& a = points[i - 1];
+        const PlotPoint& b = points[i];
         if (!a.valid || !b.valid) continue;
         c.MoveTo(a.x, a.y);
         c.LineTo(b.x, b.y);
@@ -60,7 +63,7 @@ void DrawTravelScale(Canvas& c, Real scale, int labelX)
 
 void DrawPortLines(Canvas& c, const ValveDiagramData& data)
 {
-    for (const PortLine& line : data.portLines) {
+    for (const PortLine& line : PortLines(data)) {
         if (!line.valid) continue;
         c.SetPenColor(line.front ? clLime : clRed);
         HorizontalLine(c, line.y, 15, line.endX);
@@ -69,21 +72,21 @@ void DrawPortLines(Canvas& c, const ValveDiagramData& data)
     c.SetPenColor(clBlack);
 }
 
-void DrawValveCurves(Canvas& c, const MechanismModel& m, const ValveDiagramData& data)
+void DrawValveCurves(Canvas& c, const ValveDiagramData& data, TextScale ts)
 {
     for (const ValveCurve& curve : data.curves) {
-        DrawPositionListRow(c, m, curve.entry);
-        DrawCurve(c, curve);
+        DrawPositionListRow(c, ts, curve.entry);
+        DrawCurve(c, data, curve);
         if (curve.midGear) DrawMidGearFigures(c, *curve.midGear);
     }
 }
 
-void DrawValvePlot(Canvas& c, const MechanismModel& m, const ValveDiagramData& data, int scaleLabelX)
+void DrawValvePlot(Canvas& c, const ValveDiagramData& data, int scaleLabelX, TextScale ts)
 {
     DrawTravelScale(c, data.scale, scaleLabelX);
-    DrawPositionListHeading(c, m, data.revArmCentre);
+    DrawPositionListHeading(c, ts, data.revArmCentre);
     DrawPortLines(c, data);
-    DrawValveCurves(c, m, data);
+    DrawValveCurves(c, data, ts);
 }
 
 }  // namespace zeph

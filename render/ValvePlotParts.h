@@ -4,6 +4,7 @@
 #include "model/MechanismModel.h"
 #include "model/ValveCurves.h"
 #include "platform/Canvas.h"
+#include "render/TextScale.h"
 
 namespace zeph {
 
@@ -17,10 +18,10 @@ void DrawPortLines(Canvas& c, const ValveDiagramData& data);
 
 // Every curve in list order: its list row, its segments with its bold numbers, and in mid
 // gear its lead, lap and exhaust clearance.
-void DrawValveCurves(Canvas& c, const MechanismModel& m, const ValveDiagramData& data);
+void DrawValveCurves(Canvas& c, const ValveDiagramData& data, TextScale ts);
 
 // The plot under the curves and the curves, in drawing order: scale, position list heading,
 // port lines, curves.
-void DrawValvePlot(Canvas& c, const MechanismModel& m, const ValveDiagramData& data, int scaleLabelX);
+void DrawValvePlot(Canvas& c, const ValveDiagramData& data, int scaleLabelX, TextScale ts);
 
 }  // namespace zeph

@@ -172,6 +172,24 @@ TEST(DesignFileRoundTrip, EveryValueComesBackBitForBitButWhatOpenRecomputes)
     }
 }
 
+// A design copied out of a model writes the model's bytes, and applying a file changes the
+// design alone: the simulation state of the model it lands in stays as it was.
+TEST(DesignFileRoundTrip, ADesignAloneRoundTripsAndLoadingLeavesTheSimulation)
+{
+    const MechanismModel src = Distinctive();
+    const Bytes bytes = WriteDesignFile(src);
+    const Design copied = src;
+    EXPECT_EQ(WriteDesignFile(copied, src.CurrentLineSlot), bytes);
+
+    MechanismModel dst = Destination();
+    const MechanismModel before = dst;
+    const DesignReadResult read = ReadDesignFile(bytes);
+    ASSERT_TRUE(std::holds_alternative<DesignFile>(read));
+    ApplyDesignFile(dst, std::get<DesignFile>(read));
+    EXPECT_EQ(ModelComparison::FirstSimulationDifference(dst, before), "");
+    EXPECT_EQ(WriteDesignFile(dst, std::get<DesignFile>(read).currentLineSlot), bytes);
+}
+
 TEST(DesignFileLayout, ValuesStandWhereTheFileFormatPutsThem)
 {
     const MechanismModel m = Distinctive();

@@ -133,11 +133,6 @@ TEST(DiagramPositions, ListInUseSidesAndRows)
     EXPECT_EQ(DiagramListEntries(m).size(), 9u);
     m.DiagramRevArmCount = -1;
     EXPECT_TRUE(DiagramListEntries(m).empty());
-
-    EXPECT_EQ(ListRowY(m, 1), 24);
-    EXPECT_EQ(ListRowY(m, 3), 48);
-    m.TextScaleY = 1.22f;
-    EXPECT_EQ(ListRowY(m, 3), 56);  // round(43.92) + 12
 }
 
 TEST(DiagramPositions, DriverAngleStepsWrapIntoOneTurn)

@@ -45,7 +45,7 @@ protected:
         return ChooseLineReference(m, reference);
     }
     const LineSlot& Slot(int s) const { return m.Lines[static_cast<size_t>(s)]; }
-    const LineRowText& Row(int s) const { return m.LineDialog.Rows[static_cast<size_t>(s)]; }
+    const LineRowShown& Row(int s) const { return m.LineDialog.Rows[static_cast<size_t>(s)]; }
     void MoveTo(float angle) { test::SolveAt(m, m.RevArmPosition, angle); }
 
     MechanismModel m;
@@ -58,7 +58,7 @@ TEST_F(LineOverlay, ChoicesOutOfOrderOrWithoutReferencePointsBeepAndAreCleared)
     EXPECT_TRUE(r.beep);
     EXPECT_TRUE(r.closeDialog);
     EXPECT_EQ(m.LineDialog.TypeChoice, -1);
-    EXPECT_EQ(Row(1).type, "");
+    EXPECT_EQ(Row(1).type, -1);
 
     SetRefPoints(1, 2, 3, 4);
     r = ChooseLineColour(m, Red);
@@ -67,7 +67,7 @@ TEST_F(LineOverlay, ChoicesOutOfOrderOrWithoutReferencePointsBeepAndAreCleared)
     EXPECT_EQ(m.LineDialog.ColourChoice, -1);
 
     EXPECT_FALSE(ChooseLineType(m, Circle).beep);
-    EXPECT_EQ(Row(1).type, "Circle");
+    EXPECT_EQ(Row(1).type, 1);
     r = ChooseLineReference(m, Fixed);
     EXPECT_TRUE(r.beep);
     EXPECT_EQ(m.LineDialog.ReferenceChoice, -1);
@@ -82,8 +82,8 @@ TEST_F(LineOverlay, FixedLineIsPlacedFromBothReferencePointsAndTheNextSlotBecome
     EXPECT_FALSE(r.closeDialog);
     EXPECT_FALSE(m.LinePromptOn);
     EXPECT_TRUE(DrawCloseEnabled(m));
-    EXPECT_EQ(Row(1).colour, "Red");
-    EXPECT_EQ(Row(1).reference, "0 , 0");
+    EXPECT_EQ(Row(1).colour, 1);
+    EXPECT_EQ(Row(1).reference, 0);
 
     const LineCommandResult done = DrawLineAndClose(m);
     EXPECT_TRUE(done.closeDialog);
@@ -125,7 +125,7 @@ TEST_F(LineOverlay, TwoPivotLineMovesAndStretchesWithBothPivots)
     EXPECT_FLOAT_EQ(Slot(4).y1, 0.5f);
     EXPECT_FLOAT_EQ(Slot(4).x2, -0.125f);
     EXPECT_FLOAT_EQ(Slot(4).y2, 0.375f);
-    EXPECT_EQ(Row(4).reference, "Piv1/P2");
+    EXPECT_EQ(Row(4).reference, 3);
     EXPECT_FALSE(m.LinePromptOn);
 
     double lengthBefore = 0;
@@ -191,8 +191,8 @@ TEST_F(LineOverlay, CircleCarriedByAPivotAndTheFrameOrByTwoPivotsIsRefusedAndCle
         EXPECT_EQ(Slot(6).type, -1.0f);
         EXPECT_EQ(Slot(6).refMode, -1.0f);
         EXPECT_EQ(Slot(6).x1, 0.0f);
-        EXPECT_EQ(Row(6).type, "");
-        EXPECT_EQ(Row(6).reference, "");
+        EXPECT_EQ(Row(6).type, -1);
+        EXPECT_EQ(Row(6).reference, -1);
         EXPECT_FALSE(m.LinePromptOn);
         EXPECT_FALSE(DrawCloseEnabled(m));
         EXPECT_EQ(SlotShape(m, 6).kind, LineShape::None);
@@ -275,7 +275,7 @@ TEST_F(LineOverlay, RowClickClearLineAndCloseResetTheChoices)
 
     m.Lines[7] = {0, 255, 1, 1, 2, 3, 4, 3, 9, 9, 2, 8, 8};
     m.LineDialog.Rows[7].boxes = {"a", "b", "c", "d"};
-    m.LineDialog.Rows[7].type = "Line";
+    m.LineDialog.Rows[7].type = 0;
     Choose(Line, Black, Pivot1);
     ActivateLinesDialog(m);
     ClearLine(m);
@@ -284,7 +284,7 @@ TEST_F(LineOverlay, RowClickClearLineAndCloseResetTheChoices)
     EXPECT_EQ(Slot(7).pivot1, 0.0f);
     EXPECT_EQ(Slot(7).pivot2X, 0.0f);
     EXPECT_EQ(Row(7).boxes[0], "");
-    EXPECT_EQ(Row(7).type, "");
+    EXPECT_EQ(Row(7).type, -1);
     EXPECT_FALSE(m.LinePromptOn);
 
     Choose(Line, Black, Piv1Fixed);
@@ -318,13 +318,13 @@ TEST_F(LineOverlay, RefillShowsSlotsInUseAndEmptiesTheOthers)
     m.LineDialog.Rows[4].boxes = {"x", "y", "z", "w"};
     BlankLineCaptions(m);
     RefillLineRows(m);
-    EXPECT_EQ(Row(2).type, "Circle");
-    EXPECT_EQ(Row(2).colour, "Gray");
-    EXPECT_EQ(Row(2).reference, "Pivot1");
+    EXPECT_EQ(Row(2).type, 1);
+    EXPECT_EQ(Row(2).colour, 5);
+    EXPECT_EQ(Row(2).reference, 1);
     const std::array<std::string, 4> boxes = {" -0.250", "  0.500", "  0.000", "  3.000"};
     EXPECT_EQ(Row(2).boxes, boxes);
-    EXPECT_EQ(Row(3).type, "");  // values no choice names
-    EXPECT_EQ(Row(3).colour, "");
+    EXPECT_EQ(Row(3).type, -1);  // values no choice names
+    EXPECT_EQ(Row(3).colour, -1);
     EXPECT_EQ(Row(4).boxes[0], "");
 }
 

@@ -19,6 +19,13 @@ public:
         c.Models(a, b);
         return c.first_;
     }
+    // The same over the simulation state only.
+    static std::string FirstSimulationDifference(const SimulationState& a, const SimulationState& b)
+    {
+        ModelComparison c;
+        c.Simulations(Name{nullptr, "simulation"}, a, b);
+        return c.first_;
+    }
 
 private:
     // A field's name, spelled out only when it differs: "model.Pivots[3].x".
@@ -116,7 +123,7 @@ private:
         ZEPH_SAME(PivotSlot); ZEPH_SAME(PivotSlotShown); ZEPH_SAME(SlotAwaitingPivot); ZEPH_SAME(AwaitingPivot);
         ZEPH_SAME(LeftPressedForLines);
     }
-    void Same(const Name& name, const LineRowText& a, const LineRowText& b)
+    void Same(const Name& name, const LineRowShown& a, const LineRowShown& b)
     {
         ZEPH_SAME(type); ZEPH_SAME(colour); ZEPH_SAME(reference); ZEPH_SAME(boxes);
     }
@@ -149,27 +156,35 @@ private:
         ZEPH_SAME(once); ZEPH_SAME(twice);
     }
 
+    // Each part of the model in full: a field added to Design, SimulationState or the model
+    // itself belongs in the list of its part.
+    void Designs(const Name& name, const Design& a, const Design& b)
+    {
+        ZEPH_SAME(Frame); ZEPH_SAME(Cyl); ZEPH_SAME(Pivots); ZEPH_SAME(RevArmPosition); ZEPH_SAME(ViewScale);
+        ZEPH_SAME(ViewPanX); ZEPH_SAME(ViewPanY); ZEPH_SAME(ViewPresets); ZEPH_SAME(GraphicPosZoom);
+        ZEPH_SAME(DiagramRevArmPos); ZEPH_SAME(LastDiagramRevArmPos); ZEPH_SAME(DiagramVScale); ZEPH_SAME(Lines);
+        ZEPH_SAME(CurrentLineSlot); ZEPH_SAME(FileReserved); ZEPH_SAME(DimSetName);
+    }
+    void Simulations(const Name& name, const SimulationState& a, const SimulationState& b)
+    {
+        ZEPH_SAME(RevArmCentre); ZEPH_SAME(AuxRodDiag); ZEPH_SAME(RadHangerAngle); ZEPH_SAME(Levels);
+        ZEPH_SAME(Ports); ZEPH_SAME(DriverAngle); ZEPH_SAME(StepAngle); ZEPH_SAME(ChosenStepAngle);
+        ZEPH_SAME(DiagramRevArmCount); ZEPH_SAME(Direction); ZEPH_SAME(MechanismError); ZEPH_SAME(ErrorBeepOn);
+        ZEPH_SAME(SteamDisplayOn); ZEPH_SAME(LineWidth); ZEPH_SAME(GraphicDimCode); ZEPH_SAME(FrontCutoffText);
+        ZEPH_SAME(RearCutoffText); ZEPH_SAME(DynVarStep); ZEPH_SAME(DynVarSlots); ZEPH_SAME(DynVarSlotIndex);
+        ZEPH_SAME(BarHistories); ZEPH_SAME(ScrollStartValue); ZEPH_SAME(Undo); ZEPH_SAME(LineDialog); ZEPH_SAME(PivotData);
+        ZEPH_SAME(PrevFrontSteamOpening); ZEPH_SAME(PrevRearSteamOpening); ZEPH_SAME(Steam); ZEPH_SAME(Cutoff);
+        ZEPH_SAME(ErrorTicks); ZEPH_SAME(Pointer); ZEPH_SAME(SavedZoom); ZEPH_SAME(SavedPanX);
+        ZEPH_SAME(SavedPanY); ZEPH_SAME(HomeView); ZEPH_SAME(Outlines); ZEPH_SAME(MappedView);
+        ZEPH_SAME(ScreenDataOn); ZEPH_SAME(RefPointsOn); ZEPH_SAME(DynVarOn); ZEPH_SAME(UndoOn);
+        ZEPH_SAME(PivotDataOn); ZEPH_SAME(LinePromptOn);
+    }
     void Models(const MechanismModel& a, const MechanismModel& b)
     {
         const Name name{nullptr, "model"};
-        ZEPH_SAME(Frame); ZEPH_SAME(Cyl); ZEPH_SAME(FrameDefaults); ZEPH_SAME(CylDefaults);
-        ZEPH_SAME(CylCLHeightDefault); ZEPH_SAME(Pivots); ZEPH_SAME(RevArmCentre); ZEPH_SAME(AuxRodDiag);
-        ZEPH_SAME(RadHangerAngle); ZEPH_SAME(Levels); ZEPH_SAME(Ports); ZEPH_SAME(DriverAngle);
-        ZEPH_SAME(StepAngle); ZEPH_SAME(ChosenStepAngle); ZEPH_SAME(RevArmPosition); ZEPH_SAME(DiagramRevArmPos);
-        ZEPH_SAME(DiagramRevArmCount); ZEPH_SAME(LastDiagramRevArmPos);
-        ZEPH_SAME(RunDirection); ZEPH_SAME(MechanismError); ZEPH_SAME(ErrorBeepOn); ZEPH_SAME(SteamDisplayOn);
-        ZEPH_SAME(LineWidth); ZEPH_SAME(TextScaleX); ZEPH_SAME(TextScaleY); ZEPH_SAME(DimSetName);
-        ZEPH_SAME(DiagramVScale); ZEPH_SAME(GraphicPosZoom); ZEPH_SAME(GraphicDimCode);
-        ZEPH_SAME(FrontCutoffText); ZEPH_SAME(RearCutoffText); ZEPH_SAME(DynVarStep); ZEPH_SAME(DynVarSlots);
-        ZEPH_SAME(DynVarSlotIndex); ZEPH_SAME(BarHistories); ZEPH_SAME(ScrollStartValue); ZEPH_SAME(Undo);
-        ZEPH_SAME(Lines); ZEPH_SAME(CurrentLineSlot);
-        ZEPH_SAME(PrevFrontSteamOpening); ZEPH_SAME(PrevRearSteamOpening); ZEPH_SAME(Steam);
-        ZEPH_SAME(Cutoff); ZEPH_SAME(ErrorTicks); ZEPH_SAME(Pointer); ZEPH_SAME(MappedView);
-        ZEPH_SAME(ViewScale); ZEPH_SAME(ViewPanX); ZEPH_SAME(ViewPanY); ZEPH_SAME(SavedZoom);
-        ZEPH_SAME(SavedPanX); ZEPH_SAME(SavedPanY); ZEPH_SAME(HomeView); ZEPH_SAME(ViewPresets);
-        ZEPH_SAME(FileReserved); ZEPH_SAME(Outlines); ZEPH_SAME(MappedView); ZEPH_SAME(ScreenDataOn); ZEPH_SAME(RefPointsOn);
-        ZEPH_SAME(DynVarOn); ZEPH_SAME(UndoOn); ZEPH_SAME(PivotDataOn); ZEPH_SAME(LinePromptOn);
-        ZEPH_SAME(PivotData); ZEPH_SAME(LineDialog);
+        Designs(name, a, b);
+        Simulations(name, a, b);
+        ZEPH_SAME(FrameDefaults); ZEPH_SAME(CylDefaults); ZEPH_SAME(CylCLHeightDefault);
     }
 #undef ZEPH_SAME
 };

@@ -63,32 +63,6 @@ TEST(NearestPivot, NeverTheReferencePointsNorPivotZeroAndNothingBeyondTheSeed)
     EXPECT_EQ(NearestPivot(m, {0, 0}), 18);
 }
 
-TEST(PivotSlotRows, TakePressesOnlyStrictlyInsideTheirBands)
-{
-    MechanismModel m = StartedModel();
-    EXPECT_EQ(PivotSlotRowAt(m, 10, 152), 0);
-    EXPECT_EQ(PivotSlotRowAt(m, 10, 153), 1);
-    EXPECT_EQ(PivotSlotRowAt(m, 10, 160), 1);
-    EXPECT_EQ(PivotSlotRowAt(m, 10, 161), 0);  // the gap between two rows
-    EXPECT_EQ(PivotSlotRowAt(m, 10, 163), 2);
-    EXPECT_EQ(PivotSlotRowAt(m, 10, 210), 6);
-    EXPECT_EQ(PivotSlotRowAt(m, 10, 211), 0);
-    EXPECT_EQ(PivotSlotRowAt(m, 1, 155), 1);
-    EXPECT_EQ(PivotSlotRowAt(m, 19, 155), 1);
-    EXPECT_EQ(PivotSlotRowAt(m, 0, 155), 0);
-    EXPECT_EQ(PivotSlotRowAt(m, 20, 155), 0);
-    // The large font moves the bands: slot 1 runs from round(1.22 * 152) = 185 to round(1.22 * 161) = 196,
-    // the columns to round(1.27 * 20) = 25.
-    m.TextScaleX = 1.27f;
-    m.TextScaleY = 1.22f;
-    EXPECT_EQ(PivotSlotRowAt(m, 10, 185), 0);
-    EXPECT_EQ(PivotSlotRowAt(m, 10, 186), 1);
-    EXPECT_EQ(PivotSlotRowAt(m, 10, 195), 1);
-    EXPECT_EQ(PivotSlotRowAt(m, 10, 196), 0);
-    EXPECT_EQ(PivotSlotRowAt(m, 24, 190), 1);
-    EXPECT_EQ(PivotSlotRowAt(m, 25, 190), 0);
-}
-
 TEST(PivotSlots, ChosenSlotWaitsThenTakesTheNearestPivotAndMovesReferencePointOne)
 {
     MechanismModel m = StartedModel();

@@ -50,7 +50,7 @@ TEST(StartUp, StartsRunStateViewAndTables)
     EXPECT_EQ(m.DriverAngle, 0.0f);
     EXPECT_EQ(m.StepAngle, 10.0f);
     EXPECT_EQ(m.ChosenStepAngle, 10.0f);
-    EXPECT_EQ(m.RunDirection, "Fwd");
+    EXPECT_EQ(m.Direction, RunDirection::Forward);
     EXPECT_FALSE(m.MechanismError);
     EXPECT_TRUE(m.ErrorBeepOn);
     EXPECT_FALSE(m.SteamDisplayOn);

@@ -127,15 +127,6 @@ TEST(SteamPhases, AdmissionExpansionAndRelease)
     EXPECT_EQ(PhaseMarker(SteamPhase::Compression), '2');
 }
 
-TEST(SteamPixels, StrokeAndPressureAxes)
-{
-    EXPECT_EQ(SteamColumn(0), 584);
-    EXPECT_EQ(SteamColumn(640), 44);
-    EXPECT_EQ(SteamRow(0), 343);
-    EXPECT_EQ(SteamRow(303), 70);  // 70.3
-    EXPECT_EQ(CutoffRowY(1), 246);
-}
-
 TEST(SteamDiagram, OneFullForwardGearRun)
 {
     MechanismModel m = DiagramModel();
@@ -179,13 +170,13 @@ TEST(SteamDiagram, CutOffMovesTheStartOfTheTraceToTheCrossing)
     for (const SteamStepDraw& s : run.steps) {
         for (const SteamEndDraw* e : {&s.front, &s.rear}) {
             if (!e->cutoff || !e->cutoff->line) continue;
-            const PixelSegment& line = *e->cutoff->line;
-            EXPECT_EQ(line.from.y, line.to.y);                       // level with the pressure before
+            const SteamSegment& line = *e->cutoff->line;
+            EXPECT_EQ(line.from.pressure, line.to.pressure);         // level with the pressure before
             ASSERT_TRUE(e->trace.has_value());
-            EXPECT_EQ(e->trace->from.x, line.to.x);                  // the trace goes on from the crossing
-            EXPECT_EQ(e->trace->from.y, line.from.y);
+            EXPECT_NEAR(double(e->trace->from.pos), double(line.to.pos), 1e-3);  // the trace goes on from the crossing
+            EXPECT_EQ(e->trace->from.pressure, line.from.pressure);
             const Real pos = e == &s.front ? e->cutoff->percent * 6.4L : 640 - e->cutoff->percent * 6.4L;
-            EXPECT_NEAR(SteamColumn(pos), line.to.x, 1);
+            EXPECT_NEAR(double(pos), double(line.to.pos), 1e-3);
             ++checked;
         }
     }
@@ -211,7 +202,7 @@ TEST(SteamDiagram, DrawingTwiceGivesTheSameResult)
             EXPECT_EQ(a.steps[i].step, b.steps[i].step);
             EXPECT_EQ(a.steps[i].front.trace.has_value(), b.steps[i].front.trace.has_value());
             if (a.steps[i].front.trace) {
-                EXPECT_EQ(a.steps[i].front.trace->to.y, b.steps[i].front.trace->to.y);
+                EXPECT_EQ(a.steps[i].front.trace->to.pressure, b.steps[i].front.trace->to.pressure);
             }
         }
     }
@@ -270,9 +261,8 @@ TEST(SteamDiagram, BrokenDesignsFinishWithoutJunkPixels)
             for (const SteamStepDraw& s : run.steps)
                 for (const SteamEndDraw* e : {&s.front, &s.rear})
                     if (e->trace) {
-                        // NaN would have been pinned to -1000000 by the pixel rounding.
-                        EXPECT_NE(e->trace->from.x, -1000000) << which;
-                        EXPECT_NE(e->trace->to.y, -1000000) << which;
+                        EXPECT_TRUE(std::isfinite(e->trace->from.pos) && std::isfinite(e->trace->from.pressure)) << which;
+                        EXPECT_TRUE(std::isfinite(e->trace->to.pos) && std::isfinite(e->trace->to.pressure)) << which;
                     }
         }
     }

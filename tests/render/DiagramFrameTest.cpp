@@ -25,7 +25,7 @@ TEST(DiagramFrameEnd, NothingWhileBothSwitchesAreOff)
 {
     MechanismModel m = DiagramModel();
     RecordingCanvas c;
-    const DiagramFrameState s = DrawDiagramFrameEnd(c, m, "kept");
+    const DiagramFrameState s = DrawDiagramFrameEnd(c, m, {}, "kept");
     EXPECT_TRUE(c.Calls(CanvasOp::TextOut).empty());
     EXPECT_FALSE(s.dynVarBarsVisible);
     EXPECT_FALSE(s.dynVarBarsEnabled.has_value());
@@ -38,7 +38,7 @@ TEST(DiagramFrameEnd, AsksForDimensionsWhileSlotOneIsEmpty)
     MechanismModel m = DiagramModel();
     m.DynVarOn = true;
     RecordingCanvas c;
-    const DiagramFrameState s = DrawDiagramFrameEnd(c, m, "");
+    const DiagramFrameState s = DrawDiagramFrameEnd(c, m, {}, "");
     const QString stars(31, '*');
     ASSERT_NE(TextAt(c, 235, 2), nullptr);
     EXPECT_EQ(TextOf(c, 235, 2), stars);
@@ -59,20 +59,26 @@ TEST(DiagramFrameEnd, ListsTheSlotsAtScaledPlaces)
     m.DynVarSlots[3] = {0, 0, EmptySlotName()};
     {
         RecordingCanvas c;
-        const DiagramFrameState s = DrawDiagramFrameEnd(c, m, "");
+        const DiagramFrameState s = DrawDiagramFrameEnd(c, m, {}, "");
         EXPECT_EQ(TextOf(c, 235, 2), "Stroke");
         EXPECT_EQ(TextOf(c, 363, 2), " 1.500");
         EXPECT_EQ(TextOf(c, 235, 14), "Main Rod Length");
         EXPECT_EQ(TextOf(c, 363, 38), " 6.000");
         EXPECT_EQ(*s.dynVarBarsEnabled, (std::array<bool, 4>{true, true, false, true}));
     }
-    m.TextScaleX = 1.27f;
-    m.TextScaleY = 1.22f;
     RecordingCanvas c;
-    DrawDiagramFrameEnd(c, m, "");
+    DrawDiagramFrameEnd(c, m, TextScaleFor(true), "");
     EXPECT_EQ(TextOf(c, 298, 2), "Stroke");          // row 1 stays at y 2
     EXPECT_EQ(TextOf(c, 461, 17), " 3.000");         // 1.27 x 363, 1.22 x 14
     EXPECT_EQ(TextOf(c, 298, 46), "Bell Crank Horz");  // 1.22 x 38
+}
+
+// The position list's rows spread with the vertical text scale: round(12 k s.y) + 12.
+TEST(DiagramFrameList, RowsSpreadWithTheTextScale)
+{
+    EXPECT_EQ(PositionListRowY({}, 1), 24);
+    EXPECT_EQ(PositionListRowY({}, 3), 48);
+    EXPECT_EQ(PositionListRowY(TextScaleFor(true), 3), 56);  // round(43.92) + 12
 }
 
 TEST(DiagramFrameEnd, UndoLineDrawsTheKeptLineAndKeepsTheNewOne)
@@ -83,7 +89,7 @@ TEST(DiagramFrameEnd, UndoLineDrawsTheKeptLineAndKeepsTheNewOne)
     const QString fresh = " 1- Stroke  3.500 to  3.000" + QString(46, ' ');
     {
         RecordingCanvas c;
-        const DiagramFrameState s = DrawDiagramFrameEnd(c, m, "old line");
+        const DiagramFrameState s = DrawDiagramFrameEnd(c, m, {}, "old line");
         ASSERT_EQ(c.Texts(), QStringList{"old line"});
         EXPECT_EQ(TextOf(c, 150, 55), "old line");
         EXPECT_TRUE(s.undoButtonVisible);
@@ -93,7 +99,7 @@ TEST(DiagramFrameEnd, UndoLineDrawsTheKeptLineAndKeepsTheNewOne)
     m.DynVarOn = true;
     FillSlots(m);
     RecordingCanvas c;
-    const DiagramFrameState s = DrawDiagramFrameEnd(c, m, "old line");
+    const DiagramFrameState s = DrawDiagramFrameEnd(c, m, {}, "old line");
     const auto texts = c.Texts();
     EXPECT_EQ(texts[texts.size() - 2], "old line");
     EXPECT_EQ(texts.back(), fresh);

@@ -147,7 +147,7 @@ TEST_F(OverlayPainterTest, PanelListsSixSlotsWithPositionsNumbersOnTheDrawingAnd
     d.PivotSlot[3] = Crosshead;
     d.PivotSlotShown[1] = d.PivotSlotShown[2] = d.PivotSlotShown[3] = true;
     RecordingCanvas rec;
-    DrawPivotData(rec, m);
+    DrawPivotData(rec, m, {});
     EXPECT_EQ(At(rec.FindText("    Pivot Data")), QPoint(1, 128));
     EXPECT_EQ(At(rec.FindText("No.  Vert     Horz")), QPoint(1, 138));
     const QStringList texts = rec.Texts();
@@ -173,15 +173,12 @@ TEST_F(OverlayPainterTest, PanelListsSixSlotsWithPositionsNumbersOnTheDrawingAnd
     EXPECT_EQ(onDrawing->fontColor, clRed);
     EXPECT_EQ(rec.FontColor(), clBlack);
 
-    m.TextScaleX = 1.27f;
-    m.TextScaleY = 1.22f;
     RecordingCanvas large;
-    DrawPivotData(large, m);
+    DrawPivotData(large, m, TextScaleFor(true));
     EXPECT_EQ(At(large.FindText(" 10.000")), QPoint(114, 189));
     EXPECT_EQ(At(large.FindText("  1.500")), QPoint(63, 183));  // 1.27f * 50 lies just below 63.5
 
     // In the picture: red slot numbers, black values.
-    m.TextScaleX = m.TextScaleY = 1;
     ScenePainter painter;
     painter.Paint(image, m);
     EXPECT_GT(CountInBox(3, 150, 10, 160, clRed), 3);
@@ -193,15 +190,15 @@ TEST_F(OverlayPainterTest, PanelOnlyWithPivotDataAndScreenData)
 {
     m.PivotDataOn = false;
     RecordingCanvas off;
-    DrawReadouts(off, m);
+    DrawReadouts(off, m, {});
     EXPECT_EQ(off.FindText("    Pivot Data"), nullptr);
     m.PivotDataOn = true;
     RecordingCanvas on;
-    DrawReadouts(on, m);
+    DrawReadouts(on, m, {});
     EXPECT_NE(on.FindText("    Pivot Data"), nullptr);
     m.ScreenDataOn = false;
     RecordingCanvas hidden;
-    DrawReadouts(hidden, m);
+    DrawReadouts(hidden, m, {});
     EXPECT_EQ(hidden.FindText("    Pivot Data"), nullptr);
 }
 
@@ -210,7 +207,7 @@ TEST_F(OverlayPainterTest, PromptNamesOneOrTwoPivotsByTheReferenceChoice)
     m.LinePromptOn = true;
     m.LineDialog.ReferenceChoice = 1;
     RecordingCanvas one;
-    DrawReadouts(one, m);
+    DrawReadouts(one, m, {});
     ASSERT_NE(one.FindText("STOP MOTION AND SELECT PIVOT 1"), nullptr);
     EXPECT_EQ(At(one.FindText("USE LEFT MOUSE BUTTON")), QPoint(10, 143));
     EXPECT_TRUE(one.FindText("USE LEFT MOUSE BUTTON")->fontBold);
@@ -218,15 +215,40 @@ TEST_F(OverlayPainterTest, PromptNamesOneOrTwoPivotsByTheReferenceChoice)
 
     m.LineDialog.ReferenceChoice = 3;
     RecordingCanvas two;
-    DrawReadouts(two, m);
+    DrawReadouts(two, m, {});
     EXPECT_EQ(At(two.FindText("STOP MOTION AND SELECT PIVOT 1 AND PIVOT 2")), QPoint(10, 130));
     EXPECT_NE(two.FindText("MOVE MOTION IF NECESSARY TO CLEAR PIVOTS"), nullptr);
 
     m.LineDialog.ReferenceChoice = -1;  // a row was clicked while the prompt showed
     RecordingCanvas none;
-    DrawReadouts(none, m);
+    DrawReadouts(none, m, {});
     EXPECT_EQ(none.FindText("STOP MOTION AND SELECT PIVOT 1"), nullptr);
     EXPECT_FALSE(none.FontBold());
+}
+
+TEST(PivotSlotRowLayout, TakePressesOnlyStrictlyInsideTheirBands)
+{
+    TextScale normal;
+    EXPECT_EQ(PivotSlotRowAt(normal, 10, 152), 0);
+    EXPECT_EQ(PivotSlotRowAt(normal, 10, 153), 1);
+    EXPECT_EQ(PivotSlotRowAt(normal, 10, 160), 1);
+    EXPECT_EQ(PivotSlotRowAt(normal, 10, 161), 0);  // the gap between two rows
+    EXPECT_EQ(PivotSlotRowAt(normal, 10, 163), 2);
+    EXPECT_EQ(PivotSlotRowAt(normal, 10, 210), 6);
+    EXPECT_EQ(PivotSlotRowAt(normal, 10, 211), 0);
+    EXPECT_EQ(PivotSlotRowAt(normal, 1, 155), 1);
+    EXPECT_EQ(PivotSlotRowAt(normal, 19, 155), 1);
+    EXPECT_EQ(PivotSlotRowAt(normal, 0, 155), 0);
+    EXPECT_EQ(PivotSlotRowAt(normal, 20, 155), 0);
+    // The large font moves the bands: slot 1 runs from round(1.22 * 152) = 185 to round(1.22 * 161) = 196,
+    // the columns to round(1.27 * 20) = 25.
+    const TextScale large = TextScaleFor(true);
+    EXPECT_EQ(PivotSlotRowAt(large, 10, 185), 0);
+    EXPECT_EQ(PivotSlotRowAt(large, 10, 186), 1);
+    EXPECT_EQ(PivotSlotRowAt(large, 10, 195), 1);
+    EXPECT_EQ(PivotSlotRowAt(large, 10, 196), 0);
+    EXPECT_EQ(PivotSlotRowAt(large, 24, 190), 1);
+    EXPECT_EQ(PivotSlotRowAt(large, 25, 190), 0);
 }
 
 }  // namespace

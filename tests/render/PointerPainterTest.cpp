@@ -32,7 +32,7 @@ protected:
     {
         TickEvents e;
         StepPointer(m, e);
-        DrawPointer(c, m);
+        DrawPointer(c, m, text);
     }
 
     // One tick as the animation loop runs it: solve, map, outline, then the pointer step.
@@ -68,6 +68,7 @@ protected:
     }
 
     MechanismModel m;
+    TextScale text;  // the font the window shows
     std::unique_ptr<RecordingCanvas> canvas;
 };
 
@@ -96,8 +97,7 @@ TEST_F(DimensionPointerTest, NameIsLargeAtTheTextScaledBase)
     EXPECT_EQ(name->fontSize, 14);
     EXPECT_EQ(name->fontColor, clBlack);
 
-    m.TextScaleX = 1.27f;
-    m.TextScaleY = 1.22f;
+    text = TextScaleFor(true);
     m.GraphicDimCode = 110;
     Tick();
     name = canvas->FindText("Valve Bore Length");

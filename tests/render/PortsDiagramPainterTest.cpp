@@ -6,6 +6,7 @@
 #include "render/DiagramPainter.h"
 #include "model/PortEvents.h"
 #include "render/PortsDiagramPainter.h"
+#include "render/PortsGraphLayout.h"
 
 namespace zeph {
 namespace {
@@ -28,6 +29,39 @@ void Draw(Drawn& d, MechanismModel& m, PortsMode mode)
 {
     EraseDiagram(d.target);
     PaintDiagram(d.canvas, m, ComputeDiagram(m, DiagramKind::Ports, mode), "");
+}
+
+// Rows climb 16 pixels from mid gear at 343; columns measure from the end the port serves; the
+// normal full gear stands at 343 - 288 normal / maximum, and nowhere without a maximum.
+TEST(PortsGraphLayout, RowsColumnsAndTheNormalGearLine)
+{
+    EXPECT_EQ(PortRowY(0), 343);
+    EXPECT_EQ(PortRowY(18), 55);
+    EXPECT_EQ(PortEventColumn(PortEvent::FrontSteamOpens, 0), 9);
+    EXPECT_EQ(PortEventColumn(PortEvent::FrontSteamCloses, 640), 549);
+    EXPECT_EQ(PortEventColumn(PortEvent::RearSteamOpens, 640), 9);
+    EXPECT_EQ(PortEventColumn(PortEvent::RearExhaustCloses, 0), 549);
+    EXPECT_EQ(PortEventColumn(PortEvent::FrontExhaustOpens, 320), 279);
+
+    MechanismModel m = DiagramModel();
+    PortEventsData d = ComputePortEvents(m, PortGraph::Forward);
+    ASSERT_TRUE(NormalGearRowY(d).has_value());
+    EXPECT_EQ(*NormalGearRowY(d), 113);  // 343 - 1.04 x 288 / 1.3
+    d.revArmMax = 0;
+    EXPECT_FALSE(NormalGearRowY(d).has_value());
+}
+
+TEST(PortsGraphLayout, CycleColumnsComeFromRowThirteen)
+{
+    MechanismModel m = DiagramModel();
+    const PortEventsData d = ComputePortEvents(m, PortGraph::Forward);
+    const auto& f = d.rows[AnnotatedRow].found;
+    const auto column = [](float pos) { return Real(pos) * 0.84375L + 9; };
+    const CycleColumns cycle = CycleColumnsOf(d);
+    EXPECT_EQ(cycle.admission, column(*f[int(PortEvent::FrontSteamOpens)]));
+    EXPECT_EQ(cycle.cutoff, column(*f[int(PortEvent::FrontSteamCloses)]));
+    EXPECT_EQ(cycle.release, column(*f[int(PortEvent::FrontExhaustOpens)]));
+    EXPECT_EQ(cycle.compression, column(*f[int(PortEvent::FrontExhaustCloses)]));
 }
 
 TEST(PortsPicture, ForwardGraph)
@@ -60,7 +94,7 @@ TEST(PortsPicture, AnnotatedCycleOnRowThirteen)
 {
     MechanismModel m = DiagramModel();
     MechanismModel copy = m;
-    const CycleColumns col = ComputePortEvents(copy, PortGraph::Forward).cycle;
+    const CycleColumns col = CycleColumnsOf(ComputePortEvents(copy, PortGraph::Forward));
     Drawn d;
     Draw(d, m, PortsMode::Forward);
     const RecordingCanvas& c = d.canvas;

@@ -33,16 +33,17 @@ protected:
         CalcPortOpenings(m);
         UpdateTickState(m);
         canvas = std::make_unique<RecordingCanvas>();
-        blanked = DrawReadouts(*canvas, m);
+        blanked = DrawReadouts(*canvas, m, text);
         return *canvas;
     }
 
     // Where the main window puts its "UnDo" button beside the undo line; -1 while hidden.
-    int UndoButtonPlace() const { return UndoButtonShown(m) ? UndoButtonTop(m) : -1; }
+    int UndoButtonPlace() const { return UndoButtonShown(m) ? UndoButtonTop(m, text) : -1; }
 
     static QPoint At(const CanvasCall* call) { return call ? QPoint(call->x(), call->y()) : QPoint(-1, -1); }
 
     MechanismModel m;
+    TextScale text;  // the font the window shows
     std::unique_ptr<RecordingCanvas> canvas;
     bool blanked = false;  // whether the last drawing left a figure blank
 };
@@ -70,8 +71,7 @@ TEST_F(ReadoutsTest, ValuesStandAtTheirPlacesInTheirFormats)
 
 TEST_F(ReadoutsTest, LargeFontScalesPositionsAndTheUndoLineByTheHorizontalScale)
 {
-    m.TextScaleX = 1.27f;
-    m.TextScaleY = 1.22f;
+    text = TextScaleFor(true);
     m.UndoOn = true;
     RecordingCanvas& c = Draw();
     int buttonTop = UndoButtonPlace();
@@ -107,7 +107,7 @@ TEST_F(ReadoutsTest, CutoffShowsForAboutOneTurnAndOnlyAtModerateSteps)
     canvas = std::make_unique<RecordingCanvas>();
     m.Ports.PistonTravel = 100;
     TrackCutoffs(m);
-    DrawReadouts(*canvas, m);
+    DrawReadouts(*canvas, m, text);
     EXPECT_EQ(m.Cutoff.FrontTicks, 40 - 1);
 
     m.StepAngle = 23;

@@ -38,11 +38,9 @@ protected:
 TEST_F(ScenePainterStateTest, APictureOwesNothingToThePictureBefore)
 {
     m.LineWidth = 2;
-    m.TextScaleX = 1.27f;
-    m.TextScaleY = 1.22f;
     ScenePainter used;
     QImage image;
-    used.Paint(image, m);
+    used.Paint(image, m, TextScaleFor(true));
 
     MechanismModel plain;
     plain.StartUp();

@@ -6,6 +6,7 @@
 #include "render/DiagramPainter.h"
 #include "model/SteamIndicator.h"
 #include "render/SteamDiagramPainter.h"
+#include "render/SteamPlotLayout.h"
 
 namespace zeph {
 namespace {
@@ -27,6 +28,19 @@ void Draw(Drawn& d, MechanismModel& m)
 {
     EraseDiagram(d.target);
     PaintDiagram(d.canvas, m, ComputeDiagram(m, DiagramKind::Steam), "");
+}
+
+TEST(SteamPlotLayout, StrokeAndPressureAxesAndTextRows)
+{
+    EXPECT_EQ(SteamColumn(0), 584);
+    EXPECT_EQ(SteamColumn(640), 44);
+    EXPECT_EQ(SteamRow(0), 343);
+    EXPECT_EQ(SteamRow(303), 70);  // 70.3
+    EXPECT_EQ(CutoffRowY(1), 246);
+    // Curve numbers stand left of the trace, the front's a row above the rear's.
+    EXPECT_EQ(SteamLabelPixel(false, 100).x, 484);
+    EXPECT_EQ(SteamLabelPixel(true, 100).x, 516);
+    EXPECT_LT(SteamLabelPixel(false, 100).y, SteamLabelPixel(true, 100).y);
 }
 
 TEST(SteamPicture, FullForwardGearDrawsBothLoopsWithTheirMarks)

@@ -122,7 +122,7 @@ TEST_F(DesignFileCommandsTest, SavedDesignOpensBitForBitWithMidGearTheBarAndTheN
     EXPECT_EQ(other.CurrentLineSlot, 5);
     EXPECT_TRUE(std::signbit(other.Cyl.Reserved));
     EXPECT_EQ(other.RevArmPosition, other.RevArmCentre);
-    EXPECT_EQ(other.RunDirection, "Fwd");
+    EXPECT_EQ(other.Direction, RunDirection::Forward);
     const ControlState& c = second.controls();
     EXPECT_EQ(c.revArmBar.maximum, 2250);
     EXPECT_EQ(c.revArmBar.minimum, -2250);

@@ -9,6 +9,7 @@
 #include "QStringPrinter.h"
 #include "UiTestSupport.h"
 #include "model/DiagramPositions.h"
+#include "render/TextScale.h"
 #include "ui/diagrams/DiagramPositionsDialog.h"
 
 using namespace zeph;
@@ -112,7 +113,7 @@ TEST_F(DiagramPositionsDialogTest, TextsFitBesideTheirBoxesAtBothFontSizes)
         SCOPED_TRACE(large ? "large font" : "normal font");
         if (large) session->Display().Toggle(DisplayOption::LargeFont);
         ShowActive();
-        const float sx = m.TextScaleX, sy = m.TextScaleY;
+        const float sx = TextScaleFor(large).x, sy = TextScaleFor(large).y;
         EXPECT_EQ(Text("positionText1")->pos(), QPoint(int(std::lround(13 * sx)), int(std::lround(38 * sy))));
         EXPECT_EQ(Text("positionText5")->pos(), QPoint(int(std::lround(165 * sx)), int(std::lround(25 * sy))));
         EXPECT_EQ(Text("headerMax")->pos(), QPoint(int(std::lround(270 * sx)), 4));

@@ -86,8 +86,7 @@ TEST_F(FrameDialogTest, OpensWithEveryDimensionInItsBoxAndCloseFocused)
 
 TEST_F(FrameDialogTest, LargeFontSpacingScalesLabelsAndGrowsTheWindow)
 {
-    m.TextScaleX = 1.27f;
-    m.TextScaleY = 1.22f;
+    session->Display().Toggle(DisplayOption::LargeFont);
     FrameDimensionsDialog dialog(*session, window.get());
     dialog.show();
     EXPECT_EQ(dialog.LabelPosition(27), QPoint(297, 190));

@@ -24,6 +24,6 @@ TEST(DisplayOptions, EachSwitchFlipsWhatItReadsAndBack)
         session.Display().Toggle(option);
         EXPECT_EQ(session.Display().IsOn(option), on) << i;
         EXPECT_EQ(m.LineWidth, before.LineWidth) << i;
-        EXPECT_EQ(m.TextScaleX, before.TextScaleX) << i;
+        EXPECT_EQ(m.SteamDisplayOn, before.SteamDisplayOn) << i;
     }
 }

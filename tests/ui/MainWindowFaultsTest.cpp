@@ -391,7 +391,7 @@ TEST_F(MainWindowFaultsTest, TheWindowGrowsToShowTheLargeFontsReadouts)
     QApplication::processEvents();
     window->Tick();
     RecordingCanvas canvas;
-    DrawReadouts(canvas, m);
+    DrawReadouts(canvas, m, TextScaleFor(true));
     int right = 0;
     for (const CanvasCall* text : canvas.Calls(CanvasOp::TextOut))
         right = std::max(right, text->x() + canvas.TextWidth(text->text));
@@ -412,8 +412,8 @@ TEST_F(MainWindowFaultsTest, NoControlCoversTheViewBarLabelsOrThePivotPanel)
         if (large) W<QAction>("largeFont")->trigger();
         window->Tick();
         RecordingCanvas readouts, panel;
-        DrawReadouts(readouts, m);
-        DrawPivotData(panel, m);
+        DrawReadouts(readouts, m, TextScaleFor(large));
+        DrawPivotData(panel, m, TextScaleFor(large));
         std::vector<const CanvasCall*> texts = panel.Calls(CanvasOp::TextOut);
         for (const CanvasCall* t : readouts.Calls(CanvasOp::TextOut))
             if (t->text == "Pan Vert" || t->text == "Pan Horz" || t->text == "Zoom") texts.push_back(t);

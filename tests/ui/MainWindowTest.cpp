@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, TickAdvancesAndWrapsTheDriverAngle)
 
     m.DriverAngle = 0;
     m.StepAngle = 45;
-    m.RunDirection = "Rev";
+    m.Direction = RunDirection::Reverse;
     window->Tick();
     EXPECT_FLOAT_EQ(m.DriverAngle, 315);
 }
@@ -192,7 +192,7 @@ TEST_F(MainWindowTest, ReverseArmBarSetsGearAndDirection)
 {
     Bar("reverseArmBar")->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(Bar("reverseArmBar")->value(), -1);
-    EXPECT_EQ(m.RunDirection, "Rev");
+    EXPECT_EQ(m.Direction, RunDirection::Reverse);
     EXPECT_TRUE(Button("centre")->isEnabled());
     EXPECT_NEAR(m.RevArmPosition, m.RevArmCentre - 0.001, 1e-6);
     const float before = m.DriverAngle;
@@ -201,7 +201,7 @@ TEST_F(MainWindowTest, ReverseArmBarSetsGearAndDirection)
 
     Bar("reverseArmBar")->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(Bar("reverseArmBar")->value(), 19);
-    EXPECT_EQ(m.RunDirection, "Fwd");
+    EXPECT_EQ(m.Direction, RunDirection::Forward);
 }
 
 TEST_F(MainWindowTest, GearButtonsGoToNormalForwardReverseAndCentre)
@@ -210,13 +210,13 @@ TEST_F(MainWindowTest, GearButtonsGoToNormalForwardReverseAndCentre)
     Click(Button("forward"));
     EXPECT_EQ(Bar("reverseArmBar")->value(), 1040);
     EXPECT_FLOAT_EQ(m.RevArmPosition, m.RevArmCentre + 1.04f);
-    EXPECT_EQ(m.RunDirection, "Fwd");
+    EXPECT_EQ(m.Direction, RunDirection::Forward);
     EXPECT_FALSE(Button("forward")->isEnabled());
     EXPECT_TRUE(Button("centre")->isEnabled());
     EXPECT_TRUE(m.FrontCutoffText.empty());
     Click(Button("reverse"));
     EXPECT_EQ(Bar("reverseArmBar")->value(), -1040);
-    EXPECT_EQ(m.RunDirection, "Rev");
+    EXPECT_EQ(m.Direction, RunDirection::Reverse);
     EXPECT_FALSE(Button("reverse")->isEnabled());
     Click(Button("centre"));
     EXPECT_EQ(Bar("reverseArmBar")->value(), 0);
@@ -249,11 +249,10 @@ TEST_F(MainWindowTest, OptionTogglesNameTheirNextAction)
     EXPECT_EQ(m.LineWidth, 2);
     EXPECT_EQ(Action("lineWidth")->text(), "Set&LineWidth 1");
     Action("largeFont")->trigger();
-    EXPECT_FLOAT_EQ(m.TextScaleX, 1.27f);
-    EXPECT_FLOAT_EQ(m.TextScaleY, 1.22f);
+    EXPECT_TRUE(session->controls().largeFont);
     EXPECT_EQ(Action("largeFont")->text(), "SetSmall&Font");
     Action("largeFont")->trigger();
-    EXPECT_FLOAT_EQ(m.TextScaleX, 1);
+    EXPECT_FALSE(session->controls().largeFont);
 }
 
 TEST_F(MainWindowTest, ResetAllDimensionsRestoresDefaultsGearViewAndEditing)

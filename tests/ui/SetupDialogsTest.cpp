@@ -50,13 +50,13 @@ TEST_F(SetupDialogsTest, ReverseArmBeyondTheMaximumGoesToTheEndOfTheBar)
     QTest::mouseClick(Press(dialog, "ok"), Qt::LeftButton);
     EXPECT_FLOAT_EQ(m.RevArmPosition, m.RevArmCentre + 1.3f);
     EXPECT_EQ(Bar("reverseArmBar")->value(), 1300);
-    EXPECT_EQ(m.RunDirection, "Fwd");
+    EXPECT_EQ(m.Direction, RunDirection::Forward);
 
     dialog.show();
     Type(Box(dialog), "3");
     QTest::mouseClick(Press(dialog, "ok"), Qt::LeftButton);
     EXPECT_EQ(Bar("reverseArmBar")->value(), -769);
-    EXPECT_EQ(m.RunDirection, "Rev");
+    EXPECT_EQ(m.Direction, RunDirection::Reverse);
 }
 
 TEST_F(SetupDialogsTest, IncompleteNumbersKeepThePreviousValue)

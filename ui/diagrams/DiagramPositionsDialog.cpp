@@ -8,6 +8,7 @@
 #include "platform/NumberText.h"
 #include "platform/desktop/NumericKeyFilter.h"
 #include "render/ReadoutFigures.h"
+#include "render/TextScale.h"
 #include "ui/session/Session.h"
 #include "ui/widgets/DialogKit.h"
 
@@ -110,8 +111,8 @@ void DiagramPositionsDialog::SetTabOrder()
 
 void DiagramPositionsDialog::ApplyTextScale()
 {
-    const MechanismModel& m = session_.model();
-    const Real sx = m.TextScaleX, sy = m.TextScaleY;
+    const TextScale ts = TextScaleFor(session_.controls().largeFont);
+    const Real sx = ts.x, sy = ts.y;
     auto text = [sx, sy](QPoint p) { return QPoint(RoundInt(p.x() * sx), RoundInt(p.y() * sy)); };
     auto form = [sx, sy](QRect r) {
         const Real fx = FormUnit * sx, fy = FormUnit * sy;

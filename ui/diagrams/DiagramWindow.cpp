@@ -216,7 +216,7 @@ void DiagramWindow::showEvent(QShowEvent* e)
 // window grow by the same factor, and the "Close" button moves along with the texts beside it.
 void DiagramWindow::FitToTextScale()
 {
-    const Real sx = session_.model().TextScaleX;
+    const Real sx = TextScaleFor(session_.controls().largeFont).x;
     const QSize client = ClientSizeOf(kind_);
     picture_ = QImage(RoundInt(client.width() * sx), client.height(), QImage::Format_RGB32);
     ImageCanvas canvas(picture_);
@@ -270,7 +270,7 @@ void DiagramWindow::Draw()
 {
     const DiagramData data = session_.Diagrams().ComputeDiagram(kind_, mode_);
     ImageCanvas canvas(picture_);
-    const DiagramFrameState state = PaintDiagram(canvas, session_.model(), data, undoLine_);
+    const DiagramFrameState state = PaintDiagram(canvas, session_.model(), data, undoLine_, TextScaleFor(session_.controls().largeFont));
     undoLine_ = state.undoLine;
     ApplyFrameState(state);
     SetCaption();

@@ -9,6 +9,7 @@
 #include "model/ViewTransform.h"
 #include "platform/NumberText.h"
 #include "platform/desktop/NumericKeyFilter.h"
+#include "render/TextScale.h"
 #include "ui/session/Session.h"
 #include "ui/widgets/DialogKit.h"
 
@@ -119,15 +120,15 @@ void DimensionDialog::SetTabOrder()
 
 QRect DimensionDialog::Scaled(const QRect& r) const
 {
-    const MechanismModel& m = session_.model();
-    const Real sx = m.TextScaleX, sy = m.TextScaleY;
+    const TextScale ts = TextScaleFor(session_.controls().largeFont);
+    const Real sx = ts.x, sy = ts.y;
     return {RoundInt(r.x() * sx), RoundInt(r.y() * sy), RoundInt(r.width() * sx), RoundInt(r.height() * sy)};
 }
 
 QPoint DimensionDialog::Scaled(const QPoint& p) const
 {
-    const MechanismModel& m = session_.model();
-    return {RoundInt(p.x() * Real(m.TextScaleX)), RoundInt(p.y() * Real(m.TextScaleY))};
+    const TextScale ts = TextScaleFor(session_.controls().largeFont);
+    return {RoundInt(p.x() * Real(ts.x)), RoundInt(p.y() * Real(ts.y))};
 }
 
 QPoint DimensionDialog::LabelPosition(int row) const
@@ -140,7 +141,7 @@ QPoint DimensionDialog::LabelPosition(int row) const
 void DimensionDialog::ApplyTextScale()
 {
     setFixedSize(Scaled(QRect(0, 0, ClientWidth, ClientHeight)).size());
-    setFont(DialogFont(std::max(1, RoundInt(DimensionFontPixels * Real(session_.model().TextScaleY)))));
+    setFont(DialogFont(std::max(1, RoundInt(DimensionFontPixels * Real(TextScaleFor(session_.controls().largeFont).y)))));
     for (int row = 1; row <= RowCount(); ++row) {
         const DimRowLayout& r = Row(row);
         Box(row)->setGeometry(Scaled(QRect(r.boxAt, QSize(BoxWidth, BoxHeight))));

@@ -67,7 +67,7 @@ void MainWindow::Tick()
 {
     session_.Run().Tick();
     SetCaption();
-    if (painter_.Paint(scene_, session_.model())) session_.Run().FigureNotShown();
+    if (painter_.Paint(scene_, session_.model(), TextScaleFor(session_.controls().largeFont))) session_.Run().FigureNotShown();
     picture_->update();
     emit rendered();
 }

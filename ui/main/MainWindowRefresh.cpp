@@ -130,7 +130,7 @@ void MainWindow::FitClientToFont()
     if (large == largeFontShown_) return;
     largeFontShown_ = large;
     const QSize normal(ClientWidth, ClientHeight);
-    const QSize grown(RoundInt(ClientWidth * Real(session_.model().TextScaleX)), ClientHeight);
+    const QSize grown(RoundInt(ClientWidth * Real(TextScaleFor(large).x)), ClientHeight);
     const QSize target = large ? grown.expandedTo(picture_->size()) : clientBeforeLargeFont_.expandedTo(normal);
     if (large) clientBeforeLargeFont_ = picture_->size();
     picture_->setMinimumSize(large ? grown : normal);
@@ -141,18 +141,18 @@ void MainWindow::FitClientToFont()
 
 void MainWindow::PlaceTextScaledControls()
 {
-    const MechanismModel& m = session_.model();
-    const int barsEnd = ViewBarLabelsLeft(m) - 2;
+    const TextScale ts = TextScaleFor(session_.controls().largeFont);
+    const int barsEnd = ViewBarLabelsLeft(ts) - 2;
     for (QScrollBar* bar : {panVerticalBar_, panHorizontalBar_, zoomBar_})
         bar->setGeometry(bar->x(), bar->y(), barsEnd - bar->x(), bar->height());
-    dataTableButton_->move(DataTableButtonPlace(m));
+    dataTableButton_->move(DataTableButtonPlace(ts));
 }
 
 void MainWindow::RefreshUndoButton()
 {
     const MechanismModel& m = session_.model();
     const bool shown = UndoButtonShown(m);
-    if (shown) undoButton_->move(undoButton_->x(), UndoButtonTop(m));
+    if (shown) undoButton_->move(undoButton_->x(), UndoButtonTop(m, TextScaleFor(session_.controls().largeFont)));
     undoButton_->setVisible(shown);
 }
 

@@ -197,17 +197,32 @@ void LinesDialog::Refresh()
     for (int n = 1; n <= LineRowCount; ++n) RefreshRow(n);
 }
 
+namespace {
+
+// The words a row's captions show for its type, colour and reference choices; blank for -1.
+const char* const kRowTypes[] = {"Line", "Circle"};
+const char* const kRowColours[] = {"Black", "Red", "Green", "Yellow", "Blue", "Gray"};
+const char* const kRowReferences[] = {"0 , 0", "Pivot1", "Piv1/0,0", "Piv1/P2"};
+
+template <size_t N>
+QString RowCaption(const char* const (&words)[N], int choice)
+{
+    return choice >= 0 && choice < static_cast<int>(N) ? QString::fromLatin1(words[choice]) : QString();
+}
+
+}  // namespace
+
 void LinesDialog::RefreshRow(int n)
 {
     const MechanismModel& m = session_.model();
-    const LineRowText& text = m.LineDialog.Rows[static_cast<size_t>(n)];
+    const LineRowShown& text = m.LineDialog.Rows[static_cast<size_t>(n)];
     Row& row = rows_[static_cast<size_t>(n)];
     QPalette colours = row.panel->palette();
     colours.setColor(QPalette::Window, n == m.CurrentLineSlot ? Aqua : QColor(Qt::white));
     row.panel->setPalette(colours);
-    row.type->setText(QString::fromStdString(text.type));
-    row.colour->setText(QString::fromStdString(text.colour));
-    row.reference->setText(QString::fromStdString(text.reference));
+    row.type->setText(RowCaption(kRowTypes, text.type));
+    row.colour->setText(RowCaption(kRowColours, text.colour));
+    row.reference->setText(RowCaption(kRowReferences, text.reference));
     for (int b = 1; b <= LineBoxCount; ++b) {
         QLineEdit* box = row.boxes[static_cast<size_t>(b - 1)];
         // Text being typed stays until its box is left.

@@ -26,11 +26,7 @@ const OptionRow kOptions[] = {
     {DisplayOption::WideLines, [](const MechanismModel& m, const ControlState&) { return m.LineWidth == 2; },
      [](MechanismModel& m, ControlState&, bool on) { m.LineWidth = on ? 2 : 1; }, Change::Display},
     {DisplayOption::LargeFont, [](const MechanismModel&, const ControlState& c) { return c.largeFont; },
-     [](MechanismModel& m, ControlState& c, bool on) {
-         c.largeFont = on;
-         m.TextScaleX = on ? 1.27f : 1.0f;
-         m.TextScaleY = on ? 1.22f : 1.0f;
-     },
+     [](MechanismModel&, ControlState& c, bool on) { c.largeFont = on; },
      Change::Display},
     // Off switches off what the hidden readouts show; on brings the strip back in place of the
     // pan and zoom bars.

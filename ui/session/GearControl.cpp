@@ -29,7 +29,7 @@ void GearControl::SetBarValue(int value)
 void GearControl::OnBarChanged()
 {
     m.RevArmPosition = static_cast<float>(Real(m.RevArmCentre) + c_.revArmBar.value / 1000.0L);
-    m.RunDirection = (m.RevArmCentre <= m.RevArmPosition) ? "Fwd" : "Rev";
+    m.Direction = (m.RevArmCentre <= m.RevArmPosition) ? RunDirection::Forward : RunDirection::Reverse;
     c_.centreEnabled = c_.revArmBar.value != 0;
     SetButtons();
     EmptyCutoffTexts();

@@ -11,6 +11,8 @@
 #include "platform/Clock.h"
 #include "platform/NumberReading.h"
 #include "platform/SoundSink.h"
+#include "render/PivotDataPainter.h"
+#include "render/TextScale.h"
 #include "ui/session/Session.h"
 
 namespace zeph {
@@ -38,7 +40,7 @@ void OverlayControl::PicturePressed(PressButton button, int x, int y)
     }
     if (m.PivotDataOn && d.AwaitingPivot && m.RefPointsOn && left) PickSlotPivot(m, PressPoint(m, x, y));
     if (m.PivotDataOn && !d.AwaitingPivot && m.RefPointsOn && left) {
-        if (const int slot = PivotSlotRowAt(m, x, y)) ChooseSlot(m, slot);
+        if (const int slot = PivotSlotRowAt(TextScaleFor(c_.largeFont), x, y)) ChooseSlot(m, slot);
     }
     CancelPointer(m);
     Emit(Change::View | Change::Overlay);
