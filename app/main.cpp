@@ -5,7 +5,7 @@
 #include <cstring>
 #include <optional>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "platform/desktop/QtSound.h"
 #include "ui/main/MainWindow.h"
 #include "ui/session/Session.h"

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "model/analysis/DimChange.h"
 #include "model/analysis/GearSweep.h"
 #include "model/analysis/Sensitivity.h"

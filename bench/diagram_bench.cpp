@@ -2,9 +2,9 @@
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
-#include "model/DiagramPositions.h"
-#include "model/MechanismModel.h"
-#include "render/DiagramPainter.h"
+#include "model/diagrams/DiagramPositions.h"
+#include "model/design/MechanismModel.h"
+#include "render/diagrams/DiagramPainter.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <initializer_list>
 #include <vector>
 
-#include "model/MechanismModel.h"
-#include "model/Solver.h"
-#include "model/ValveEvents.h"
+#include "model/design/MechanismModel.h"
+#include "model/linkage/Solver.h"
+#include "model/linkage/ValveEvents.h"
 #include "model/analysis/DimChange.h"
 #include "model/analysis/GearSweep.h"
 

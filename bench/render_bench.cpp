@@ -3,9 +3,9 @@
 #include <QImage>
 #include <benchmark/benchmark.h>
 
-#include "model/AnimationTick.h"
+#include "model/tick/AnimationTick.h"
 #include "platform/Canvas.h"
-#include "render/ScenePainter.h"
+#include "render/scene/ScenePainter.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "model/DesignFile.h"
+#include "model/design/DesignFile.h"
 #include "tests/model/DesignExercise.h"
 #include "tests/model/ModelComparison.h"
 #include "tests/model/ModelTestSupport.h"

@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 
 namespace zeph {
 

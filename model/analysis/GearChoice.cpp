@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "model/Real.h"
+#include "model/core/Real.h"
 
 namespace zeph {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 
 namespace zeph {
 

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <limits>
 
-#include "model/Real.h"
-#include "model/Solver.h"
-#include "model/ValveEvents.h"
+#include "model/core/Real.h"
+#include "model/linkage/Solver.h"
+#include "model/linkage/ValveEvents.h"
 
 namespace zeph {
 

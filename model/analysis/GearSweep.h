@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "model/analysis/GearChoice.h"
 
 namespace zeph {

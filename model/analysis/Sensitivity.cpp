@@ -7,7 +7,7 @@
 #include <tbb/blocked_range.h>
 #include <tbb/parallel_for.h>
 
-#include "model/DimensionTable.h"
+#include "model/design/DimensionTable.h"
 #include "model/analysis/DimChange.h"
 #include "model/analysis/GearSweep.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "model/analysis/AnalysisControl.h"
 #include "model/analysis/EventFigures.h"
 #include "model/analysis/GearChoice.h"

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "model/analysis/GearSweep.h"
 #include "model/analysis/SettingProblem.h"
 

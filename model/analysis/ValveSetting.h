@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "model/analysis/AnalysisControl.h"
 #include "model/analysis/SettingObjective.h"
 #include "model/analysis/SettingProblem.h"

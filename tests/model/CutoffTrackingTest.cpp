@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "TickSupport.h"
-#include "model/Solver.h"
-#include "model/ValveEvents.h"
+#include "model/linkage/Solver.h"
+#include "model/linkage/ValveEvents.h"
 
 namespace zeph {
 namespace {

@@ -15,7 +15,7 @@
 #include "DesignMutations.h"
 #include "ModelComparison.h"
 #include "ModelTestSupport.h"
-#include "model/DesignFile.h"
+#include "model/design/DesignFile.h"
 
 namespace zeph {
 namespace {

@@ -1,10 +1,10 @@
 // What the program does with a design it has opened, short of painting it; shared by the corpus test and the fuzzer.
 #pragma once
 
-#include "model/MechanismModel.h"
-#include "model/Solver.h"
-#include "model/ValveEvents.h"
-#include "model/ViewTransform.h"
+#include "model/design/MechanismModel.h"
+#include "model/linkage/Solver.h"
+#include "model/linkage/ValveEvents.h"
+#include "model/linkage/ViewTransform.h"
 
 namespace zeph::test {
 

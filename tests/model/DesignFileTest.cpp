@@ -10,8 +10,8 @@
 
 #include "ModelComparison.h"
 #include "ModelTestSupport.h"
-#include "model/DesignFile.h"
-#include "model/LineOverlay.h"
+#include "model/design/DesignFile.h"
+#include "model/overlay/LineOverlay.h"
 
 namespace zeph {
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ModelTestSupport.h"
-#include "model/DesignFile.h"
+#include "model/design/DesignFile.h"
 
 namespace zeph::test {
 

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "ModelTestSupport.h"
-#include "model/DiagramPositions.h"
+#include "model/diagrams/DiagramPositions.h"
 
 namespace zeph {
 namespace {

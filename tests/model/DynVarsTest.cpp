@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ModelTestSupport.h"
-#include "model/DynVars.h"
+#include "model/editing/DynVars.h"
 
 using namespace zeph;
 

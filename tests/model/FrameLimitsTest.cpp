@@ -5,9 +5,9 @@
 #include <limits>
 
 #include "ModelTestSupport.h"
-#include "model/FrameLimits.h"
-#include "model/PictureGeometry.h"
-#include "model/ViewTransform.h"
+#include "model/design/FrameLimits.h"
+#include "model/linkage/PictureGeometry.h"
+#include "model/linkage/ViewTransform.h"
 
 using namespace zeph;
 using zeph::test::StartedModel;

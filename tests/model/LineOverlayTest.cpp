@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "model/LineOverlay.h"
+#include "model/overlay/LineOverlay.h"
 #include "ModelTestSupport.h"
 
 namespace zeph {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ModelTestSupport.h"
-#include "model/FrameLimits.h"
+#include "model/design/FrameLimits.h"
 
 namespace zeph {
 namespace {

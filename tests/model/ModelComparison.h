@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 
 namespace zeph::test {
 

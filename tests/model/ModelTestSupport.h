@@ -4,10 +4,10 @@
 #include <cmath>
 #include <vector>
 
-#include "model/DiagramPositions.h"
-#include "model/MechanismModel.h"
-#include "model/Solver.h"
-#include "model/ValveEvents.h"
+#include "model/diagrams/DiagramPositions.h"
+#include "model/design/MechanismModel.h"
+#include "model/linkage/Solver.h"
+#include "model/linkage/ValveEvents.h"
 
 namespace zeph::test {
 

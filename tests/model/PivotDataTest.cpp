@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "model/FixedText.h"
-#include "model/PivotData.h"
+#include "model/core/FixedText.h"
+#include "model/overlay/PivotData.h"
 #include "ModelTestSupport.h"
 
 namespace zeph {

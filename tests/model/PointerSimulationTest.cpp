@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "TickSupport.h"
-#include "model/PointerSimulation.h"
+#include "model/tick/PointerSimulation.h"
 
 namespace zeph {
 namespace {

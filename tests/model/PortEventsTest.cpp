@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "ModelTestSupport.h"
-#include "model/PortEvents.h"
-#include "model/Solver.h"
-#include "model/ValveEvents.h"
+#include "model/diagrams/PortEvents.h"
+#include "model/linkage/Solver.h"
+#include "model/linkage/ValveEvents.h"
 
 namespace zeph {
 namespace {

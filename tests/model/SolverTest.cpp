@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "model/Guards.h"
+#include "model/linkage/Guards.h"
 #include "ModelTestSupport.h"
 
 namespace zeph {

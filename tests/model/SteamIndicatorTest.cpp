@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "ModelTestSupport.h"
-#include "model/SteamIndicator.h"
+#include "model/diagrams/SteamIndicator.h"
 
 namespace zeph {
 namespace {

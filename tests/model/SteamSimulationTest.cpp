@@ -6,8 +6,8 @@
 #include <set>
 
 #include "TickSupport.h"
-#include "model/SteamSimulation.h"
-#include "model/ViewTransform.h"
+#include "model/tick/SteamSimulation.h"
+#include "model/linkage/ViewTransform.h"
 
 namespace zeph {
 namespace {

@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "model/AnimationTick.h"
+#include "model/tick/AnimationTick.h"
 
 namespace zeph::test {
 

@@ -1,7 +1,7 @@
 // The undo store's levels: single changes and groups, the 20-level limit, the undo line's parts.
 #include <gtest/gtest.h>
 
-#include "model/UndoStore.h"
+#include "model/editing/UndoStore.h"
 
 using namespace zeph;
 

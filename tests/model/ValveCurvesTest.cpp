@@ -6,8 +6,8 @@
 #include <limits>
 
 #include "ModelTestSupport.h"
-#include "model/ValveCurves.h"
-#include "model/ViewTransform.h"
+#include "model/diagrams/ValveCurves.h"
+#include "model/linkage/ViewTransform.h"
 
 namespace zeph {
 namespace {

@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/AnimationTick.h"
+#include "model/tick/AnimationTick.h"
 #include "model/DesignMutations.h"
-#include "model/DiagramData.h"
+#include "model/diagrams/DiagramData.h"
 #include "platform/Canvas.h"
-#include "render/DiagramPainter.h"
-#include "render/ScenePainter.h"
+#include "render/diagrams/DiagramPainter.h"
+#include "render/scene/ScenePainter.h"
 
 namespace zeph {
 namespace {

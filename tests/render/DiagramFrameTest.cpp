@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "RenderTestSupport.h"
-#include "render/DiagramFrame.h"
-#include "render/DiagramPainter.h"
+#include "render/diagrams/DiagramFrame.h"
+#include "render/diagrams/DiagramPainter.h"
 
 namespace zeph {
 namespace {

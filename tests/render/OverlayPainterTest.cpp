@@ -4,15 +4,15 @@
 #include <limits>
 
 #include "QStringPrinter.h"
-#include "model/AnimationTick.h"
-#include "model/LineOverlay.h"
-#include "model/PivotData.h"
+#include "model/tick/AnimationTick.h"
+#include "model/overlay/LineOverlay.h"
+#include "model/overlay/PivotData.h"
 #include "platform/Canvas.h"
 #include "platform/Colour.h"
-#include "render/PivotDataPainter.h"
-#include "render/ReadoutPainter.h"
-#include "render/ScenePainter.h"
-#include "render/UserLinesPainter.h"
+#include "render/scene/PivotDataPainter.h"
+#include "render/scene/ReadoutPainter.h"
+#include "render/scene/ScenePainter.h"
+#include "render/scene/UserLinesPainter.h"
 
 using namespace zeph;
 

@@ -5,14 +5,14 @@
 #include <limits>
 #include <memory>
 
-#include "model/PointerSimulation.h"
-#include "model/Solver.h"
-#include "model/ViewTransform.h"
+#include "model/tick/PointerSimulation.h"
+#include "model/linkage/Solver.h"
+#include "model/linkage/ViewTransform.h"
 #include "platform/Canvas.h"
 #include "platform/Colour.h"
 #include "QStringPrinter.h"
 #include "model/TickSupport.h"
-#include "render/PointerPainter.h"
+#include "render/scene/PointerPainter.h"
 
 using namespace zeph;
 

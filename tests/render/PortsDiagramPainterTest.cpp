@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "RenderTestSupport.h"
-#include "render/DiagramPainter.h"
-#include "model/PortEvents.h"
-#include "render/PortsDiagramPainter.h"
-#include "render/PortsGraphLayout.h"
+#include "render/diagrams/DiagramPainter.h"
+#include "model/diagrams/PortEvents.h"
+#include "render/diagrams/PortsDiagramPainter.h"
+#include "render/diagrams/PortsGraphLayout.h"
 
 namespace zeph {
 namespace {

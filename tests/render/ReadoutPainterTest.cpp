@@ -8,15 +8,15 @@
 #include <memory>
 
 #include "QStringPrinter.h"
-#include "model/AnimationTick.h"
-#include "model/CutoffTracking.h"
-#include "model/DesignFile.h"
-#include "model/DynVars.h"
-#include "model/Solver.h"
-#include "model/ValveEvents.h"
+#include "model/tick/AnimationTick.h"
+#include "model/tick/CutoffTracking.h"
+#include "model/design/DesignFile.h"
+#include "model/editing/DynVars.h"
+#include "model/linkage/Solver.h"
+#include "model/linkage/ValveEvents.h"
 #include "platform/Canvas.h"
 #include "platform/Colour.h"
-#include "render/ReadoutPainter.h"
+#include "render/scene/ReadoutPainter.h"
 
 using namespace zeph;
 

@@ -2,9 +2,9 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include "model/AnimationTick.h"
+#include "model/tick/AnimationTick.h"
 #include "platform/Canvas.h"
-#include "render/ScenePainter.h"
+#include "render/scene/ScenePainter.h"
 
 namespace zeph {
 namespace {

@@ -3,13 +3,13 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-#include "model/AnimationTick.h"
-#include "model/Solver.h"
-#include "model/ValveEvents.h"
-#include "model/ViewTransform.h"
+#include "model/tick/AnimationTick.h"
+#include "model/linkage/Solver.h"
+#include "model/linkage/ValveEvents.h"
+#include "model/linkage/ViewTransform.h"
 #include "platform/Canvas.h"
 #include "platform/Colour.h"
-#include "render/ScenePainter.h"
+#include "render/scene/ScenePainter.h"
 
 using namespace zeph;
 

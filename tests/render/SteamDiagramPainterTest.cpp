@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "RenderTestSupport.h"
-#include "render/DiagramPainter.h"
-#include "model/SteamIndicator.h"
-#include "render/SteamDiagramPainter.h"
-#include "render/SteamPlotLayout.h"
+#include "render/diagrams/DiagramPainter.h"
+#include "model/diagrams/SteamIndicator.h"
+#include "render/diagrams/SteamDiagramPainter.h"
+#include "render/diagrams/SteamPlotLayout.h"
 
 namespace zeph {
 namespace {

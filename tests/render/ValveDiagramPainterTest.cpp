@@ -7,13 +7,13 @@
 #include <limits>
 
 #include "RenderTestSupport.h"
-#include "render/DiagramPainter.h"
-#include "model/ValveCurves.h"
-#include "render/OvalDiagramPainter.h"
-#include "render/SineDiagramPainter.h"
-#include "render/ValvePlotLayout.h"
-#include "model/Solver.h"
-#include "model/ViewTransform.h"
+#include "render/diagrams/DiagramPainter.h"
+#include "model/diagrams/ValveCurves.h"
+#include "render/diagrams/OvalDiagramPainter.h"
+#include "render/diagrams/SineDiagramPainter.h"
+#include "render/diagrams/ValvePlotLayout.h"
+#include "model/linkage/Solver.h"
+#include "model/linkage/ViewTransform.h"
 
 namespace zeph {
 namespace {

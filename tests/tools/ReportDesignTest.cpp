@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "model/DesignFile.h"
+#include "model/design/DesignFile.h"
 #include "ReportTestSupport.h"
 #include "tools/report/Report.h"
 

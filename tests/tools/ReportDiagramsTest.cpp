@@ -11,9 +11,9 @@
 #include <unistd.h>
 #include <vector>
 
-#include "model/DiagramPositions.h"
-#include "model/SteamIndicator.h"
-#include "render/DiagramPainter.h"
+#include "model/diagrams/DiagramPositions.h"
+#include "model/diagrams/SteamIndicator.h"
+#include "render/diagrams/DiagramPainter.h"
 #include "ReportTestSupport.h"
 #include "tools/report/Report.h"
 

@@ -15,7 +15,7 @@
 #include "ModalSupport.h"
 #include "QStringPrinter.h"
 #include "UiTestSupport.h"
-#include "model/DesignFile.h"
+#include "model/design/DesignFile.h"
 #include "model/ModelComparison.h"
 
 using namespace zeph;

@@ -8,8 +8,8 @@
 
 #include "QStringPrinter.h"
 #include "UiTestSupport.h"
-#include "model/DiagramPositions.h"
-#include "render/TextScale.h"
+#include "model/diagrams/DiagramPositions.h"
+#include "render/text/TextScale.h"
 #include "ui/diagrams/DiagramPositionsDialog.h"
 
 using namespace zeph;

@@ -5,7 +5,7 @@
 #include "QStringPrinter.h"
 #include "RecordingSound.h"
 #include "UiTestSupport.h"
-#include "render/DiagramFrame.h"
+#include "render/diagrams/DiagramFrame.h"
 #include "ui/session/Session.h"
 
 using namespace zeph;

@@ -12,7 +12,7 @@
 #include "ModalSupport.h"
 #include "QStringPrinter.h"
 #include "UiTestSupport.h"
-#include "model/AnimationTick.h"
+#include "model/tick/AnimationTick.h"
 #include "ui/overlay/LinesDialog.h"
 
 using namespace zeph;

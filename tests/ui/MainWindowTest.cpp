@@ -6,7 +6,7 @@
 
 #include <QToolBar>
 
-#include "model/ViewTransform.h"
+#include "model/linkage/ViewTransform.h"
 #include "RecordingSound.h"
 #include "QStringPrinter.h"
 #include "UiTestSupport.h"

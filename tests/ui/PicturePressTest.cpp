@@ -2,7 +2,7 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-#include "model/AnimationTick.h"
+#include "model/tick/AnimationTick.h"
 #include "RecordingSound.h"
 #include "ui/session/Session.h"
 

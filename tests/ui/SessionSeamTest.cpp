@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "model/AnimationTick.h"
+#include "model/tick/AnimationTick.h"
 #include "RecordingSound.h"
 #include "QStringPrinter.h"
 #include "UiTestSupport.h"

@@ -1,7 +1,7 @@
 // Runs the events and pivots subcommands and turns refusals and linkage errors into exit statuses.
 #include "tools/report/Report.h"
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "tools/report/ReportAnalysis.h"
 #include "tools/report/ReportAnalysisArgs.h"
 #include "tools/report/ReportArgs.h"

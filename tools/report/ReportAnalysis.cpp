@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-#include "model/DesignFile.h"
+#include "model/design/DesignFile.h"
 #include "model/analysis/Sensitivity.h"
 #include "model/analysis/ValveSetting.h"
 #include "platform/Files.h"

@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "tools/report/ReportArgs.h"
 
 namespace zeph::report {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "model/analysis/SettingProblem.h"
 #include "tools/report/ReportArgs.h"
 

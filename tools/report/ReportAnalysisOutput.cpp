@@ -1,7 +1,7 @@
 // Formats the analyses: sensitivity rows, and the setting's dimensions, goals, objective and events.
 #include "tools/report/ReportAnalysisOutput.h"
 
-#include "model/DimensionTable.h"
+#include "model/design/DimensionTable.h"
 #include "tools/report/ReportOutput.h"
 
 namespace zeph::report {

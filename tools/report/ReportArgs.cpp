@@ -8,7 +8,7 @@
 #include <limits>
 #include <string_view>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "tools/report/ReportAnalysisArgs.h"
 
 namespace zeph::report {

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "model/DiagramPositions.h"
-#include "model/Solver.h"
-#include "model/SteamIndicator.h"
-#include "model/ValveEvents.h"
+#include "model/diagrams/DiagramPositions.h"
+#include "model/linkage/Solver.h"
+#include "model/diagrams/SteamIndicator.h"
+#include "model/linkage/ValveEvents.h"
 #include "tools/report/ReportSweep.h"
 
 namespace zeph::report {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "model/MechanismModel.h"
-#include "model/PortEvents.h"
+#include "model/design/MechanismModel.h"
+#include "model/diagrams/PortEvents.h"
 #include "tools/report/ReportSweep.h"
 
 namespace zeph::report {

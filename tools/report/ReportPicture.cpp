@@ -5,10 +5,10 @@
 #include <QImage>
 #include <QString>
 
-#include "model/DiagramPositions.h"
-#include "model/DiagramData.h"
+#include "model/diagrams/DiagramPositions.h"
+#include "model/diagrams/DiagramData.h"
 #include "platform/PngFile.h"
-#include "render/DiagramPainter.h"
+#include "render/diagrams/DiagramPainter.h"
 #include "tools/report/ReportDiagrams.h"
 
 namespace zeph::report {

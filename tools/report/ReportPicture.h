@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "tools/report/ReportArgs.h"
 
 namespace zeph::report {

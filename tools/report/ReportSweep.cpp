@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "model/DesignFile.h"
+#include "model/design/DesignFile.h"
 #include "model/analysis/DimChange.h"
 #include "platform/Files.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "model/analysis/GearSweep.h"
 #include "tools/report/ReportArgs.h"
 

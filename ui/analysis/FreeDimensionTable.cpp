@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "model/DimensionTable.h"
+#include "model/design/DimensionTable.h"
 #include "platform/NumberReading.h"
 #include "ui/analysis/EventTexts.h"
 #include "ui/analysis/NumberCellDelegate.h"

@@ -4,7 +4,7 @@
 #include <QTableWidget>
 #include <vector>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "model/analysis/SettingProblem.h"
 #include "ui/analysis/GoalSensitivity.h"
 

@@ -3,12 +3,12 @@
 
 #include <QFocusEvent>
 
-#include "model/DiagramPositions.h"
-#include "model/ViewTransform.h"
+#include "model/diagrams/DiagramPositions.h"
+#include "model/linkage/ViewTransform.h"
 #include "platform/NumberText.h"
 #include "platform/desktop/NumericKeyFilter.h"
-#include "render/ReadoutFigures.h"
-#include "render/TextScale.h"
+#include "render/text/ReadoutFigures.h"
+#include "render/text/TextScale.h"
 #include "ui/session/Session.h"
 #include "ui/widgets/DialogKit.h"
 

@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "model/ViewTransform.h"
+#include "model/linkage/ViewTransform.h"
 #include "platform/Canvas.h"
-#include "render/DiagramPainter.h"
+#include "render/diagrams/DiagramPainter.h"
 #include "ui/session/BarRanges.h"
 #include "ui/widgets/DialogKit.h"
 #include "ui/widgets/DynVarBars.h"

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <array>
 
-#include "model/DiagramData.h"
-#include "render/DiagramFrame.h"
+#include "model/diagrams/DiagramData.h"
+#include "render/diagrams/DiagramFrame.h"
 #include "ui/session/Session.h"
 
 class QMenuBar;

@@ -6,10 +6,10 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "model/ViewTransform.h"
+#include "model/linkage/ViewTransform.h"
 #include "platform/NumberText.h"
 #include "platform/desktop/NumericKeyFilter.h"
-#include "render/TextScale.h"
+#include "render/text/TextScale.h"
 #include "ui/session/Session.h"
 #include "ui/widgets/DialogKit.h"
 

@@ -10,8 +10,8 @@
 #include <QString>
 #include <vector>
 
-#include "model/DimensionTable.h"
-#include "model/MechanismModel.h"
+#include "model/design/DimensionTable.h"
+#include "model/design/MechanismModel.h"
 
 class QPainter;
 

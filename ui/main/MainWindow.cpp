@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "platform/SoundSink.h"
-#include "render/ReadoutPainter.h"
+#include "render/scene/ReadoutPainter.h"
 #include "ui/diagrams/DiagramPositionsDialog.h"
 #include "ui/diagrams/DiagramWindow.h"
 #include "ui/dimensions/CylinderDimensionsDialog.h"

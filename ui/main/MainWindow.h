@@ -14,7 +14,7 @@
 #include <map>
 #include <string>
 
-#include "render/ScenePainter.h"
+#include "render/scene/ScenePainter.h"
 #include "ui/session/Session.h"
 
 class QDialog;

@@ -2,9 +2,9 @@
 #include <QLayout>
 #include <QSignalBlocker>
 
-#include "model/ViewTransform.h"
-#include "render/PivotDataPainter.h"
-#include "render/ReadoutPainter.h"
+#include "model/linkage/ViewTransform.h"
+#include "render/scene/PivotDataPainter.h"
+#include "render/scene/ReadoutPainter.h"
 #include "ui/main/CommandTable.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/DynVarBars.h"

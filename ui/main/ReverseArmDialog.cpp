@@ -1,9 +1,9 @@
 // The reverse-arm position dialog: type an exact gear setting between the limits shown.
 #include "ui/main/ReverseArmDialog.h"
 
-#include "model/Real.h"
+#include "model/core/Real.h"
 #include "platform/NumberText.h"
-#include "render/ReadoutFigures.h"
+#include "render/text/ReadoutFigures.h"
 #include "ui/session/Session.h"
 #include "ui/widgets/DialogKit.h"
 

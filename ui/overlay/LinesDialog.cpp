@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "model/LineOverlay.h"
+#include "model/overlay/LineOverlay.h"
 #include "platform/desktop/NumericKeyFilter.h"
 #include "ui/session/Session.h"
 #include "ui/widgets/DialogKit.h"

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <array>
 
-#include "model/OverlayState.h"
+#include "model/overlay/OverlayState.h"
 
 class QButtonGroup;
 class QFrame;

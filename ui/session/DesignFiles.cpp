@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <span>
 
-#include "model/DesignFile.h"
-#include "model/LineOverlay.h"
+#include "model/design/DesignFile.h"
+#include "model/overlay/LineOverlay.h"
 #include "ui/session/Session.h"
 
 namespace zeph {

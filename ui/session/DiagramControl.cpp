@@ -3,8 +3,8 @@
 
 #include <utility>
 
-#include "model/DiagramPositions.h"
-#include "model/FrameLimits.h"
+#include "model/diagrams/DiagramPositions.h"
+#include "model/design/FrameLimits.h"
 
 namespace zeph {
 

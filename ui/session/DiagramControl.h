@@ -1,7 +1,7 @@
 // The diagrams' commands: the positions dialog's boxes and list, the pending redraw, a diagram's computation.
 #pragma once
 
-#include "model/DiagramData.h"
+#include "model/diagrams/DiagramData.h"
 #include "ui/session/SessionController.h"
 
 namespace zeph {

@@ -1,10 +1,10 @@
 // Editing dimensions: the dimension boxes, resets, the pointer, the dynamic-variable bars and undo.
 #include "ui/session/DimensionEditor.h"
 
-#include "model/DimensionTable.h"
-#include "model/DynVars.h"
-#include "model/FrameLimits.h"
-#include "model/MechanismModel.h"
+#include "model/design/DimensionTable.h"
+#include "model/editing/DynVars.h"
+#include "model/design/FrameLimits.h"
+#include "model/design/MechanismModel.h"
 #include "ui/session/SelfCentre.h"
 #include "ui/session/Session.h"
 

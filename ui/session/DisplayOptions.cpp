@@ -2,7 +2,7 @@
 #include "ui/session/DisplayOptions.h"
 
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "ui/session/Session.h"
 
 namespace zeph {

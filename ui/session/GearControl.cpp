@@ -1,9 +1,9 @@
 // The gear: the reverse arm, its bar and range, the full-gear and centre buttons, mid gear.
 #include "ui/session/GearControl.h"
 
-#include "model/FrameLimits.h"
-#include "model/MechanismModel.h"
-#include "model/ViewTransform.h"
+#include "model/design/FrameLimits.h"
+#include "model/design/MechanismModel.h"
+#include "model/linkage/ViewTransform.h"
 
 namespace zeph {
 

@@ -3,16 +3,16 @@
 
 #include <QStringList>
 
-#include "model/LineOverlay.h"
-#include "model/MechanismModel.h"
-#include "model/PictureGeometry.h"
-#include "model/PivotData.h"
-#include "model/PointerSimulation.h"
+#include "model/overlay/LineOverlay.h"
+#include "model/design/MechanismModel.h"
+#include "model/linkage/PictureGeometry.h"
+#include "model/overlay/PivotData.h"
+#include "model/tick/PointerSimulation.h"
 #include "platform/Clock.h"
 #include "platform/NumberReading.h"
 #include "platform/SoundSink.h"
-#include "render/PivotDataPainter.h"
-#include "render/TextScale.h"
+#include "render/scene/PivotDataPainter.h"
+#include "render/text/TextScale.h"
 #include "ui/session/Session.h"
 
 namespace zeph {

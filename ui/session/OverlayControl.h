@@ -27,7 +27,7 @@ public:
     // The lines dialog asked for by its menu item or tool button: a beep first while both
     // reference points lie at the origin, then linesDialogRequested.
     void RequestLinesDialog();
-    // The lines dialog's commands (see model/LineOverlay.h); refusals beep.
+    // The lines dialog's commands (see model/overlay/LineOverlay.h); refusals beep.
     void LinesDialogActivated();
     void ChooseLineType(int type);
     void ChooseLineColour(int colour);

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <iterator>
 
-#include "model/AnimationTick.h"
-#include "model/FrameLimits.h"
-#include "model/Guards.h"
-#include "model/MechanismModel.h"
-#include "model/ViewTransform.h"
+#include "model/tick/AnimationTick.h"
+#include "model/design/FrameLimits.h"
+#include "model/linkage/Guards.h"
+#include "model/design/MechanismModel.h"
+#include "model/linkage/ViewTransform.h"
 #include "platform/SoundSink.h"
 #include "ui/session/Session.h"
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "model/MechanismModel.h"
-#include "model/ViewTransform.h"
+#include "model/design/MechanismModel.h"
+#include "model/linkage/ViewTransform.h"
 #include "ui/session/BarRanges.h"
 
 namespace zeph {

@@ -3,7 +3,7 @@
 
 #include <QObject>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "ui/session/ControlState.h"
 #include "ui/session/DesignFiles.h"
 #include "ui/session/DiagramControl.h"

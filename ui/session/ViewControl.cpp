@@ -1,8 +1,8 @@
 // The view: the self-centring pan, zoom and reference-point bars, the presets, the reference points.
 #include "ui/session/ViewControl.h"
 
-#include "model/PictureGeometry.h"
-#include "model/ViewTransform.h"
+#include "model/linkage/PictureGeometry.h"
+#include "model/linkage/ViewTransform.h"
 #include "ui/session/SelfCentre.h"
 
 namespace zeph {

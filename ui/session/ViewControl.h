@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 #include "ui/session/BarRanges.h"
 #include "ui/session/SessionController.h"
 

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "model/DynVars.h"
+#include "model/editing/DynVars.h"
 #include "ui/session/Session.h"
 #include "ui/widgets/SelfCentringBar.h"
 

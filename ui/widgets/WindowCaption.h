@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "model/MechanismModel.h"
+#include "model/design/MechanismModel.h"
 
 namespace zeph {
 

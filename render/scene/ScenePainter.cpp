@@ -1,0 +1,54 @@
+// The whole main-window picture of one tick, painted from the model alone.
+#include "render/scene/ScenePainter.h"
+
+#include "platform/Colour.h"
+#include "render/scene/CylinderPainter.h"
+#include "render/scene/MechanismPainter.h"
+#include "render/scene/PointerPainter.h"
+#include "render/scene/ReadoutPainter.h"
+#include "render/scene/UserLinesPainter.h"
+
+namespace zeph {
+
+bool ScenePainter::Paint(QImage& image, const MechanismModel& m, TextScale ts)
+{
+    if (image.width() != Width || image.height() != Height || image.format() != QImage::Format_RGB32)
+        image = QImage(Width, Height, QImage::Format_RGB32);
+    Whiten(image);
+    ImageCanvas canvas(image);
+    const bool blanked = Paint(canvas, m, ts);
+    last_ = {image.cacheKey(), canvas.WrittenArea()};
+    return blanked;
+}
+
+// Left as this painter's last picture made it, the image is white but where that picture wrote,
+// and whitening that area is enough: a fraction of the whole image on most ticks.
+void ScenePainter::Whiten(QImage& image) const
+{
+    const bool untouched = image.cacheKey() == last_.image;
+    ImageCanvas canvas(image);
+    if (untouched)
+        canvas.FillRect(last_.area.left, last_.area.top, last_.area.right, last_.area.bottom, clWhite);
+    else
+        canvas.Clear(clWhite);
+}
+
+bool ScenePainter::Paint(Canvas& c, const MechanismModel& m, TextScale ts)
+{
+    c.SetPenWidth(m.LineWidth);
+    c.SetPenColor(clBlack);
+    // The picture's texts: a plain sans-serif of 8 points, narrow enough for the readout columns.
+    c.SetFontName(QStringLiteral("Liberation Sans Narrow"));
+    if (m.SteamDisplayOn) DrawSteam(c, m, random_);
+    DrawDriverAndPivots(c, m);
+    DrawCylinderOutline(c, m);
+    DrawFixedPivotMarks(c, m);
+    DrawGuideLink(c, m);
+    DrawRods(c, m);
+    DrawUserLines(c, m);
+    const bool figureBlanked = DrawReadouts(c, m, ts);
+    DrawPointer(c, m, ts);
+    return figureBlanked;
+}
+
+}  // namespace zeph
