@@ -86,6 +86,19 @@ TEST(ReportTolerance, WritesTheHistogramsAndRanksTheValveRodFirst)
     EXPECT_EQ(Report(args).status, ExitWriteFailed);
 }
 
+// A radius hanger off by hundreds of units leaves the linkage open: every sample missing, exit 1.
+TEST(ReportTolerance, SamplesThatCannotCloseCountAsMissingAndWarn)
+{
+    const Result r = Report({"tolerance", "--tol", "8=200", "--samples", "4", "--step", "2", "--gear", "fwd", "--csv"});
+    EXPECT_EQ(r.status, ExitMechanismError);
+    EXPECT_NE(r.err.find("gear fwd: the linkage could not close in 4 of 4 samples"), std::string::npos) << r.err;
+    for (const auto& row : SpreadRecords(r.out)) {
+        EXPECT_EQ(row.at("missing"), "4");
+        EXPECT_EQ(row.at("mean"), "");
+        EXPECT_NE(row.at("nominal"), "");
+    }
+}
+
 TEST(ReportTolerance, RefusesWhatCannotBeStudied)
 {
     for (const auto& [args, culprit] : std::vector<std::pair<std::vector<std::string>, std::string>>{
