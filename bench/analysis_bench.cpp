@@ -1,4 +1,4 @@
-// Timing of the analyses on the default design: events of five gears, the sensitivity table, a valve setting, a tolerance study.
+// Timing of the analyses on the default design: five gears' events, sensitivity, valve setting, tolerance study.
 #include <benchmark/benchmark.h>
 
 #include <vector>

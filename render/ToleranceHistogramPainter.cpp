@@ -20,7 +20,8 @@ struct Panel {
 };
 
 // Lead front and rear, front cut-off, rear cut-off, at their places in EventFigureValues.
-constexpr std::array<Panel, 4> kPanels = {{{0, "lead front"}, {1, "lead rear"}, {3, "front cut-off"}, {7, "rear cut-off"}}};
+constexpr std::array<Panel, 4> kPanels = {
+    {{0, "lead front"}, {1, "lead rear"}, {3, "front cut-off"}, {7, "rear cut-off"}}};
 
 // The range a panel spans: the met samples and the nominal figure, widened when they coincide.
 std::pair<double, double> RangeOf(const FigureSpread& s, const std::optional<double>& nominal)
@@ -62,7 +63,8 @@ void PaintPanel(Canvas& c, const GearSpread& g, const Panel& p, int left, int to
     const std::optional<double>& nominal = g.nominal[p.figure];
     DiagramText(c, left + PlotLeft, top + 4, QString::fromStdString(g.gear) + " " + p.caption);
     c.SetPenColor(clBlack);
-    c.Rectangle(left + PlotLeft - 1, top + PlotTop - 1, left + PlotLeft + PlotWidth + 1, top + PlotTop + PlotHeight + 1);
+    c.Rectangle(left + PlotLeft - 1, top + PlotTop - 1, left + PlotLeft + PlotWidth + 1,
+                top + PlotTop + PlotHeight + 1);
     const auto [lo, hi] = RangeOf(s, nominal);
     PaintBars(c, s.Histogram(lo, hi, ToleranceHistogramBins), left, top);
     if (nominal) {
@@ -89,8 +91,10 @@ void PaintToleranceHistograms(Canvas& c, const ToleranceResult& r)
 {
     BeginDiagram(c);
     c.Clear(clWhite);
-    BoldDiagramText(c, PlotLeft, 5,
-                    QStringLiteral("Spread over %1 samples%2; red: nominal").arg(r.samples).arg(r.cancelled ? " (cancelled)" : ""));
+    const QString title = QStringLiteral("Spread over %1 samples%2; red: nominal")
+                              .arg(r.samples)
+                              .arg(r.cancelled ? QStringLiteral(" (cancelled)") : QString());
+    BoldDiagramText(c, PlotLeft, 5, title);
     for (size_t g = 0; g < r.gears.size(); ++g)
         for (size_t p = 0; p < kPanels.size(); ++p)
             PaintPanel(c, r.gears[g], kPanels[p], int(p) * PanelWidth, TitleHeight + int(g) * PanelHeight);

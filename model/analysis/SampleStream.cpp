@@ -18,7 +18,8 @@ std::uint64_t Mix(std::uint64_t z)
 
 // The index is mixed on its own first, so that neighbouring seeds and indices do not share
 // overlapping stretches of one stream.
-SampleStream::SampleStream(std::uint64_t seed, std::uint64_t index) : state_(Mix(seed * Golden + 1) ^ Mix(index + Golden))
+SampleStream::SampleStream(std::uint64_t seed, std::uint64_t index)
+    : state_(Mix(seed * Golden + 1) ^ Mix(index + Golden))
 {
 }
 

@@ -1,4 +1,4 @@
-// The tolerance study: exact at zero tolerance, blind to dimensions the events ignore, linear where the gear is, reproducible, cancellable.
+// The tolerance study: exact at zero tolerance, blind to ignored dimensions, linear at the valve rod, reproducible, cancellable.
 #include <gtest/gtest.h>
 
 #include <atomic>

@@ -149,7 +149,7 @@ const std::array<Option, 23> kOptions = {{
     {"--step", true, ForEvents | ForPivots | ForSensitivity | ForSetting | ForTolerance, ApplyStep},
     {"--angle", true, ForPivots, ApplyAngle},
     {"--set", true, ForAll, ApplySet},
-    {"--csv", false, ForEvents | ForPivots | ForPorts | ForSteam | ForSensitivity | ForSetting | ForTolerance, ApplyCsv},
+    {"--csv", false, ForAll & ~ForDiagram, ApplyCsv},
     {"--gear", true, ForEvents | ForPivots | ForSteam | ForDiagram | ForSensitivity | ForTolerance, ApplyGear},
     {"--rev", true, ForEvents | ForPivots | ForSteam | ForDiagram | ForSensitivity | ForTolerance, ApplyRev},
     {"--codes", true, ForSensitivity, ApplyCodes},
@@ -370,7 +370,8 @@ Request ParseArgs(const std::vector<std::string>& args)
     // Help wins wherever it stands, even beside words that would be refused.
     if (std::any_of(args.begin(), args.end(), IsHelp)) return r;
     if (args.empty())
-        throw UsageError("a subcommand is needed (events, pivots, ports, steam, diagram, sensitivity, setting, tolerance or help)");
+        throw UsageError(
+            "a subcommand is needed (events, pivots, ports, steam, diagram, sensitivity, setting, tolerance or help)");
     r.command = ParseCommand(args[0]);
     if (r.command == Command::Help) return r;
     size_t first = 1;
