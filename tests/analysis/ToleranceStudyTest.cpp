@@ -7,6 +7,7 @@
 #include <tbb/task_arena.h>
 
 #include "AnalysisTestSupport.h"
+#include "model/analysis/Sensitivity.h"
 #include "model/analysis/ToleranceRanking.h"
 #include "model/analysis/ToleranceStudy.h"
 
@@ -59,7 +60,7 @@ TEST(ToleranceStudy, ZeroToleranceAndIgnoredDimensionsLeaveEveryFigureNominal)
 {
     const MechanismModel m = DefaultDesign();
     std::vector<DimTolerance> zero;
-    for (const int code : {1, 6, 18, 25, 117}) zero.push_back({code, 0.0});
+    for (const int code : SensitivityCodes({})) zero.push_back({code, 0.0});
     const ToleranceResult t = RunToleranceStudy(m, Study(zero, 6));
     EXPECT_EQ(t.samples, 6);
     EXPECT_FALSE(t.cancelled);
@@ -98,6 +99,19 @@ TEST(ToleranceStudy, ValveRodErrorPassesStraightIntoTheLeads)
         EXPECT_NEAR(rear.Sd(), drawn.Sd(), 0.05 * drawn.Sd()) << g.gear;
         EXPECT_NEAR(front.Max() - *g.nominal[0], drawn.Max(), 2e-4) << g.gear;
     }
+}
+
+// For a small error the first-order cut-off variance is what the samples show.
+TEST(ToleranceStudy, RankingVarianceMatchesTheSampledCutoffSpread)
+{
+    const MechanismModel m = DefaultDesign();
+    ToleranceRequest r = Study({{8, 0.002}}, 400);
+    r.gears = {ChoiceOf(NamedGear::Fwd)};
+    const CutoffRanking rank = RankCutoffSpread(m, r);
+    ASSERT_EQ(rank.rows.size(), 1u);
+    const ToleranceResult t = RunToleranceStudy(m, r);
+    const double front = t.gears[0].figures[3].Sd(), rear = t.gears[0].figures[7].Sd();
+    EXPECT_NEAR(*rank.rows[0].variance, front * front + rear * rear, 0.1 * *rank.rows[0].variance);
 }
 
 TEST(ToleranceStudy, DrawsDependOnSeedAndIndexOnly)
