@@ -1,4 +1,4 @@
-// Timing of the analyses on the default design: events of five gears, the sensitivity table, a valve setting.
+// Timing of the analyses on the default design: five gears' events, sensitivity, valve setting, tolerance study.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -7,6 +7,7 @@
 #include "model/analysis/DimChange.h"
 #include "model/analysis/GearSweep.h"
 #include "model/analysis/Sensitivity.h"
+#include "model/analysis/ToleranceStudy.h"
 #include "model/analysis/ValveSetting.h"
 
 namespace {
@@ -67,6 +68,22 @@ void BM_ValveSetting(benchmark::State& state)
     state.SetLabel("3 free, 4 goals, 2 gears: " + std::to_string(evaluations) + " evaluations");
 }
 BENCHMARK(BM_ValveSetting)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 1,000 samples in fwd and rev at 0.1 degree, all 44 codes toleranced by 0.01 and the pinned
+// links worn by 0.005: 2,000 turns and 1,000 mid-gear searches, spread over the cores.
+void BM_ToleranceStudy(benchmark::State& state)
+{
+    const zeph::MechanismModel m = DefaultDesign();
+    zeph::ToleranceRequest r;
+    for (const int code : zeph::SensitivityCodes({})) r.tolerances.push_back({code, 0.01});
+    r.wear = 0.005;
+    for (auto _ : state) {
+        auto t = zeph::RunToleranceStudy(m, r);
+        benchmark::DoNotOptimize(t);
+    }
+    state.SetLabel("1000 samples x 2 gears x 3600 steps");
+}
+BENCHMARK(BM_ToleranceStudy)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include "tools/report/ReportOutput.h"
 #include "tools/report/ReportPicture.h"
 #include "tools/report/ReportSweep.h"
+#include "tools/report/ReportTolerance.h"
 
 namespace zeph::report {
 
@@ -101,6 +102,7 @@ int Run(MechanismModel& m, const Request& r, std::ostream& out, std::ostream& er
     case Command::Diagram: return RunDiagram(m, r, err);
     case Command::Sensitivity: return RunSensitivity(m, r, out, err);
     case Command::Setting: return RunSetting(m, r, out, err);
+    case Command::Tolerance: return RunTolerance(m, r, out, err);
     case Command::Help: break;
     }
     return ExitOk;
@@ -129,6 +131,7 @@ Subcommands:
   diagram  a diagram's picture as a PNG file
   sensitivity  how much each event moves per +0.01 of each dimension
   setting  valve setting: free dimensions searched within bounds for balanced or targeted events
+  tolerance  spread of the events over designs built with tolerances and worn pins
   help     this text (also --help or -h, anywhere on the line)
 
 zepharin-report events [--step DEG] [--design FILE] [--set CODE=VALUE]... [--gear NAME]... [--rev OFFSET]... [--csv]
@@ -209,6 +212,25 @@ zepharin-report setting --free CODE[=MIN:MAX]... (--balance EVENT@GEAR | --targe
   and after. --write saves the design with the new values as a dimensions file, replaced
   whole or not at all as the simulator saves. Exit 1 when the result cannot be trusted.
 
+zepharin-report tolerance [--tol CODE=T]... [--all T] [--wear C] [--samples N] [--seed S] [--gear NAME]...
+                [--rev OFFSET]... [--step DEG] [--design FILE] [--set CODE=VALUE]... [--csv] [--png FILE]
+  Tolerance and pin-wear study: N designs (default 1000, at most 1000000) drawn around the
+  design. In each, every toleranced dimension is v + u, u uniform in [-T, T], independently
+  and held as a 32-bit value; --all T tolerances all 44 codes, --tol CODE=T sets one code's
+  (over --all). --wear C adds play to each link between two pins (codes 3, 5, 6, 7, 8, 12,
+  15, 17, 18, 19, 20, 21, 22): one more uniform u in [-C, C] on its length. At least one of
+  them is needed. Each sample is computed as events --set computes it: mid gear found again,
+  the gears (default fwd and rev) placed from the new centre and swept. Per gear and event
+  figure: nominal, mean, sample standard deviation, min, max, 5th and 95th percentile and how
+  many samples did not meet the event or could not close the linkage (CSV header
+  gear,event,nominal,mean,sd,min,max,p05,p95,missing). Then the varying codes by their share
+  of the cut-off spread to first order (sensitivity x tolerance, over the front and rear
+  cut-off of every gear), so the tolerance to tighten comes first. Sample k draws from its
+  own stream fixed by the seed (default 1) and k, so the same seed gives the same figures on
+  any machine and thread count. --png writes histograms of the front and rear lead and
+  cut-off of each gear, nominal marked, as one picture. Exit 1 when a sample had no mid gear
+  or could not close the linkage (counted as missing).
+
 Options of all:
   --design FILE     start from the design in a dimensions file (.dzg) saved by the simulator,
                     opened as the simulator opens it, instead of the built-in dimensions; a
@@ -217,7 +239,7 @@ Options of all:
                     found: 1..27 for the frame dimensions, 101..117 for the cylinder
                     dimensions; repeatable, applied in the order given
   --csv             comma-separated values with four decimals instead of a table (not diagram;
-                    setting's dimensions with nine significant digits)
+                    setting's dimensions and tolerance's half-widths with nine significant digits)
   Options may also be written --name=VALUE.
 
 Numbers must be complete decimal numbers (a leading + is allowed); a step lies within
@@ -226,7 +248,7 @@ Numbers must be complete decimal numbers (a leading + is allowed); a step lies w
 Exit status: 0 done; 1 done, but the linkage could not close somewhere (a warning on
 stderr names where, also for figures that cannot be trusted; for setting, the result
 cannot be trusted); 2 command line or design file refused (one line on stderr, nothing on
-stdout); 3 the output, or the file of --write, could not be written.
+stdout); 3 the output, or the file of --write or of tolerance's --png, could not be written.
 )";
 }
 

@@ -10,6 +10,7 @@
 
 #include "model/design/MechanismModel.h"
 #include "tools/report/ReportAnalysisArgs.h"
+#include "tools/report/ReportToleranceArgs.h"
 
 namespace zeph::report {
 
@@ -22,9 +23,11 @@ enum : unsigned {
     ForSteam = 8u,
     ForDiagram = 16u,
     ForSensitivity = 32u,
-    ForSetting = 64u
+    ForSetting = 64u,
+    ForTolerance = 128u
 };
-constexpr unsigned ForAll = ForEvents | ForPivots | ForPorts | ForSteam | ForDiagram | ForSensitivity | ForSetting;
+constexpr unsigned ForAll =
+    ForEvents | ForPivots | ForPorts | ForSteam | ForDiagram | ForSensitivity | ForSetting | ForTolerance;
 
 // Whether a decimal number too far from 1 for a double lies below 1: its first significant
 // digit stands after the point once the exponent is applied. The text is one that from_chars
@@ -142,13 +145,13 @@ void ApplyRev(Request& r, const std::string& value)
     r.gears.push_back({"rev:" + value, std::nullopt, ParseModelValue(value, "--rev")});
 }
 
-const std::array<Option, 18> kOptions = {{
-    {"--step", true, ForEvents | ForPivots | ForSensitivity | ForSetting, ApplyStep},
+const std::array<Option, 23> kOptions = {{
+    {"--step", true, ForEvents | ForPivots | ForSensitivity | ForSetting | ForTolerance, ApplyStep},
     {"--angle", true, ForPivots, ApplyAngle},
     {"--set", true, ForAll, ApplySet},
-    {"--csv", false, ForEvents | ForPivots | ForPorts | ForSteam | ForSensitivity | ForSetting, ApplyCsv},
-    {"--gear", true, ForEvents | ForPivots | ForSteam | ForDiagram | ForSensitivity, ApplyGear},
-    {"--rev", true, ForEvents | ForPivots | ForSteam | ForDiagram | ForSensitivity, ApplyRev},
+    {"--csv", false, ForAll & ~ForDiagram, ApplyCsv},
+    {"--gear", true, ForEvents | ForPivots | ForSteam | ForDiagram | ForSensitivity | ForTolerance, ApplyGear},
+    {"--rev", true, ForEvents | ForPivots | ForSteam | ForDiagram | ForSensitivity | ForTolerance, ApplyRev},
     {"--codes", true, ForSensitivity, ApplyCodes},
     {"--delta", true, ForSensitivity, ApplyDelta},
     {"--free", true, ForSetting, ApplyFree},
@@ -158,9 +161,14 @@ const std::array<Option, 18> kOptions = {{
     {"--write", true, ForSetting, ApplyWrite},
     {"--design", true, ForAll, ApplyDesign},
     {"--reverse", false, ForPorts, ApplyReverse},
-    {"--png", true, ForDiagram, ApplyPng},
+    {"--png", true, ForDiagram | ForTolerance, ApplyPng},
     {"--vscale", true, ForDiagram, ApplyVScale},
     {"--graph", true, ForDiagram, ApplyGraph},
+    {"--tol", true, ForTolerance, ApplyTol},
+    {"--all", true, ForTolerance, ApplyAll},
+    {"--wear", true, ForTolerance, ApplyWear},
+    {"--samples", true, ForTolerance, ApplySamples},
+    {"--seed", true, ForTolerance, ApplySeed},
 }};
 
 const Option* FindOption(const std::string& name)
@@ -178,7 +186,7 @@ struct CommandInfo {
     unsigned mask;
 };
 
-const std::array<CommandInfo, 7> kCommands = {{
+const std::array<CommandInfo, 8> kCommands = {{
     {Command::Events, "events", ForEvents},
     {Command::Pivots, "pivots", ForPivots},
     {Command::Ports, "ports", ForPorts},
@@ -186,6 +194,7 @@ const std::array<CommandInfo, 7> kCommands = {{
     {Command::Diagram, "diagram", ForDiagram},
     {Command::Sensitivity, "sensitivity", ForSensitivity},
     {Command::Setting, "setting", ForSetting},
+    {Command::Tolerance, "tolerance", ForTolerance},
 }};
 
 const CommandInfo& InfoOf(Command c)
@@ -201,7 +210,7 @@ Command ParseCommand(const std::string& word)
         if (word == info.name) return info.command;
     if (word == "help") return Command::Help;
     throw UsageError("unknown subcommand " + Quoted(word) +
-                     " (events, pivots, ports, steam, diagram, sensitivity, setting or help)");
+                     " (events, pivots, ports, steam, diagram, sensitivity, setting, tolerance or help)");
 }
 
 const char* CommandName(Command c) { return InfoOf(c).name; }
@@ -284,6 +293,7 @@ void CheckCombination(Request& r)
         throw UsageError(r.gears.empty() ? "pivots needs a gear: --gear NAME or --rev OFFSET"
                                          : "pivots takes exactly one --gear or --rev");
     if (r.command == Command::Setting) CheckSetting(r);
+    if (r.command == Command::Tolerance) CheckTolerance(r);
     if (r.command == Command::Events && r.gears.empty())
         for (const char* name : {"mid", "fwd", "fwdmax", "rev", "revmax"})
             r.gears.push_back({name, GearByName(name), 0});
@@ -360,7 +370,8 @@ Request ParseArgs(const std::vector<std::string>& args)
     // Help wins wherever it stands, even beside words that would be refused.
     if (std::any_of(args.begin(), args.end(), IsHelp)) return r;
     if (args.empty())
-        throw UsageError("a subcommand is needed (events, pivots, ports, steam, diagram, sensitivity, setting or help)");
+        throw UsageError(
+            "a subcommand is needed (events, pivots, ports, steam, diagram, sensitivity, setting, tolerance or help)");
     r.command = ParseCommand(args[0]);
     if (r.command == Command::Help) return r;
     size_t first = 1;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -10,6 +11,7 @@
 #include "model/analysis/DimChange.h"
 #include "model/analysis/GearChoice.h"
 #include "model/analysis/SettingProblem.h"
+#include "model/analysis/ToleranceStudy.h"
 
 namespace zeph::report {
 
@@ -19,7 +21,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class Command { Events, Pivots, Ports, Steam, Diagram, Sensitivity, Setting, Help };
+enum class Command { Events, Pivots, Ports, Steam, Diagram, Sensitivity, Setting, Tolerance, Help };
 
 // The diagram a picture is made of, and the graph of the port events diagram.
 enum class DiagramChoice { Sine, Oval, Steam, Ports };
@@ -45,7 +47,7 @@ struct Request {
     bool csv = false;
     bool reverse = false;                  // ports: the reverse graph
     DiagramChoice diagram = DiagramChoice::Sine;
-    std::optional<std::string> png;        // diagram: the picture file
+    std::optional<std::string> png;        // diagram and tolerance: the picture file
     std::optional<double> vscale;          // diagram sine and oval: the vertical scale
     std::optional<GraphChoice> graph;      // diagram ports
     std::vector<int> codes;                // sensitivity: the codes asked for, empty for all
@@ -54,6 +56,11 @@ struct Request {
     std::vector<SettingGoal> goals;        // setting
     std::array<std::optional<double>, SettingEventCount> weights{};  // setting, per event
     std::optional<std::string> writeFile;  // setting: the design file to save
+    std::vector<DimTolerance> tolerances;  // tolerance: --tol, in the order given
+    std::optional<double> allTolerance;    // tolerance: --all
+    std::optional<double> wear;            // tolerance: --wear
+    std::optional<long> samples;           // tolerance
+    std::optional<std::uint64_t> seed;     // tolerance
 };
 
 // The diagram list holds nine positions at the most.

@@ -9,6 +9,7 @@
 #include "model/diagrams/DiagramData.h"
 #include "platform/PngFile.h"
 #include "render/diagrams/DiagramPainter.h"
+#include "render/analysis/ToleranceHistogramPainter.h"
 #include "tools/report/ReportDiagrams.h"
 
 namespace zeph::report {
@@ -84,6 +85,15 @@ PictureResult WriteDiagramPicture(MechanismModel& m, const Request& r)
     if (const std::optional<ReplaceFailure> failure = WritePng(image, QString::fromStdString(r.png.value_or(""))))
         result.writeError = failure->reason.toStdString();
     return result;
+}
+
+std::string WriteTolerancePicture(const ToleranceResult& result, const std::string& path)
+{
+    EnsureGuiApplication();
+    const QImage image = PaintToleranceHistogramImage(result);
+    if (const std::optional<ReplaceFailure> failure = WritePng(image, QString::fromStdString(path)))
+        return failure->reason.toStdString();
+    return {};
 }
 
 }  // namespace zeph::report

@@ -1,9 +1,10 @@
-// Pictures of the diagrams written as PNG files, exactly as the diagram windows show them.
+// Pictures of the diagrams, exactly as the diagram windows show them, and of a tolerance study, written as PNG files.
 #pragma once
 
 #include <string>
 
 #include "model/design/MechanismModel.h"
+#include "model/analysis/ToleranceStudy.h"
 #include "tools/report/ReportArgs.h"
 
 namespace zeph::report {
@@ -19,5 +20,9 @@ struct PictureResult {
 // (the start-up list of mid, fwd and rev when none are given). Needs no display: without a Qt application one is
 // made, on the offscreen platform unless QT_QPA_PLATFORM names another.
 PictureResult WriteDiagramPicture(MechanismModel& m, const Request& r);
+
+// Draws the histograms of a tolerance study and saves them as PNG to `path` in the same way.
+// Returns the reason when the file could not be written, else empty.
+std::string WriteTolerancePicture(const ToleranceResult& result, const std::string& path);
 
 }  // namespace zeph::report
