@@ -53,4 +53,16 @@ inline void SetDiagramList(MechanismModel& m, const std::vector<float>& position
     TidyDiagramPositions(m);
 }
 
+// The valve travel and valve-joint x of one solve, made independently of a diagram's sweep.
+struct Solved {
+    float travel, joint;
+};
+inline Solved SolveTravel(MechanismModel m, float revArm, float angle)
+{
+    m.RevArmPosition = revArm;
+    m.DriverAngle = angle;
+    SolveLinkage(m);
+    return {m.Levels.ValveTravel, m.Pivots[ValveJoint].x};
+}
+
 }  // namespace zeph::test

@@ -13,20 +13,10 @@ namespace zeph {
 namespace {
 
 using test::DiagramModel;
+using test::Solved;
+using test::SolveTravel;
 using test::ForwardMaxGear;
 using test::SetDiagramList;
-
-// The valve travel and valve-joint x of one solve, made independently of the sweep.
-struct Solved {
-    float travel, joint;
-};
-Solved SolveTravel(MechanismModel m, float revArm, float angle)
-{
-    m.RevArmPosition = revArm;
-    m.DriverAngle = angle;
-    SolveLinkage(m);
-    return {m.Levels.ValveTravel, m.Pivots[ValveJoint].x};
-}
 
 TEST(MidGearFigures, OnlyTheCentredCurveGetsThem)
 {

@@ -19,6 +19,8 @@ namespace zeph {
 namespace {
 
 using test::DiagramModel;
+using test::Solved;
+using test::SolveTravel;
 using test::ForwardMaxGear;
 using test::PixelAt;
 using test::SetDiagramList;
@@ -33,18 +35,6 @@ std::vector<int> TickRows(const RecordingCanvas& c, int fromX)
     for (const CanvasCall* call : c.Calls(CanvasOp::LineTo))
         if (call->from.x() == fromX && call->x() == 44 && call->from.y() == call->y()) rows.push_back(call->y());
     return rows;
-}
-
-// The valve travel and valve-joint x of one solve, made independently of the sweep.
-struct Solved {
-    float travel, joint;
-};
-Solved SolveTravel(MechanismModel m, float revArm, float angle)
-{
-    m.RevArmPosition = revArm;
-    m.DriverAngle = angle;
-    SolveLinkage(m);
-    return {m.Levels.ValveTravel, m.Pivots[ValveJoint].x};
 }
 
 TEST(SinePlotLayout, SixtySevenSolvesOverOneAndAHalfTurns)

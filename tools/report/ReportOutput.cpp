@@ -5,11 +5,13 @@
 #include <charconv>
 #include <cmath>
 
+#include "model/analysis/EventText.h"
+
 namespace zeph::report {
 
 namespace {
 
-constexpr int CsvDecimals = 4;
+constexpr int CsvDecimals = EventCsvDecimals;
 constexpr int TablePercentDecimals = 1;
 
 std::string Event(const std::optional<double>& v, int decimals, const char* missing)
@@ -17,25 +19,10 @@ std::string Event(const std::optional<double>& v, int decimals, const char* miss
     return v ? Fixed(*v, decimals) : std::string(missing);
 }
 
-void AppendEnd(Row& row, const EndEvents& e, int decimals, const char* missing)
-{
-    for (const auto* v : {&e.admission, &e.cutoff, &e.release, &e.compression})
-        row.push_back(Event(*v, decimals, missing));
-}
-
 // One gear's fields in the column order of both the CSV and the table.
 Row EventFields(const GearEvents& ev, int pctDecimals, const char* missing)
 {
-    Row row = {ev.gear.label,
-               Fixed(ev.gear.revArm, CsvDecimals),
-               ev.gear.forward ? "Fwd" : "Rev",
-               Fixed(ev.travelMin, CsvDecimals),
-               Fixed(ev.travelMax, CsvDecimals),
-               Fixed(ev.leadFront, CsvDecimals),
-               Fixed(ev.leadRear, CsvDecimals)};
-    AppendEnd(row, ev.front, pctDecimals, missing);
-    AppendEnd(row, ev.rear, pctDecimals, missing);
-    return row;
+    return EventFieldTexts(ev, pctDecimals, missing);
 }
 
 Row PortsFields(const PortsRow& r, int pctDecimals, const char* missing)
@@ -81,24 +68,9 @@ Row PivotFields(const LinkageSample& s)
     return row;
 }
 
-std::string Fixed(double v, int decimals)
-{
-    if (!std::isfinite(v)) return "nan";
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
-    std::string s(buf, res.ptr);
-    if (s.front() == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
-    return s;
-}
+std::string Fixed(double v, int decimals) { return FixedFigure(v, decimals); }
 
-std::string Significant(double v, int digits)
-{
-    if (!std::isfinite(v)) return "nan";
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits);
-    std::string s(buf, res.ptr);
-    return s == "-0" ? "0" : s;
-}
+std::string Significant(double v, int digits) { return SignificantFigure(v, digits); }
 
 void ColumnWidths::Widen(const Row& row)
 {
@@ -138,9 +110,7 @@ std::vector<Row> EventRows(const std::vector<GearEvents>& events, bool csv)
 {
     std::vector<Row> rows;
     if (csv)
-        rows = {{"gear", "rev_arm", "direction", "travel_min", "travel_max", "lead_front", "lead_rear",
-                 "front_admission", "front_cutoff", "front_release", "front_compression", "rear_admission",
-                 "rear_cutoff", "rear_release", "rear_compression"}};
+        rows = {EventCsvHeader()};
     else
         rows = {{"", "", "", "valve", "valve", "lead", "lead", "front", "front", "front", "front", "rear", "rear",
                  "rear", "rear"},

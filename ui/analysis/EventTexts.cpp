@@ -5,30 +5,24 @@
 #include <cmath>
 #include <string>
 
+#include "model/analysis/EventText.h"
+
 namespace zeph {
 
 namespace {
 
-QString Converted(double v, std::chars_format format, int precision)
+QStringList Texts(const std::vector<std::string>& fields)
 {
-    if (!std::isfinite(v)) return QStringLiteral("nan");
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v, format, precision);
-    std::string s(buf, res.ptr);
-    if (s.front() == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
-    return QString::fromStdString(s);
-}
-
-void AppendEnd(QStringList& row, const EndEvents& e)
-{
-    for (const auto* v : {&e.admission, &e.cutoff, &e.release, &e.compression}) row << FigureText(*v);
+    QStringList row;
+    for (const std::string& f : fields) row << QString::fromStdString(f);
+    return row;
 }
 
 }  // namespace
 
-QString FixedText(double v, int decimals) { return Converted(v, std::chars_format::fixed, decimals); }
+QString FixedText(double v, int decimals) { return QString::fromStdString(FixedFigure(v, decimals)); }
 
-QString SignificantText(double v, int digits) { return Converted(v, std::chars_format::general, digits); }
+QString SignificantText(double v, int digits) { return QString::fromStdString(SignificantFigure(v, digits)); }
 
 QString FloatText(float v)
 {
@@ -40,23 +34,9 @@ QString FloatText(float v)
 
 QString FigureText(const std::optional<double>& v) { return v ? FixedText(*v) : QString(); }
 
-QStringList EventHeader()
-{
-    return {"gear",           "rev_arm",         "direction",     "travel_min",   "travel_max",
-            "lead_front",     "lead_rear",       "front_admission", "front_cutoff", "front_release",
-            "front_compression", "rear_admission", "rear_cutoff",  "rear_release", "rear_compression"};
-}
+QStringList EventHeader() { return Texts(EventCsvHeader()); }
 
-QStringList EventFields(const GearEvents& ev)
-{
-    QStringList row = {QString::fromStdString(ev.gear.label), FixedText(ev.gear.revArm),
-                       ev.gear.forward ? "Fwd" : "Rev",          FixedText(ev.travelMin),
-                       FixedText(ev.travelMax),                  FixedText(ev.leadFront),
-                       FixedText(ev.leadRear)};
-    AppendEnd(row, ev.front);
-    AppendEnd(row, ev.rear);
-    return row;
-}
+QStringList EventFields(const GearEvents& ev) { return Texts(EventFieldTexts(ev, EventDecimals, "")); }
 
 QString JoinRows(const std::vector<QStringList>& rows, QChar separator)
 {

@@ -6,12 +6,13 @@
 #include <optional>
 #include <vector>
 
+#include "model/analysis/EventText.h"
 #include "model/analysis/GearSweep.h"
 
 namespace zeph {
 
 // Decimals of every event figure, as in the report's CSV.
-constexpr int EventDecimals = 4;
+constexpr int EventDecimals = EventCsvDecimals;
 
 // v in fixed notation; "nan" for a value that is not finite, and no minus sign on a zero.
 QString FixedText(double v, int decimals = EventDecimals);
