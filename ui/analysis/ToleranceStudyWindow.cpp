@@ -110,7 +110,7 @@ ToleranceStudyWindow::ToleranceStudyWindow(Session& session, QWidget* parent) : 
     setObjectName("toleranceStudyWindow");
     setWindowTitle("Tolerance Study");
     setModal(false);
-    resize(1280, 800);
+    resize(1440, 800);
     BuildWidgets();
     connect(&watcher_, &QFutureWatcherBase::finished, this, &ToleranceStudyWindow::Finished);
 }
@@ -139,6 +139,7 @@ void ToleranceStudyWindow::BuildWidgets()
         dimensions_->setItem(r, ToleranceColumn, tol);
     }
     dimensions_->resizeColumnsToContents();
+    dimensions_->horizontalHeader()->setStretchLastSection(true);
 
     all_ = Box(this, "all", "0.01", "The tolerance of every dimension whose own cell is empty");
     wear_ = Box(this, "wear", "0", "Pin wear C: each link between two pins gets a further u in [-C, C]");
@@ -199,7 +200,7 @@ void ToleranceStudyWindow::BuildWidgets()
     split->addWidget(results);
     split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 3);
-    split->setSizes({480, 800});
+    split->setSizes({400, 1040});
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(run_);
