@@ -113,6 +113,10 @@ ToleranceStudyWindow::ToleranceStudyWindow(Session& session, QWidget* parent) : 
     resize(1440, 800);
     BuildWidgets();
     connect(&watcher_, &QFutureWatcherBase::finished, this, &ToleranceStudyWindow::Finished);
+    // The value column follows the design; a run keeps the copy it started from.
+    connect(&session_, &Session::changed, this, [this](Changes what) {
+        if ((what & Change::Dimensions) && isVisible()) FillDimensions();
+    });
 }
 
 ToleranceStudyWindow::~ToleranceStudyWindow()
