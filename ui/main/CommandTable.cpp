@@ -97,6 +97,7 @@ const Command kCommands[] = {
      .tool = 16, .toolSlot = 18, .picture = P::PortEvents, .hint = "View Port Events vs Reverse Arm Position"},
     {.name = "eventsTable", .menu = M::DrawGraphs, .separatorBefore = true, .caption = "Events T&able"},
     {.name = "valveSetting", .menu = M::DrawGraphs, .caption = "&ValveSetting"},
+    {.name = "toleranceStudy", .menu = M::DrawGraphs, .caption = "Tolera&nceStudy"},
 
     {.name = "instructions", .menu = M::Help, .caption = "&Instructions"},
     {.name = "specialInstructions", .menu = M::Help, .caption = "Instructions&Special"},

@@ -147,7 +147,7 @@ private:
     QDialog *linesDialog_ = nullptr, *pivotTableWindow_ = nullptr;
     HelpTextWindow *instructionsWindow_ = nullptr, *specialInstructionsWindow_ = nullptr;
     QDialog* aboutBox_ = nullptr;
-    QDialog *eventsTableWindow_ = nullptr, *valveSettingWindow_ = nullptr;
+    QDialog *eventsTableWindow_ = nullptr, *valveSettingWindow_ = nullptr, *toleranceStudyWindow_ = nullptr;
 };
 
 }  // namespace zeph

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "ui/analysis/EventsTableWindow.h"
+#include "ui/analysis/ToleranceStudyWindow.h"
 #include "ui/analysis/ValveSettingWindow.h"
 #include "ui/main/MainWindow.h"
 
@@ -36,8 +37,10 @@ void MainWindow::BuildAnalysisWindows()
 {
     eventsTableWindow_ = new EventsTableWindow(session_, this);
     valveSettingWindow_ = new ValveSettingWindow(session_, this);
+    toleranceStudyWindow_ = new ToleranceStudyWindow(session_, this);
     connect(Item("eventsTable"), &QAction::triggered, this, [this] { ShowBeside(eventsTableWindow_, this); });
     connect(Item("valveSetting"), &QAction::triggered, this, [this] { ShowBeside(valveSettingWindow_, this); });
+    connect(Item("toleranceStudy"), &QAction::triggered, this, [this] { ShowBeside(toleranceStudyWindow_, this); });
 }
 
 }  // namespace zeph
