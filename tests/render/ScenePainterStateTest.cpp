@@ -5,6 +5,7 @@
 #include "model/tick/AnimationTick.h"
 #include "platform/Canvas.h"
 #include "render/scene/ScenePainter.h"
+#include "render/scene/SceneGeometry.h"
 
 namespace zeph {
 namespace {
@@ -95,7 +96,7 @@ TEST_F(ScenePainterStateTest, ShapesUseTheViewTheTickMappedWith)
     ASSERT_FALSE(ellipses.empty());
     const CanvasCall* crank = ellipses[2];  // driver wheel, hub, then the crank pin
     const int centreX = (crank->args[0] + crank->args[2]) / 2;
-    EXPECT_NEAR(centreX, m.Pivots[CrankPin].sx, 1);
+    EXPECT_NEAR(centreX, MapScene(m).pivots[CrankPin].x, 1);
 }
 
 }  // namespace
