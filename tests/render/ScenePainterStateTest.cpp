@@ -1,8 +1,10 @@
 // A picture follows from the state painted alone: the same state paints the same picture, whatever came before.
 #include <QImage>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "model/tick/AnimationTick.h"
+#include "model/linkage/ViewTransform.h"
 #include "platform/Canvas.h"
 #include "render/scene/ScenePainter.h"
 #include "render/scene/SceneGeometry.h"
@@ -97,6 +99,7 @@ TEST_F(ScenePainterStateTest, ShapesUseTheViewTheTickMappedWith)
     const CanvasCall* crank = ellipses[2];  // driver wheel, hub, then the crank pin
     const int centreX = (crank->args[0] + crank->args[2]) / 2;
     EXPECT_NEAR(centreX, MapScene(m).pivots[CrankPin].x, 1);
+    EXPECT_GT(std::abs(centreX - ScreenX(m, m.Pivots[CrankPin].x)), 2);  // not the view now in force
 }
 
 }  // namespace
