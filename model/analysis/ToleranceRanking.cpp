@@ -53,9 +53,12 @@ CutoffRanking RankCutoffSpread(const MechanismModel& design, const ToleranceRequ
     }
     for (CutoffShare& row : ranking.rows)
         if (row.variance && total > 0) row.share = *row.variance / total;
-    std::stable_sort(ranking.rows.begin(), ranking.rows.end(), [](const CutoffShare& a, const CutoffShare& b) {
+    // Equal shares keep the dialog order, in which codes rise. (std::stable_sort's temporary
+    // buffer trips the address sanitizer of this toolchain, so the order is spelled out.)
+    std::sort(ranking.rows.begin(), ranking.rows.end(), [](const CutoffShare& a, const CutoffShare& b) {
         if (a.share.has_value() != b.share.has_value()) return a.share.has_value();
-        return a.share && *a.share > *b.share;
+        if (a.share && *a.share != *b.share) return *a.share > *b.share;
+        return a.code < b.code;
     });
     return ranking;
 }

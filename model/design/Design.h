@@ -7,12 +7,10 @@
 
 namespace zeph {
 
-// One point of the mechanism: its model position and the screen pixel it maps to.
+// One point of the mechanism, in model units.
 struct Pivot {
     float x = 0.0f;
     float y = 0.0f;
-    int32_t sx = 0;
-    int32_t sy = 0;
 };
 
 // Indices into the pivot table. Entry 0 is the frame origin, the model point (0, 0) that no

@@ -11,21 +11,6 @@
 
 namespace zeph {
 
-struct ScreenPt {
-    int32_t x = 0, y = 0;
-};
-
-// Screen outlines of the cylinder section, recomputed every tick from the dimensions.
-// CO: start point S then points 0..12; PI: inner passage edges; PO: piston corners, the
-// piston-rod end and the valve-stem end; VR, VF: the rear and front valve heads.
-struct ScreenOutlines {
-    ScreenPt S;
-    std::array<ScreenPt, 13> CO{};
-    std::array<ScreenPt, 4> PI{};
-    std::array<ScreenPt, 6> PO{};
-    std::array<ScreenPt, 4> VR{}, VF{};
-};
-
 // Valve-event thresholds and the six joint-referred bases, written by SolveLinkage.
 struct EventLevels {
     float FrontSteamOpenLevel = 0, FrontSteamMaxLevel = 0, FrontExhaustOpenLevel = 0;
@@ -144,9 +129,8 @@ struct SimulationState {
     float SavedZoom = 0, SavedPanX = 0, SavedPanY = 0;
     ViewTriple HomeView;
 
-    ScreenOutlines Outlines;
-    // The view the pivots and outlines of this tick were mapped with; pictures of the tick are
-    // drawn with it even when the dimension pointer has changed the view since.
+    // The view this tick's picture is mapped with (pivots and outlines); pictures of the tick
+    // are drawn with it even when the dimension pointer has changed the view since.
     ViewTriple MappedView;
 
     // ---- display switches -------------------------------------------------------------

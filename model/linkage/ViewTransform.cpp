@@ -1,4 +1,4 @@
-// Model-to-screen mapping, the zoom step, the self-centring bar rule and the cylinder outlines.
+// Model-to-screen mapping, the zoom step, the self-centring bar rule and the steam passage heights.
 #include "model/linkage/ViewTransform.h"
 
 #include <cmath>
@@ -59,10 +59,20 @@ void SetView(MechanismModel& m, const ViewTriple& v)
 void MapPivots(MechanismModel& m)
 {
     m.MappedView = CurrentView(m);
-    for (Pivot& p : m.Pivots) {
-        p.sx = ScreenX(m, p.x);
-        p.sy = ScreenY(m, p.y);
-    }
+}
+
+int32_t PassageHeight(const MechanismModel& m)
+{
+    const ViewTriple& v = m.MappedView;
+    const Real yc = m.CylCLHeight(), yv = m.ValveCLHeight(), Dc = m.Cyl.CylBoreDia, Dv = m.Cyl.ValveBoreDia;
+    return ScreenY(v, yc + Dc / 2) - ScreenY(v, yv - Dv / 2);
+}
+
+int32_t ChamberHeight(const MechanismModel& m)
+{
+    const ViewTriple& v = m.MappedView;
+    const Real yv = m.ValveCLHeight(), Dv = m.Cyl.ValveBoreDia;
+    return ScreenY(v, yv - Dv / 2) - ScreenY(v, yv + Dv / 2);
 }
 
 Real BarStep(int32_t p, int32_t last, int32_t secondLast, Real k, int32_t small, int32_t large)
@@ -89,48 +99,6 @@ void ApplyZoomStep(MechanismModel& m, Real d)
     if (scale > MaxViewScale) scale = MaxViewScale;
     if (scale < MinViewScale) scale = MinViewScale;
     m.ViewScale = static_cast<float>(scale);
-}
-
-void ComputeOutlines(MechanismModel& m)
-{
-    const CylDims& c = m.Cyl;
-    auto sx = [&m](Real x) { return ScreenX(m, x); };
-    auto sy = [&m](Real y) { return ScreenY(m, y); };
-    const Real e = c.CylCentreX, yc = m.CylCLHeight(), yv = m.ValveCLHeight();
-    const Real Lc = c.CylBoreLen, Dc = c.CylBoreDia, Lv = c.ValveBoreLen, Dv = c.ValveBoreDia;
-    const Real po = c.ValvePortOffset, pr = c.ValvePortWidthRear, pf = c.ValvePortWidthFront;
-    const Real cw = c.CylPortWidth;
-    const Real x3 = m.Pivots[Crosshead].x, x4 = m.Pivots[ValveJoint].x;
-    const Real R = c.PistonRodLen, W = c.PistonWidth, J = c.ValveJointOffset, I = c.ValveInsideEdge;
-    const Real Wr = c.ValveEndWidthRear, Wf = c.ValveEndWidthFront;
-    const int32_t vt = sy(yv + Dv / 2), vb = sy(yv - Dv / 2);
-    const int32_t ct = sy(yc + Dc / 2), cb = sy(yc - Dc / 2);
-
-    ScreenOutlines& o = m.Outlines;
-    o.S = {sx(e - Lv / 2), vt};
-    o.CO = {{{sx(e - Lv / 2), vb},
-             {sx(e - po - pr), vb},
-             {sx(e - Lc / 2), ct},
-             {sx(e - Lc / 2), cb},
-             {sx(e + Lc / 2), cb},
-             {sx(e + Lc / 2), ct},
-             {sx(e + po + pf), vb},
-             {sx(e + Lv / 2), vb},
-             {sx(e + Lv / 2), vt},
-             {sx(e + Lv / 2 - 2 * pf), vt},
-             {sx(e + pr), vt},
-             {sx(e - Lv / 2 + 2 * pr), vt},
-             {sx(e - pf), vt}}};
-    o.PI = {{{sx(e - po), vb}, {sx(e - Lc / 2 + cw), ct}, {sx(e + Lc / 2 - cw), ct}, {sx(e + po), vb}}};
-
-    const int32_t xr = sx(x3 + R - W / 2), xf = sx(x3 + R + W / 2);
-    o.PO = {{{xr, ct}, {xr, cb}, {xf, cb}, {xf, ct}, {xf, sy(yc)}, {sx(x4 + J + I + Wf), sy(yv)}}};
-
-    const int32_t top = sy(yv + Dv / 2), bottom = sy(yv - Dv / 2);
-    const int32_t ro = sx(x4 + J - I - Wr), ri = sx(x4 + J - I);
-    o.VR = {{{ro, top}, {ro, bottom}, {ri, bottom}, {ri, top}}};
-    const int32_t fi = sx(x4 + J + I), fo = sx(x4 + J + I + Wf);
-    o.VF = {{{fi, top}, {fi, bottom}, {fo, bottom}, {fo, top}}};
 }
 
 }  // namespace zeph

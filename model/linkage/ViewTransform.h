@@ -1,4 +1,4 @@
-// Model-to-screen mapping, the zoom step, the self-centring bar rule and the cylinder outlines.
+// Model-to-screen mapping, the zoom step, the self-centring bar rule and the steam passage heights.
 #pragma once
 
 #include <array>
@@ -28,9 +28,13 @@ int32_t ScreenY(const MechanismModel& m, Real y);
 ViewTriple CurrentView(const MechanismModel& m);
 void SetView(MechanismModel& m, const ViewTriple& v);
 
-// Maps every pivot's model point to its screen point with the current view, and records that
-// view as the one this tick's picture is drawn with.
+// Records the current view as the one this tick's picture is drawn with (MappedView).
 void MapPivots(MechanismModel& m);
+
+// Pixel heights, with the recorded view, of the steam passage (valve-bore floor down to the
+// cylinder-bore top) and of the valve chamber (its roof down to its floor).
+int32_t PassageHeight(const MechanismModel& m);
+int32_t ChamberHeight(const MechanismModel& m);
 
 // The step a self-centring bar applies for a change to position p, given its last and
 // second-to-last positions, its divisor k and its small and large steps.
@@ -38,8 +42,5 @@ Real BarStep(int32_t p, int32_t last, int32_t secondLast, Real k, int32_t small,
 
 // Zooms by d per cent about pixel (320, 240), clamping the scale to 0.5 .. 3000.
 void ApplyZoomStep(MechanismModel& m, Real d);
-
-// The cylinder, passage, piston and valve-head outlines in screen pixels.
-void ComputeOutlines(MechanismModel& m);
 
 }  // namespace zeph

@@ -15,7 +15,6 @@ void SolveAndMap(MechanismModel& m)
     SolveLinkage(m);
     CalcPortOpenings(m);
     MapPivots(m);
-    ComputeOutlines(m);
 }
 
 void AdvanceDriverAngle(MechanismModel& m)

@@ -45,9 +45,8 @@ void BeepIfCollapsed(const MechanismModel& m, int dotCount, int32_t height, Tick
 
 void CollapsedHeightBeeps(const MechanismModel& m, TickEvents& events)
 {
-    const ScreenOutlines& o = m.Outlines;
-    const int32_t passage = o.CO[2].y - o.CO[0].y;
-    const int32_t chamber = o.CO[0].y - o.S.y;
+    const int32_t passage = PassageHeight(m);
+    const int32_t chamber = ChamberHeight(m);
     BeepIfCollapsed(m, m.Steam.FrontDots / 15, passage, events);
     BeepIfCollapsed(m, m.Steam.RearDots / 15, passage, events);
     BeepIfCollapsed(m, m.Steam.FrontDots / 12, chamber, events);

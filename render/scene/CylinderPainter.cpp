@@ -26,9 +26,9 @@ void Quad(Canvas& c, const Points& q)
 
 }  // namespace
 
-void DrawCylinderOutline(Canvas& c, const MechanismModel& m)
+void DrawCylinderOutline(Canvas& c, const SceneGeometry& g)
 {
-    const ScreenOutlines& o = m.Outlines;
+    const ScreenOutlines& o = g.outlines;
     c.SetPenColor(clGray);
     MoveTo(c, o.S);
     for (int i = 0; i <= 8; ++i) LineTo(c, o.CO[i]);
@@ -39,10 +39,10 @@ void DrawCylinderOutline(Canvas& c, const MechanismModel& m)
     Quad(c, o.PI);
 
     c.SetPenColor(clBlack);
-    c.MoveTo(m.Pivots[Crosshead].sx, m.Pivots[Crosshead].sy);
+    MoveTo(c, g.pivots[Crosshead]);
     LineTo(c, o.PO[4]);
     Quad(c, o.PO);
-    c.MoveTo(m.Pivots[ValveJoint].sx, m.Pivots[ValveJoint].sy);
+    MoveTo(c, g.pivots[ValveJoint]);
     LineTo(c, o.PO[5]);
     Quad(c, o.VR);
     Quad(c, o.VF);
@@ -92,7 +92,10 @@ private:
 // The dots of one tick, scattered by one random sequence over the outline of the tick.
 class SteamDots {
 public:
-    SteamDots(Canvas& c, const MechanismModel& m, Random& rnd) : c_(c), dots_(c), m_(m), o_(m.Outlines), rnd_(rnd) {}
+    SteamDots(Canvas& c, const MechanismModel& m, const ScreenOutlines& o, Random& rnd)
+        : c_(c), dots_(c), m_(m), o_(o), rnd_(rnd)
+    {
+    }
 
     void LiveSteam();
     void CylinderEnd(int count, int xFrom, int xTo, TColor colour);
@@ -213,11 +216,11 @@ void SteamDots::Legend()
 
 }  // namespace
 
-void DrawSteam(Canvas& c, const MechanismModel& m, Random& rnd)
+void DrawSteam(Canvas& c, const MechanismModel& m, const SceneGeometry& g, Random& rnd)
 {
-    const ScreenOutlines& o = m.Outlines;
+    const ScreenOutlines& o = g.outlines;
     rnd.SeedFromClock();
-    SteamDots dots(c, m, rnd);
+    SteamDots dots(c, m, o, rnd);
     dots.LiveSteam();
     const TColor front = ToColour(m.Steam.FrontColour);
     dots.CylinderEnd(m.Steam.FrontDots, o.PO[3].x, o.CO[5].x, front);

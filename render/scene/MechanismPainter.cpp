@@ -22,14 +22,14 @@ void PivotCircle(Canvas& c, const MechanismModel& m, int pivot, Real r)
     ModelCircle(c, m, m.Pivots[pivot].x, m.Pivots[pivot].y, r);
 }
 
-void LineToPivot(Canvas& c, const MechanismModel& m, int pivot)
+void LineToPivot(Canvas& c, const SceneGeometry& g, int pivot)
 {
-    c.LineTo(m.Pivots[pivot].sx, m.Pivots[pivot].sy);
+    c.LineTo(g.pivots[pivot].x, g.pivots[pivot].y);
 }
 
-void MoveToPivot(Canvas& c, const MechanismModel& m, int pivot)
+void MoveToPivot(Canvas& c, const SceneGeometry& g, int pivot)
 {
-    c.MoveTo(m.Pivots[pivot].sx, m.Pivots[pivot].sy);
+    c.MoveTo(g.pivots[pivot].x, g.pivots[pivot].y);
 }
 
 // The counterweight: 140 degrees of a circle of 0.35 D, centred opposite the crank. The
@@ -65,11 +65,11 @@ void DrawDriverAndPivots(Canvas& c, const MechanismModel& m)
     for (int p : {RevArmAuxPin, RevArmPivot, RevArmPivotCopy, RevArmTop}) PivotCircle(c, m, p, 0.02L * D);
 }
 
-void DrawFixedPivotMarks(Canvas& c, const MechanismModel& m)
+void DrawFixedPivotMarks(Canvas& c, const SceneGeometry& g)
 {
     c.SetPenColor(clRed);
     for (int p : {FrameOrigin, BellCrankPivot, GuideLinkCentre, RevArmPivot}) {
-        const int x = m.Pivots[p].sx, y = m.Pivots[p].sy;
+        const int x = g.pivots[p].x, y = g.pivots[p].y;
         c.MoveTo(x + 5, y + 5);
         c.LineTo(x - 6, y - 6);
         c.MoveTo(x + 5, y - 5);
@@ -86,31 +86,31 @@ void DrawGuideLink(Canvas& c, const MechanismModel& m)
           ScreenX(v, x + R / 2), ScreenY(v, y + R), ScreenX(v, x - R / 2), ScreenY(v, y + R));
 }
 
-void DrawRods(Canvas& c, const MechanismModel& m)
+void DrawRods(Canvas& c, const SceneGeometry& g)
 {
     struct Leg {
         TColor colour;
         int to;
     };
-    MoveToPivot(c, m, Crosshead);
+    MoveToPivot(c, g, Crosshead);
     const Leg valveTrain[] = {{clRed, CrankPin},        {clLime, EccCrankPin},  {clBlue, EccRodFrontEnd},
                               {clAqua, BellCrankYokePin}, {clFuchsia, BellCrankPivot}, {clFuchsia, BellCrankValvePin},
                               {clLime, ValveJoint}};
     for (const Leg& leg : valveTrain) {
         c.SetPenColor(leg.colour);
-        LineToPivot(c, m, leg.to);
+        LineToPivot(c, g, leg.to);
     }
-    MoveToPivot(c, m, HangerJoint);
+    MoveToPivot(c, g, HangerJoint);
     c.SetPenColor(clFuchsia);
-    LineToPivot(c, m, HangerTopPin);
+    LineToPivot(c, g, HangerTopPin);
     c.SetPenColor(clBlue);
-    LineToPivot(c, m, AuxRodCorner);
-    LineToPivot(c, m, RevArmAuxPin);
-    MoveToPivot(c, m, RevArmPivot);
+    LineToPivot(c, g, AuxRodCorner);
+    LineToPivot(c, g, RevArmAuxPin);
+    MoveToPivot(c, g, RevArmPivot);
     c.SetPenColor(clLime);
-    LineToPivot(c, m, RevArmTop);
+    LineToPivot(c, g, RevArmTop);
     c.SetPenColor(clBlack);
-    c.LineTo(m.Pivots[DriverCentre].sx, m.Pivots[RevArmTop].sy);
+    c.LineTo(g.pivots[DriverCentre].x, g.pivots[RevArmTop].y);
 }
 
 }  // namespace zeph

@@ -20,9 +20,10 @@ constexpr int NameX = 30, NameY = 75;
 // Screen points of the current tick, and model points mapped with the pointer's view at once.
 struct Points {
     const MechanismModel& m;
+    const SceneGeometry& g;
     const ViewTriple& v;
 
-    QPoint P(PivotIndex n) const { return {m.Pivots[n].sx, m.Pivots[n].sy}; }
+    QPoint P(PivotIndex n) const { return O(g.pivots[n]); }
     QPoint O(const ScreenPt& p) const { return {p.x, p.y}; }
     QPoint M(Real x, Real y) const { return {ScreenX(v, x), ScreenY(v, y)}; }
     int MX(Real x) const { return ScreenX(v, x); }
@@ -42,9 +43,9 @@ QPoint BellCrankCorner(const Points& p)
     return p.M(x7 + (y7 - p.Y(BellCrankYokePin)) * k, y7 + (p.X(BellCrankYokePin) - x7) * k);
 }
 
-std::vector<QPoint> FramePath(const MechanismModel& m, const ViewTriple& view, int code)
+std::vector<QPoint> FramePath(const MechanismModel& m, const SceneGeometry& g, const ViewTriple& view, int code)
 {
-    const Points p{m, view};
+    const Points p{m, g, view};
     const FrameDims& f = m.Frame;
     const QPoint o = p.P(FrameOrigin);
     const Real linkTop = p.Y(GuideLinkCentre) + Real(f.GuideLinkRadius);
@@ -90,10 +91,10 @@ std::vector<QPoint> FramePath(const MechanismModel& m, const ViewTriple& view, i
 //   114 valve centre to inside ring edge: along the valve centre line from the valve centre
 //       (midway between the heads' inside edges) to the front head's inside edge VF.0.
 // The other lines follow the same rule: each spans the dimension the code edits.
-std::vector<QPoint> CylinderPath(const MechanismModel& m, const ViewTriple& view, int code)
+std::vector<QPoint> CylinderPath(const MechanismModel& m, const SceneGeometry& g, const ViewTriple& view, int code)
 {
-    const Points p{m, view};
-    const ScreenOutlines& o = m.Outlines;
+    const Points p{m, g, view};
+    const ScreenOutlines& o = g.outlines;
     const int cylX = p.MX(p.X(DriverCentre) + Real(m.Cyl.CylCentreX));
     const int valveY = o.PO[5].y;
     const QPoint valveCentre{Points::Mid(p.O(o.VR[3]), p.O(o.VF[0])).x(), valveY};
@@ -151,12 +152,12 @@ void FlipPenColour(Canvas& c)
 
 // Reverse-arm travel either side of its centre, just below the arm's top pin; the two halves
 // are drawn in different colours so that each half's length can be read.
-void DrawReverseArmBar(Canvas& c, const MechanismModel& m, int code)
+void DrawReverseArmBar(Canvas& c, const MechanismModel& m, const SceneGeometry& g, int code)
 {
     const ViewTriple& v = m.Pointer.LineView;
     const Real centre = m.RevArmCentre;
     const Real reach = code == 26 ? m.Frame.RevArmNorm : m.Frame.RevArmMax;
-    const int y = m.Pivots[RevArmTop].sy + 5;
+    const int y = g.pivots[RevArmTop].y + 5;
     c.MoveTo(ScreenX(v, centre - reach), y);
     c.LineTo(ScreenX(v, centre), y);
     FlipPenColour(c);
@@ -166,13 +167,13 @@ void DrawReverseArmBar(Canvas& c, const MechanismModel& m, int code)
 
 }  // namespace
 
-std::vector<QPoint> PointerPath(const MechanismModel& m, int code)
+std::vector<QPoint> PointerPath(const MechanismModel& m, const SceneGeometry& g, int code)
 {
     const ViewTriple& view = m.Pointer.LineView;
-    return code > CylCodeBase ? CylinderPath(m, view, code) : FramePath(m, view, code);
+    return code > CylCodeBase ? CylinderPath(m, g, view, code) : FramePath(m, g, view, code);
 }
 
-void DrawPointer(Canvas& c, const MechanismModel& m, TextScale ts)
+void DrawPointer(Canvas& c, const MechanismModel& m, const SceneGeometry& g, TextScale ts)
 {
     const int code = m.Pointer.ShownCode;
     if (code <= 0) return;
@@ -183,9 +184,9 @@ void DrawPointer(Canvas& c, const MechanismModel& m, TextScale ts)
     const DimensionInfo* d = FindDimension(code);
     if (!d) return;
     if (code == 26 || code == 27)
-        DrawReverseArmBar(c, m, code);
+        DrawReverseArmBar(c, m, g, code);
     else
-        DrawPath(c, PointerPath(m, code));
+        DrawPath(c, PointerPath(m, g, code));
     c.SetFontColor(clBlack);
     c.TextOut(RoundInt(Real(ts.x) * NameX), RoundInt(Real(ts.y) * NameY), QString::fromLatin1(d->caption));
     // A pointer that ended with this tick leaves the plain font behind it.

@@ -110,7 +110,7 @@ void Readouts::Cutoffs()
 
 void Readouts::ReferenceCross(int pivot, const QString& number)
 {
-    const int x = m_.Pivots[pivot].sx, y = m_.Pivots[pivot].sy;
+    const int x = ScreenX(m_.MappedView, m_.Pivots[pivot].x), y = ScreenY(m_.MappedView, m_.Pivots[pivot].y);
     c_.MoveTo(x, y - 10);
     c_.LineTo(x, y + 10);
     c_.MoveTo(x - 10, y);

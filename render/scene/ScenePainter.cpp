@@ -39,15 +39,16 @@ bool ScenePainter::Paint(Canvas& c, const MechanismModel& m, TextScale ts)
     c.SetPenColor(clBlack);
     // The picture's texts: a plain sans-serif of 8 points, narrow enough for the readout columns.
     c.SetFontName(QStringLiteral("Liberation Sans Narrow"));
-    if (m.SteamDisplayOn) DrawSteam(c, m, random_);
+    const SceneGeometry g = MapScene(m);
+    if (m.SteamDisplayOn) DrawSteam(c, m, g, random_);
     DrawDriverAndPivots(c, m);
-    DrawCylinderOutline(c, m);
-    DrawFixedPivotMarks(c, m);
+    DrawCylinderOutline(c, g);
+    DrawFixedPivotMarks(c, g);
     DrawGuideLink(c, m);
-    DrawRods(c, m);
+    DrawRods(c, g);
     DrawUserLines(c, m);
     const bool figureBlanked = DrawReadouts(c, m, ts);
-    DrawPointer(c, m, ts);
+    DrawPointer(c, m, g, ts);
     return figureBlanked;
 }
 

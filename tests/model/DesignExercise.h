@@ -29,7 +29,6 @@ inline void ExerciseOpenedDesign(MechanismModel& m, DesignPainter paint = nullpt
             CalcPortOpenings(m);
         }
         MapPivots(m);
-        ComputeOutlines(m);
         if (paint) paint(m);
     }
 }

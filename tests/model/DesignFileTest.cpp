@@ -142,8 +142,8 @@ TEST(DesignFileModel, TheComparisonKnowsEveryField)
                 EXPECT_NE(ModelComparison::FirstDifference(a, b), "") << field.Describe();
                 *place = kept;
             }
-    b.Outlines.VF[3].y = 1;
-    EXPECT_EQ(ModelComparison::FirstDifference(a, b), "model.Outlines.VF[3].y");
+    b.MappedView.panY = 1;
+    EXPECT_EQ(ModelComparison::FirstDifference(a, b), "model.MappedView.panY");
     a.Cyl.Reserved = -0.0f;
     EXPECT_EQ(ModelComparison::FirstDifference(a, StartedModel()), "model.Cyl.Reserved");
 }

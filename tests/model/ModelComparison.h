@@ -84,12 +84,7 @@ private:
     }
     void Same(const Name& name, const Pivot& a, const Pivot& b)
     {
-        ZEPH_SAME(x); ZEPH_SAME(y); ZEPH_SAME(sx); ZEPH_SAME(sy);
-    }
-    void Same(const Name& name, const ScreenPt& a, const ScreenPt& b) { ZEPH_SAME(x); ZEPH_SAME(y); }
-    void Same(const Name& name, const ScreenOutlines& a, const ScreenOutlines& b)
-    {
-        ZEPH_SAME(S); ZEPH_SAME(CO); ZEPH_SAME(PI); ZEPH_SAME(PO); ZEPH_SAME(VR); ZEPH_SAME(VF);
+        ZEPH_SAME(x); ZEPH_SAME(y);
     }
     void Same(const Name& name, const ViewTriple& a, const ViewTriple& b)
     {
@@ -175,7 +170,7 @@ private:
         ZEPH_SAME(BarHistories); ZEPH_SAME(ScrollStartValue); ZEPH_SAME(Undo); ZEPH_SAME(LineDialog); ZEPH_SAME(PivotData);
         ZEPH_SAME(PrevFrontSteamOpening); ZEPH_SAME(PrevRearSteamOpening); ZEPH_SAME(Steam); ZEPH_SAME(Cutoff);
         ZEPH_SAME(ErrorTicks); ZEPH_SAME(Pointer); ZEPH_SAME(SavedZoom); ZEPH_SAME(SavedPanX);
-        ZEPH_SAME(SavedPanY); ZEPH_SAME(HomeView); ZEPH_SAME(Outlines); ZEPH_SAME(MappedView);
+        ZEPH_SAME(SavedPanY); ZEPH_SAME(HomeView); ZEPH_SAME(MappedView);
         ZEPH_SAME(ScreenDataOn); ZEPH_SAME(RefPointsOn); ZEPH_SAME(DynVarOn); ZEPH_SAME(UndoOn);
         ZEPH_SAME(PivotDataOn); ZEPH_SAME(LinePromptOn);
     }

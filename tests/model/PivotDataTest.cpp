@@ -192,7 +192,7 @@ TEST_F(PivotTable, ValuesThatCannotShowAreLeftBlank)
 {
     m.ChosenStepAngle = 45;
     m.RevArmPosition = std::numeric_limits<float>::quiet_NaN();
-    m.Pivots[BellCrankPivot] = {3.4e38f, -1.5e9f, 0, 0};  // cut to 10 they would read 3402823466 and -150000000
+    m.Pivots[BellCrankPivot] = {3.4e38f, -1.5e9f};  // cut to 10 they would read 3402823466 and -150000000
     m.PivotData.PivotSlot[1] = BellCrankPivot;
     const std::vector<std::string> t = Table();
     EXPECT_EQ(t[1], "       Reverse Arm " + std::string(7, ' ') + "      Step Angle  45.000");

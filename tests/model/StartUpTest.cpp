@@ -94,7 +94,7 @@ TEST(StartUp, RestartRestoresAnEditedModel)
     const MechanismModel fresh = StartedModel();
     MechanismModel m = StartedModel();
     for (const auto& [code, value] : kDefaultsByCode) m.SetDim(code, value + 0.5f);
-    m.Pivots[RefPoint1] = {1.0f, 2.0f, 3, 4};
+    m.Pivots[RefPoint1] = {1.0f, 2.0f};
     m.DriverAngle = 123.0f;
     m.ViewScale = 99.0f;
     m.SavedZoom = 11.0f;

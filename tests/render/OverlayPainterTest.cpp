@@ -13,6 +13,7 @@
 #include "render/scene/ReadoutPainter.h"
 #include "render/scene/ScenePainter.h"
 #include "render/scene/UserLinesPainter.h"
+#include "render/scene/SceneGeometry.h"
 
 using namespace zeph;
 
@@ -93,15 +94,15 @@ TEST_F(OverlayPainterTest, CarriedCircleFollowsItsPivot)
     m.Lines[1] = {1, 0, 1, 0.5f, 0, 1, 0, float(CrankPin)};
     RecordingCanvas first;
     DrawUserLines(first, m);
-    const Pivot before = m.Pivots[CrankPin];
+    const ScreenPt before = MapScene(m).pivots[CrankPin];
     m.DriverAngle = 90;
     SolveAndMap(m);
     RecordingCanvas second;
     DrawUserLines(second, m);
-    const Pivot after = m.Pivots[CrankPin];
+    const ScreenPt after = MapScene(m).pivots[CrankPin];
     ASSERT_EQ(first.Calls(CanvasOp::Ellipse).size(), 1u);
     ASSERT_EQ(second.Calls(CanvasOp::Ellipse).size(), 1u);
-    const int dx = after.sx - before.sx, dy = after.sy - before.sy;
+    const int dx = after.x - before.x, dy = after.y - before.y;
     const std::vector<int>& a = first.Calls(CanvasOp::Ellipse)[0]->args;
     const std::vector<int>& b = second.Calls(CanvasOp::Ellipse)[0]->args;
     EXPECT_NEAR(b[0] - a[0], dx, 1);

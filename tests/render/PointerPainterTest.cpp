@@ -13,6 +13,7 @@
 #include "QStringPrinter.h"
 #include "model/TickSupport.h"
 #include "render/scene/PointerPainter.h"
+#include "render/scene/SceneGeometry.h"
 
 using namespace zeph;
 
@@ -32,7 +33,7 @@ protected:
     {
         TickEvents e;
         StepPointer(m, e);
-        DrawPointer(c, m, text);
+        DrawPointer(c, m, MapScene(m), text);
     }
 
     // One tick as the animation loop runs it: solve, map, outline, then the pointer step.
@@ -142,7 +143,7 @@ TEST_F(DimensionPointerTest, ReverseArmBarHalvesAlwaysDifferInColour)
             const auto bar = Lines();
             ASSERT_EQ(bar.size(), 2u);
             EXPECT_NE(bar[0].colour, bar[1].colour);
-            EXPECT_EQ(bar[0].from.y(), m.Pivots[RevArmTop].sy + 5);
+            EXPECT_EQ(bar[0].from.y(), MapScene(m).pivots[RevArmTop].y + 5);
             EXPECT_EQ(bar[1].to.y(), bar[0].from.y());
             EXPECT_EQ(bar[0].to.x(), ScreenX(m, m.RevArmCentre));
             EXPECT_NEAR(bar[1].to.x() - bar[0].from.x(), 2 * reach * m.ViewScale, 1);
@@ -186,7 +187,7 @@ TEST_F(DimensionPointerTest, BrokenModelsAndUnknownCodesNeverCrashOrLeaveTheView
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     for (float bad : {nan, 1e30f, 0.0f}) {
-        for (Pivot& p : m.Pivots) p = {bad, bad, 0, 0};
+        for (Pivot& p : m.Pivots) p = {bad, bad};
         m.Frame = FrameDims{bad, bad, bad, bad, bad, bad, bad, bad, bad, bad, bad, bad, bad, bad, bad,
                             bad, bad, bad, bad, bad, bad};
         m.Cyl = CylDims{bad, bad, bad, bad, bad, bad, bad, bad, bad, bad, bad, bad, bad, bad, bad, bad, bad};
@@ -197,7 +198,6 @@ TEST_F(DimensionPointerTest, BrokenModelsAndUnknownCodesNeverCrashOrLeaveTheView
             m.GraphicDimCode = code;
             for (int i = 0; i < 3; ++i) {
                 MapPivots(m);
-                ComputeOutlines(m);
                 RecordingCanvas c;
                 PointerStep(c);
                 EXPECT_TRUE(m.ViewScale >= 0.5f && m.ViewScale <= 3000) << code;

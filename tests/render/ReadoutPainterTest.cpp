@@ -170,14 +170,14 @@ TEST_F(ReadoutsTest, FiguresThatCannotShowAreLeftBlankAndReported)
 TEST_F(ReadoutsTest, ReferencePointsAndTheirDistance)
 {
     m.RefPointsOn = true;
-    m.Pivots[RefPoint1] = {3, 4, 200, 150};
-    m.Pivots[RefPoint2] = {0, 0, 115, 270};
+    m.Pivots[RefPoint1] = {3, 4};
+    m.Pivots[RefPoint2] = {0, 0};
     RecordingCanvas& c = Draw();
     EXPECT_EQ(At(c.FindText("Pt1V  4.000")), QPoint(143, 71));
     EXPECT_EQ(At(c.FindText("Pt1H  3.000")), QPoint(143, 83));
     EXPECT_EQ(At(c.FindText("Pt2V  0.000")), QPoint(143, 95));
     EXPECT_EQ(At(c.FindText(" 5.000")), QPoint(209, 107));
-    EXPECT_EQ(At(c.FindText("1")), QPoint(203, 133));
+    EXPECT_EQ(At(c.FindText("1")), QPoint(202, 141));
     EXPECT_EQ(At(c.FindText("2")), QPoint(118, 253));
 }
 

@@ -1,10 +1,13 @@
 // A picture follows from the state painted alone: the same state paints the same picture, whatever came before.
 #include <QImage>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "model/tick/AnimationTick.h"
+#include "model/linkage/ViewTransform.h"
 #include "platform/Canvas.h"
 #include "render/scene/ScenePainter.h"
+#include "render/scene/SceneGeometry.h"
 
 namespace zeph {
 namespace {
@@ -95,7 +98,8 @@ TEST_F(ScenePainterStateTest, ShapesUseTheViewTheTickMappedWith)
     ASSERT_FALSE(ellipses.empty());
     const CanvasCall* crank = ellipses[2];  // driver wheel, hub, then the crank pin
     const int centreX = (crank->args[0] + crank->args[2]) / 2;
-    EXPECT_NEAR(centreX, m.Pivots[CrankPin].sx, 1);
+    EXPECT_NEAR(centreX, MapScene(m).pivots[CrankPin].x, 1);
+    EXPECT_GT(std::abs(centreX - ScreenX(m, m.Pivots[CrankPin].x)), 2);  // not the view now in force
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "platform/Canvas.h"
 #include "platform/Colour.h"
 #include "render/scene/ScenePainter.h"
+#include "render/scene/SceneGeometry.h"
 
 using namespace zeph;
 
@@ -58,12 +59,12 @@ protected:
     // Dots of a colour inside the front or rear cylinder space (between piston and cover).
     int FrontEndDots(TColor colour) const
     {
-        const ScreenOutlines& o = m.Outlines;
+        const ScreenOutlines o = MapScene(m).outlines;
         return CountInBox(o.PO[3].x + 1, o.CO[2].y + 1, o.CO[5].x, o.CO[3].y, colour);
     }
     int RearEndDots(TColor colour) const
     {
-        const ScreenOutlines& o = m.Outlines;
+        const ScreenOutlines o = MapScene(m).outlines;
         return CountInBox(o.CO[2].x + 1, o.CO[2].y + 1, o.PO[0].x, o.CO[3].y, colour);
     }
 
@@ -88,15 +89,15 @@ TEST_F(SceneRendererTest, FixedPivotCrossesAreRedAtTheirExactPixels)
 {
     Render();
     for (int p : {0, int(BellCrankPivot), int(RevArmPivot)}) {
-        const int x = m.Pivots[p].sx, y = m.Pivots[p].sy;
+        const int x = MapScene(m).pivots[p].x, y = MapScene(m).pivots[p].y;
         EXPECT_EQ(At(x + 5, y + 5), clRed) << p;
         EXPECT_EQ(At(x - 5, y - 5), clRed) << p;
         EXPECT_EQ(At(x + 5, y - 5), clRed) << p;
         EXPECT_EQ(At(x - 5, y + 5), clRed) << p;
     }
     // The end pixel of each stroke is left out.
-    EXPECT_EQ(m.Pivots[0].sx, 115);
-    EXPECT_EQ(m.Pivots[0].sy, 270);
+    EXPECT_EQ(MapScene(m).pivots[0].x, 115);
+    EXPECT_EQ(MapScene(m).pivots[0].y, 270);
     EXPECT_NE(At(109, 264), clRed);
     EXPECT_NE(At(109, 276), clRed);
 }
@@ -105,7 +106,7 @@ TEST_F(SceneRendererTest, GuideLinkArcSpansTheUpperPartOfItsCircle)
 {
     Render();
     const Real R = m.Frame.GuideLinkRadius * m.ViewScale;
-    const int cx = m.Pivots[GuideLinkCentre].sx, cy = m.Pivots[GuideLinkCentre].sy;
+    const int cx = MapScene(m).pivots[GuideLinkCentre].x, cy = MapScene(m).pivots[GuideLinkCentre].y;
     auto onArc = [&](Real degreesFromVertical) {
         const Real a = degreesFromVertical * Pi / 180;
         return Near(RoundPixel(cx + R * std::sin(a)), RoundPixel(cy - R * std::cos(a)), clRed);
@@ -129,13 +130,13 @@ TEST_F(SceneRendererTest, EveryRodIsDrawnInItsColour)
                         {8, 6, clFuchsia}, {6, 5, clFuchsia}, {5, 4, clLime},     {10, 13, clFuchsia},
                         {13, 14, clBlue},  {14, 15, clBlue},  {16, 18, clLime}};
     for (const Rod& r : rods) {
-        const Pivot& a = m.Pivots[r.from];
-        const Pivot& b = m.Pivots[r.to];
-        EXPECT_TRUE(Near((a.sx + b.sx) / 2, (a.sy + b.sy) / 2, r.colour)) << r.from << "-" << r.to;
+        const ScreenPt a = MapScene(m).pivots[r.from];
+        const ScreenPt b = MapScene(m).pivots[r.to];
+        EXPECT_TRUE(Near((a.x + b.x) / 2, (a.y + b.y) / 2, r.colour)) << r.from << "-" << r.to;
     }
     // The reach rod runs level from the reverse-arm top towards the cab.
-    const Pivot& top = m.Pivots[RevArmTop];
-    EXPECT_EQ(At((top.sx + m.Pivots[DriverCentre].sx) / 2, top.sy), clBlack);
+    const ScreenPt top = MapScene(m).pivots[RevArmTop];
+    EXPECT_EQ(At((top.x + MapScene(m).pivots[DriverCentre].x) / 2, top.y), clBlack);
 }
 
 TEST_F(SceneRendererTest, CirclesFillTheirMappedBoundingBoxes)
@@ -168,7 +169,7 @@ TEST_F(SceneRendererTest, CounterweightSitsOppositeTheCrankAtEvery45Degrees)
 TEST_F(SceneRendererTest, CylinderOutlineIsGrayAndThePistonFollowsTheCrosshead)
 {
     Render();
-    const ScreenOutlines& o = m.Outlines;
+    const ScreenOutlines o = MapScene(m).outlines;
     EXPECT_EQ(At(o.S.x, o.S.y), clGray);
     EXPECT_EQ(At(o.CO[3].x, o.CO[3].y), clGray);
     EXPECT_EQ(At(o.CO[4].x, (o.CO[4].y + o.CO[5].y) / 2), clGray);
@@ -178,21 +179,21 @@ TEST_F(SceneRendererTest, CylinderOutlineIsGrayAndThePistonFollowsTheCrosshead)
     m.DriverAngle = 180;
     Render();
     const Real moved = (m.Pivots[Crosshead].x - 11.5) * m.ViewScale;
-    EXPECT_NEAR(m.Outlines.PO[0].x - pistonAt0, moved, 1.0);
-    EXPECT_EQ(At(m.Outlines.PO[0].x, (m.Outlines.PO[0].y + m.Outlines.PO[1].y) / 2), clBlack);
+    EXPECT_NEAR(MapScene(m).outlines.PO[0].x - pistonAt0, moved, 1.0);
+    EXPECT_EQ(At(MapScene(m).outlines.PO[0].x, (MapScene(m).outlines.PO[0].y + MapScene(m).outlines.PO[1].y) / 2), clBlack);
 }
 
 TEST_F(SceneRendererTest, LineWidthTwoThickensLinesAndCircles)
 {
     Render();
     EXPECT_EQ(At(115, 171), clWhite);
-    EXPECT_NE(At(m.Pivots[0].sx + 6, m.Pivots[0].sy + 5), clRed);
+    EXPECT_NE(At(MapScene(m).pivots[0].x + 6, MapScene(m).pivots[0].y + 5), clRed);
     m.LineWidth = 2;
     Render();
     EXPECT_EQ(At(115, 172), clBlack);
     EXPECT_TRUE(At(115, 171) == clBlack || At(115, 173) == clBlack);
-    EXPECT_TRUE(At(m.Pivots[0].sx + 6, m.Pivots[0].sy + 5) == clRed ||
-                At(m.Pivots[0].sx + 5, m.Pivots[0].sy + 6) == clRed);
+    EXPECT_TRUE(At(MapScene(m).pivots[0].x + 6, MapScene(m).pivots[0].y + 5) == clRed ||
+                At(MapScene(m).pivots[0].x + 5, MapScene(m).pivots[0].y + 6) == clRed);
 }
 
 // ---- steam -----------------------------------------------------------------------------
@@ -252,13 +253,12 @@ TEST_F(SceneRendererTest, LegendOnlyWithScreenData)
     SolveLinkage(m);
     CalcPortOpenings(m);
     MapPivots(m);
-    ComputeOutlines(m);
     Draw(rec);
     const CanvasCall* admission = rec.FindText("ADMISSION");
     ASSERT_NE(admission, nullptr);
     EXPECT_EQ(admission->fontColor, clRed);
-    EXPECT_EQ(admission->x(), m.Outlines.CO[3].x - 40);
-    EXPECT_EQ(admission->y(), m.Outlines.CO[3].y + 5);
+    EXPECT_EQ(admission->x(), MapScene(m).outlines.CO[3].x - 40);
+    EXPECT_EQ(admission->y(), MapScene(m).outlines.CO[3].y + 5);
     ASSERT_NE(rec.FindText("COMPRESSION"), nullptr);
     EXPECT_EQ(rec.FindText("COMPRESSION")->fontColor, clGreen);
 

@@ -12,6 +12,7 @@
 #include "UiTestSupport.h"
 #include "ui/main/MainWindow.h"
 #include "ui/session/Session.h"
+#include "render/scene/SceneGeometry.h"
 
 using namespace zeph;
 
@@ -109,13 +110,13 @@ TEST_F(MainWindowTest, DriverBarBelowZeroWrapsOnTheNextTick)
     EXPECT_FLOAT_EQ(m.DriverAngle, 320);
 }
 
-TEST_F(MainWindowTest, TickSolvesMapsAndComputesOutlinesBeforeAdvancing)
+TEST_F(MainWindowTest, TickSolvesAndRecordsItsViewBeforeAdvancing)
 {
     window->Tick();
     EXPECT_NEAR(m.Pivots[CrankPin].x, 1.5, 1e-4);  // solved at the angle before the step
     EXPECT_FLOAT_EQ(m.DriverAngle, 10);
-    EXPECT_EQ(m.Pivots[CrankPin].sx, ScreenX(m, m.Pivots[CrankPin].x));
-    EXPECT_EQ(m.Outlines.CO[4].x, ScreenX(m, 16 + 2));
+    EXPECT_EQ(MapScene(m).pivots[CrankPin].x, ScreenX(m, m.Pivots[CrankPin].x));
+    EXPECT_EQ(MapScene(m).outlines.CO[4].x, ScreenX(m, 16 + 2));
 }
 
 TEST_F(MainWindowTest, RunStopLeavesTheDriverBarAtTheAngle)

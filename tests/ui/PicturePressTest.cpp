@@ -5,6 +5,7 @@
 #include "model/tick/AnimationTick.h"
 #include "RecordingSound.h"
 #include "ui/session/Session.h"
+#include "render/scene/SceneGeometry.h"
 
 using namespace zeph;
 
@@ -88,13 +89,13 @@ TEST_F(PicturePressTest, SlotNumberThenAPressNearAPivotWatchesIt)
     EXPECT_EQ(m.PivotData.SlotAwaitingPivot, 2);
     EXPECT_TRUE(m.PivotData.PivotSlotShown[2]);
 
-    const Pivot& crosshead = m.Pivots[Crosshead];
-    session.Overlay().PicturePressed(B::Right, crosshead.sx + 2, crosshead.sy);  // the right button picks nothing
+    const ScreenPt crosshead = MapScene(m).pivots[Crosshead];
+    session.Overlay().PicturePressed(B::Right, crosshead.x + 2, crosshead.y);  // the right button picks nothing
     EXPECT_TRUE(m.PivotData.AwaitingPivot);
-    session.Overlay().PicturePressed(B::Left, crosshead.sx + 2, crosshead.sy - 1);
+    session.Overlay().PicturePressed(B::Left, crosshead.x + 2, crosshead.y - 1);
     EXPECT_FALSE(m.PivotData.AwaitingPivot);
     EXPECT_EQ(m.PivotData.PivotSlot[2], float(Crosshead));
-    EXPECT_FLOAT_EQ(Ref(1).x, (crosshead.sx + 2 - 115) / 28.0f);
+    EXPECT_FLOAT_EQ(Ref(1).x, (crosshead.x + 2 - 115) / 28.0f);
 }
 
 TEST_F(PicturePressTest, PickInTheStripStillMovesReferencePointOneAndTheSameSlotPressChoosesAgain)

@@ -13,6 +13,7 @@
 #include "QStringPrinter.h"
 #include "UiTestSupport.h"
 #include "ui/pivots/PivotDataTableWindow.h"
+#include "render/scene/SceneGeometry.h"
 
 using namespace zeph;
 
@@ -169,7 +170,7 @@ TEST_F(PivotDataWindowTest, MainWindowOpensTheLinesDialogFromItsMenuAndFromAPres
     session->Overlay().ChooseLineColour(1);
     session->Overlay().ChooseLineReference(1);
     window->Tick();
-    const QPoint crosshead(m.Pivots[Crosshead].sx, m.Pivots[Crosshead].sy);
+    const QPoint crosshead(MapScene(m).pivots[Crosshead].x, MapScene(m).pivots[Crosshead].y);
     QWidget* picture = W<QWidget>("picture");
     WhileModal([&] { QTest::mouseClick(picture, Qt::LeftButton, {}, crosshead + QPoint(1, 1)); },
                [this](QWidget&) { EXPECT_EQ(m.Lines[1].pivot1, float(Crosshead)); });
