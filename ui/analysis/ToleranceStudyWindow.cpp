@@ -290,14 +290,7 @@ void ToleranceStudyWindow::Run()
     status_->setText(QString("Drawing %1 designs...").arg(request->samples));
     QProgressBar* bar = progress_;
     watcher_.setFuture(QtConcurrent::run(AnalysisThreads(), [design = session_.model(), q = *request, cancel = cancelFlag_, bar] {
-        AnalysisControl control;
-        control.cancel = cancel.get();
-        control.progress = [bar](const AnalysisProgress& p) {
-            QMetaObject::invokeMethod(bar, [bar, p] {
-                bar->setRange(0, static_cast<int>(std::max(p.total, 1L)));
-                bar->setValue(static_cast<int>(p.done));
-            });
-        };
+        const AnalysisControl control = BarProgressControl(bar, cancel.get());
         ToleranceRun run{q, RunToleranceStudy(design, q, control), {}};
         AnalysisControl rankControl;
         rankControl.cancel = cancel.get();

@@ -270,14 +270,7 @@ void ValveSettingWindow::Solve()
     status_->setText("Solving...");
     QProgressBar* bar = progress_;
     solveWatcher_.setFuture(QtConcurrent::run(AnalysisThreads(), [design = session_.model(), problem, cancel = cancelFlag_, bar] {
-        AnalysisControl control;
-        control.cancel = cancel.get();
-        control.progress = [bar](const AnalysisProgress& p) {
-            QMetaObject::invokeMethod(bar, [bar, p] {
-                bar->setRange(0, static_cast<int>(std::max(p.total, 1L)));
-                bar->setValue(static_cast<int>(p.done));
-            });
-        };
+        const AnalysisControl control = BarProgressControl(bar, cancel.get());
         return SolveValveSetting(design, problem, control);
     }));
 }
