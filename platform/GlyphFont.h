@@ -36,6 +36,10 @@ public:
 
     const Glyph& Get(char32_t code);
     int Height() const { return height_; }
+    // Distance from the top of the text cell to the baseline.
+    int Ascent() const { return ascent_; }
+    // The font the glyphs are rendered from, at its pixel size.
+    const QFont& Font() const { return font_; }
     int Width(const QString& text);
 
     // Calls visit(glyph, penOffset) for each character of text in order.

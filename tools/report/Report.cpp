@@ -85,10 +85,7 @@ int RunSteam(MechanismModel& m, const Request& r, std::ostream& out, std::ostrea
 int RunDiagram(MechanismModel& m, const Request& r, std::ostream& err)
 {
     const PictureResult picture = WriteDiagramPicture(m, r);
-    if (!picture.writeError.empty()) {
-        err << Prefix << "could not write the picture to " << Quoted(*r.png) << ": " << picture.writeError << '\n';
-        return ExitWriteFailed;
-    }
+    if (const int status = ReportPictureFailures(picture.failures, err)) return status;
     return DiagramStatus(picture.mechanismError, "diagram's sweep", err);
 }
 
@@ -176,14 +173,16 @@ zepharin-report steam [--gear NAME]... [--rev OFFSET]... [--design FILE] [--set 
   position the last cut-off the diagram marks at each cylinder end, in percent of stroke from
   that end; none is left empty (CSV) or shown as "-" (table). --gear and --rev as for events.
 
-zepharin-report diagram sine|oval|steam|ports --png FILE [--gear NAME]... [--rev OFFSET]...
-                [--vscale S] [--graph forward|reverse|both] [--design FILE] [--set CODE=VALUE]...
-  Writes the diagram's picture, pixel for pixel as its window shows it (632 x 414, the oval
-  632 x 426), as a PNG file. Needs no display. Sine, oval and steam plot the positions given
-  with --gear and --rev (at most nine; by default mid, fwd and rev); --vscale sets the sine
-  and oval diagrams' vertical scale (units of valve travel per 375 pixels, 0.1 .. 10000,
-  default 1.5); --graph chooses the port events graph (default forward; both draws the
-  reverse graph over the forward one). Nothing is written to stdout.
+zepharin-report diagram sine|oval|steam|ports (--png FILE | --pdf FILE | --svg FILE)... [--gear NAME]...
+                [--rev OFFSET]... [--vscale S] [--graph forward|reverse|both] [--design FILE]
+                [--set CODE=VALUE]...
+  Writes the diagram's picture: --png pixel for pixel as its window shows it (632 x 414, the
+  oval 632 x 426), --pdf and --svg the same drawing as vectors with real text, for print and
+  documents; one of them is needed, and each may be given once. Needs no display. Sine, oval
+  and steam plot the positions given with --gear and --rev (at most nine; by default mid, fwd
+  and rev); --vscale sets the sine and oval diagrams' vertical scale (units of valve travel
+  per 375 pixels, 0.1 .. 10000, default 1.5); --graph chooses the port events graph (default
+  forward; both draws the reverse graph over the forward one). Nothing is written to stdout.
 
 zepharin-report sensitivity [--gear NAME]... [--rev OFFSET]... [--codes LIST] [--delta H] [--step DEG]
                 [--design FILE] [--set CODE=VALUE]... [--csv]
@@ -213,7 +212,7 @@ zepharin-report setting --free CODE[=MIN:MAX]... (--balance EVENT@GEAR | --targe
   whole or not at all as the simulator saves. Exit 1 when the result cannot be trusted.
 
 zepharin-report tolerance [--tol CODE=T]... [--all T] [--wear C] [--samples N] [--seed S] [--gear NAME]...
-                [--rev OFFSET]... [--step DEG] [--design FILE] [--set CODE=VALUE]... [--csv] [--png FILE]
+                [--rev OFFSET]... [--step DEG] [--design FILE] [--set CODE=VALUE]... [--csv] [--png FILE] [--pdf FILE] [--svg FILE]
   Tolerance and pin-wear study: N designs (default 1000, at most 1000000) drawn around the
   design. In each, every toleranced dimension is v + u, u uniform in [-T, T], independently
   and held as a 32-bit value; --all T tolerances all 44 codes, --tol CODE=T sets one code's
@@ -228,8 +227,8 @@ zepharin-report tolerance [--tol CODE=T]... [--all T] [--wear C] [--samples N] [
   cut-off of every gear), so the tolerance to tighten comes first. Sample k draws from its
   own stream fixed by the seed (default 1) and k, so the same seed gives the same figures on
   any machine and thread count. --png writes histograms of the front and rear lead and
-  cut-off of each gear, nominal marked, as one picture. Exit 1 when a sample had no mid gear
-  or could not close the linkage (counted as missing).
+  cut-off of each gear, nominal marked, as one picture; --pdf and --svg the same as vectors.
+  Exit 1 when a sample had no mid gear or could not close the linkage (counted as missing).
 
 Options of all:
   --design FILE     start from the design in a dimensions file (.dzg) saved by the simulator,
@@ -248,7 +247,7 @@ Numbers must be complete decimal numbers (a leading + is allowed); a step lies w
 Exit status: 0 done; 1 done, but the linkage could not close somewhere (a warning on
 stderr names where, also for figures that cannot be trusted; for setting, the result
 cannot be trusted); 2 command line or design file refused (one line on stderr, nothing on
-stdout); 3 the output, or the file of --write or of tolerance's --png, could not be written.
+stdout); 3 the output, or the file of --write or a picture file, could not be written.
 )";
 }
 

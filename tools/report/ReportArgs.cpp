@@ -104,12 +104,17 @@ void ApplyDesign(Request& r, const std::string& value)
 
 void ApplyReverse(Request& r, const std::string&) { r.reverse = true; }
 
-void ApplyPng(Request& r, const std::string& value)
+// One of the picture files: --png, --pdf or --svg.
+void ApplyPictureFile(std::optional<std::string>& file, const char* option, const std::string& value)
 {
-    if (r.png) throw UsageError("--png given more than once");
-    if (value.empty()) throw UsageError("empty file name for --png");
-    r.png = value;
+    if (file) throw UsageError(std::string(option) + " given more than once");
+    if (value.empty()) throw UsageError(std::string("empty file name for ") + option);
+    file = value;
 }
+
+void ApplyPng(Request& r, const std::string& value) { ApplyPictureFile(r.png, "--png", value); }
+void ApplyPdf(Request& r, const std::string& value) { ApplyPictureFile(r.pdf, "--pdf", value); }
+void ApplySvg(Request& r, const std::string& value) { ApplyPictureFile(r.svg, "--svg", value); }
 
 void ApplyVScale(Request& r, const std::string& value)
 {
@@ -145,7 +150,7 @@ void ApplyRev(Request& r, const std::string& value)
     r.gears.push_back({"rev:" + value, std::nullopt, ParseModelValue(value, "--rev")});
 }
 
-const std::array<Option, 23> kOptions = {{
+const std::array<Option, 25> kOptions = {{
     {"--step", true, ForEvents | ForPivots | ForSensitivity | ForSetting | ForTolerance, ApplyStep},
     {"--angle", true, ForPivots, ApplyAngle},
     {"--set", true, ForAll, ApplySet},
@@ -162,6 +167,8 @@ const std::array<Option, 23> kOptions = {{
     {"--design", true, ForAll, ApplyDesign},
     {"--reverse", false, ForPorts, ApplyReverse},
     {"--png", true, ForDiagram | ForTolerance, ApplyPng},
+    {"--pdf", true, ForDiagram | ForTolerance, ApplyPdf},
+    {"--svg", true, ForDiagram | ForTolerance, ApplySvg},
     {"--vscale", true, ForDiagram, ApplyVScale},
     {"--graph", true, ForDiagram, ApplyGraph},
     {"--tol", true, ForTolerance, ApplyTol},
@@ -224,17 +231,6 @@ DiagramChoice ParseDiagram(const std::string& word)
     throw UsageError("unknown diagram " + Quoted(word) + " (sine, oval, steam or ports)");
 }
 
-const char* DiagramName(DiagramChoice d)
-{
-    switch (d) {
-    case DiagramChoice::Sine: return "sine";
-    case DiagramChoice::Oval: return "oval";
-    case DiagramChoice::Steam: return "steam";
-    case DiagramChoice::Ports: return "ports";
-    }
-    return "";
-}
-
 // Reads the options from args[first] on.
 void ParseOptions(Request& r, const std::vector<std::string>& args, size_t first)
 {
@@ -263,11 +259,11 @@ void ParseOptions(Request& r, const std::vector<std::string>& args, size_t first
     }
 }
 
-// The options a diagram picture takes beyond --png and --set.
+// The options a diagram picture takes beyond its files and --set.
 void CheckDiagram(const Request& r)
 {
     const std::string name = std::string("diagram ") + DiagramName(r.diagram);
-    if (!r.png) throw UsageError(name + " needs --png FILE");
+    if (!r.png && !r.pdf && !r.svg) throw UsageError(name + " needs --png FILE, --pdf FILE or --svg FILE");
     const bool ports = r.diagram == DiagramChoice::Ports;
     if (ports && !r.gears.empty()) throw UsageError("--gear and --rev do not apply to " + name);
     if (r.vscale && r.diagram != DiagramChoice::Sine && r.diagram != DiagramChoice::Oval)
@@ -300,6 +296,17 @@ void CheckCombination(Request& r)
 }
 
 }  // namespace
+
+const char* DiagramName(DiagramChoice d)
+{
+    switch (d) {
+    case DiagramChoice::Sine: return "sine";
+    case DiagramChoice::Oval: return "oval";
+    case DiagramChoice::Steam: return "steam";
+    case DiagramChoice::Ports: return "ports";
+    }
+    return "";
+}
 
 std::string Quoted(const std::string& s)
 {

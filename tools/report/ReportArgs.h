@@ -48,6 +48,8 @@ struct Request {
     bool reverse = false;                  // ports: the reverse graph
     DiagramChoice diagram = DiagramChoice::Sine;
     std::optional<std::string> png;        // diagram and tolerance: the picture file
+    std::optional<std::string> pdf;        // diagram and tolerance: the same drawing as a PDF
+    std::optional<std::string> svg;        // diagram and tolerance: the same drawing as an SVG
     std::optional<double> vscale;          // diagram sine and oval: the vertical scale
     std::optional<GraphChoice> graph;      // diagram ports
     std::vector<int> codes;                // sensitivity: the codes asked for, empty for all
@@ -91,5 +93,8 @@ double ParseModelValue(const std::string& text, const std::string& what);
 // A user's text for a one-line message: in single quotes, with control characters, quotes,
 // backslashes and bytes outside ASCII written as escapes.
 std::string Quoted(const std::string& s);
+
+// The diagram's word on the command line: "sine", "oval", "steam" or "ports".
+const char* DiagramName(DiagramChoice d);
 
 }  // namespace zeph::report

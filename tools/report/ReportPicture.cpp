@@ -1,15 +1,19 @@
-// Headless drawing of a diagram picture into a PNG file.
+// Headless drawing of a diagram or tolerance picture into PNG, PDF and SVG files.
 #include "tools/report/ReportPicture.h"
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
+#include <functional>
 
 #include "model/diagrams/DiagramPositions.h"
 #include "model/diagrams/DiagramData.h"
+#include "platform/HardCopy.h"
 #include "platform/PngFile.h"
 #include "render/diagrams/DiagramPainter.h"
 #include "render/analysis/ToleranceHistogramPainter.h"
+#include "render/copies/PictureCopies.h"
+#include "tools/report/Report.h"
 #include "tools/report/ReportDiagrams.h"
 
 namespace zeph::report {
@@ -63,6 +67,21 @@ PortsMode ModeOf(GraphChoice g)
     return PortsMode::Forward;
 }
 
+QString PathOf(const std::string& path) { return QString::fromStdString(path); }
+
+// The image, made only when a PNG is asked for, and the vectors, to each file asked for.
+std::vector<PictureFailure> WritePictures(const Request& r, const std::function<QImage()>& image, const HardCopy& vectors)
+{
+    std::vector<PictureFailure> failures;
+    auto note = [&](const std::string& path, const std::optional<ReplaceFailure>& failure) {
+        if (failure) failures.push_back({path, failure->reason.toStdString()});
+    };
+    if (r.png) note(*r.png, WritePng(image(), PathOf(*r.png)));
+    if (r.pdf) note(*r.pdf, WriteHardCopy(vectors, PathOf(*r.pdf), HardCopyFormat::Pdf));
+    if (r.svg) note(*r.svg, WriteHardCopy(vectors, PathOf(*r.svg), HardCopyFormat::Svg));
+    return failures;
+}
+
 }  // namespace
 
 PictureResult WriteDiagramPicture(MechanismModel& m, const Request& r)
@@ -78,22 +97,29 @@ PictureResult WriteDiagramPicture(MechanismModel& m, const Request& r)
     if (r.vscale) m.DiagramVScale = static_cast<float>(*r.vscale);
     m.MechanismError = false;
     const DiagramData data = ComputeDiagram(m, KindFor(r.diagram), ModeOf(r.graph.value_or(GraphChoice::Forward)));
-    QString undoLine;
-    const QImage image = PaintDiagramImage(m, data, undoLine);
     PictureResult result;
     result.mechanismError = m.MechanismError;
-    if (const std::optional<ReplaceFailure> failure = WritePng(image, QString::fromStdString(r.png.value_or(""))))
-        result.writeError = failure->reason.toStdString();
+    const QString title = QStringLiteral("ZEPHARIN Inside Admission: %1 diagram").arg(DiagramName(r.diagram));
+    const auto image = [&] {
+        QString undoLine;
+        return PaintDiagramImage(m, data, undoLine);
+    };
+    result.failures = WritePictures(r, image, DiagramCopy(m, data, QString(), {}, title));
     return result;
 }
 
-std::string WriteTolerancePicture(const ToleranceResult& result, const std::string& path)
+std::vector<PictureFailure> WriteTolerancePicture(const ToleranceResult& result, const Request& r)
 {
     EnsureGuiApplication();
-    const QImage image = PaintToleranceHistogramImage(result);
-    if (const std::optional<ReplaceFailure> failure = WritePng(image, QString::fromStdString(path)))
-        return failure->reason.toStdString();
-    return {};
+    const auto image = [&] { return PaintToleranceHistogramImage(result); };
+    return WritePictures(r, image, ToleranceHistogramCopy(result, QStringLiteral("ZEPHARIN Inside Admission: tolerance study")));
+}
+
+int ReportPictureFailures(const std::vector<PictureFailure>& failures, std::ostream& err)
+{
+    for (const PictureFailure& f : failures)
+        err << "zepharin-report: could not write the picture to " << Quoted(f.path) << ": " << f.reason << '\n';
+    return failures.empty() ? 0 : ExitWriteFailed;
 }
 
 }  // namespace zeph::report

@@ -47,12 +47,8 @@ int RunTolerance(const MechanismModel& m, const Request& r, std::ostream& out, s
     const CutoffRanking ranking = RankCutoffSpread(m, q);
     WriteTolerance(out, {q, result, ranking}, r.csv);
     int status = ToleranceWarnings(result, err);
-    if (r.png) {
-        const std::string failure = WriteTolerancePicture(result, *r.png);
-        if (!failure.empty()) {
-            err << Prefix << "could not write the picture to " << Quoted(*r.png) << ": " << failure << '\n';
-            status = ExitWriteFailed;
-        }
+    if (r.png || r.pdf || r.svg) {
+        if (const int failed = ReportPictureFailures(WriteTolerancePicture(result, r), err)) status = failed;
     }
     return status;
 }

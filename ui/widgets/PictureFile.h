@@ -11,6 +11,10 @@ class QWidget;
 
 namespace zeph {
 
+// Where a picture is offered to go: `designFolder` (where the design was last opened or saved)
+// when there is one, else the user's pictures folder, else the home folder.
+QString PictureFolder(const QString& designFolder);
+
 // "Save Picture": asks for a file (dialog named "pictureDialog", `suggestedName` offered),
 // starting in `designFolder` (where the design was last opened or saved) or, without one, in
 // the user's pictures folder or else the home folder; writes the picture there and, when that
