@@ -9,6 +9,11 @@
 
 namespace zeph::report {
 
+// The painters render their glyphs through Qt, which wants an application object: without one,
+// one is made here (on the offscreen platform unless QT_QPA_PLATFORM names another) and lives
+// until the program ends.
+void EnsureGuiApplication();
+
 struct PictureResult {
     std::string writeError;       // empty when the picture is written and safe on the disk
     bool mechanismError = false;  // some solve could not close the linkage
