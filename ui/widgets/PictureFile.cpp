@@ -10,8 +10,6 @@
 
 namespace zeph {
 
-namespace {
-
 // Not the program's own folder, where its data files are: the design's, else the user's pictures.
 QString PictureFolder(const QString& designFolder)
 {
@@ -20,8 +18,6 @@ QString PictureFolder(const QString& designFolder)
     if (!pictures.isEmpty() && QFileInfo(pictures).isDir()) return pictures;
     return QDir::homePath();
 }
-
-}  // namespace
 
 void ReportSaveFailure(QWidget* parent, const QString& what, const QString& path, const ReplaceFailure& failure)
 {
