@@ -79,7 +79,7 @@ TEST_F(ReportAnimationTest, SizeStepGearViewAndSteamEachShowInTheFrames)
     }
 }
 
-TEST_F(ReportAnimationTest, BadLinesGiveStatus2AndNoFileAndAFolderGivesStatus3)
+TEST_F(ReportAnimationTest, BadLinesGiveStatus2AFolderStatus3AndABentLinkageStatus1)
 {
     const std::string gif = File("bad.gif");
     const std::vector<std::vector<std::string>> refused = {
@@ -112,6 +112,14 @@ TEST_F(ReportAnimationTest, BadLinesGiveStatus2AndNoFileAndAFolderGivesStatus3)
     const Result folder = Report({"animate", "--gif", File("folder.gif"), "--step", "90"});
     EXPECT_EQ(folder.status, ExitWriteFailed);
     EXPECT_NE(folder.err.find("could not write the animation"), std::string::npos) << folder.err;
+
+    // A main rod too short to reach: the turn is still written, with a warning and status 1.
+    const Result bent = Report({"animate", "--gif", File("bent.gif"), "--step", "90", "--set", "3=1"});
+    EXPECT_EQ(bent.status, ExitMechanismError);
+    EXPECT_NE(bent.err.find("warning"), std::string::npos) << bent.err;
+    QFile written(QString::fromStdString(File("bent.gif")));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(zeph::test::DecodeGif(written.readAll()).frames.size(), 4u);
 }
 
 }  // namespace

@@ -44,7 +44,10 @@ AnimationSaver::~AnimationSaver()
 
 void AnimationSaver::Save(const MechanismModel& m, const AnimationSettings& settings, const QString& designFolder)
 {
-    if (Busy()) return;
+    if (Busy()) {
+        if (progress_) progress_->raise();
+        return;
+    }
     const QString path = AskForFile(window_, designFolder);
     if (path.isEmpty()) return;
     path_ = path;

@@ -28,7 +28,7 @@ public:
     // Asks for a file (dialog "animationDialog", starting where Save Picture starts), then makes
     // the frames of `m` with `settings` off the user-interface thread with a progress dialog
     // ("animationProgress", with Cancel) and writes the GIF; a failed write is shown as Save
-    // Picture shows it. Does nothing while an animation is being made.
+    // Picture shows it. While an animation is being made, only brings its progress dialog up.
     void Save(const MechanismModel& m, const AnimationSettings& settings, const QString& designFolder);
     bool Busy() const { return job_.isRunning(); }
 
