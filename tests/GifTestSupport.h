@@ -94,10 +94,4 @@ inline DecodedGif DecodeGif(const QByteArray& bytes)
     return d;
 }
 
-// The image as RGB32 without alpha, so that pictures compare by their colours alone.
-inline QImage Opaque(const QImage& image)
-{
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
 }  // namespace zeph::test

@@ -18,19 +18,24 @@ QSize FrameSizeOf(const AnimationSettings& s)
     return s.size.boundedTo(QSize(ScenePainter::Width, ScenePainter::Height)).expandedTo(QSize(1, 1));
 }
 
+// The step within the limits; one that is not a number counts as the finest.
+float AnimationStep(float step)
+{
+    return step >= MinAnimationStep ? std::min(step, MaxAnimationStep) : MinAnimationStep;
+}
+
 }  // namespace
 
 int AnimationFrameCount(float step)
 {
-    const float s = std::clamp(step, MinAnimationStep, MaxAnimationStep);
-    return std::max(1, static_cast<int>(std::lround(360.0 / s)));
+    return std::max(1, static_cast<int>(std::lround(360.0 / AnimationStep(step))));
 }
 
 AnimationRun AnimateGear(const MechanismModel& m, const AnimationSettings& settings,
                          const std::function<void(const QImage&)>& sink, const AnalysisControl& control)
 {
     MechanismModel copy = m;
-    copy.StepAngle = std::clamp(settings.step, MinAnimationStep, MaxAnimationStep);
+    copy.StepAngle = AnimationStep(settings.step);
     const int frames = AnimationFrameCount(settings.step);
     const QSize size = FrameSizeOf(settings);
     ScenePainter painter;
