@@ -3,8 +3,10 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QProgressBar>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "ui/analysis/AnalysisThreads.h"
@@ -53,10 +55,15 @@ void AnimationSaver::Save(const MechanismModel& m, const AnimationSettings& sett
     path_ = path;
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     // Not modal: the window goes on running and answering while the frames are made.
-    progress_ = new QProgressDialog(QStringLiteral("Making the animation of one driver turn..."),
-                                    QStringLiteral("Cancel"), 0, 1, window_);
+    progress_ = new QProgressDialog(window_);
     progress_->setObjectName("animationProgress");
     progress_->setWindowTitle(QStringLiteral("Save Animation"));
+    auto* label = new QLabel(QStringLiteral("Making the animation of one driver turn..."), progress_);
+    label->setObjectName("animationProgressText");
+    progress_->setLabel(label);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), progress_);
+    cancel->setObjectName("animationCancel");
+    progress_->setCancelButton(cancel);
     auto* bar = new QProgressBar(progress_);
     bar->setObjectName("animationProgressBar");
     progress_->setBar(bar);
