@@ -31,26 +31,22 @@ constexpr int AnimationFrameDelay = 2;
 int AnimationFrameCount(float step);
 
 struct AnimationRun {
-    int frames = 0;          // handed to the sink
-    bool cancelled = false;  // stopped before the last frame
+    int frames = 0;               // handed to the sink
+    bool cancelled = false;       // stopped before the last frame
     bool mechanismError = false;  // the mechanism warning was up in a recorded frame
 };
 
 // Turns a copy of `m` through two driver turns at the settings' step, tick by tick as the
 // main window runs them (SimulateTick, then ScenePainter, a figure left blank raising the
-// mechanism warning as the window does), whatever the window's run state, gear direction
-// included. The first turn is not recorded: it fills the cut-off readouts and, with the steam
-// display on, settles the steam, so that the second turn, handed to `sink` one frame per
-// tick, loops without a seam. Frame k is what the window shows after the k-th tick of that
-// turn. The steam dots come from the fixed seed, so the same model and settings give the same
-// frames. `m` is not changed. Progress counts the ticks of both turns; a cancel stops at the
-// next tick.
+// mechanism warning as the window does), in the gear's running direction whether the window's
+// driver runs or stands. The first turn is not recorded: it fills the cut-off readouts and,
+// with the steam display on, settles the steam, so that the second turn, handed to `sink` one
+// frame per tick, loops without a seam (a step that does not divide 360 leaves a small jump).
+// Frame k (from 0) is what the window shows after tick k + 1 of that turn. The steam dots come
+// from the fixed seed, so the same model and settings give the same frames. `m` is not
+// changed. Progress counts the ticks of both turns; a cancel stops at the next tick.
 AnimationRun AnimateGear(const MechanismModel& m, const AnimationSettings& settings,
                          const std::function<void(const QImage&)>& sink, const AnalysisControl& control = {});
-
-}  // namespace zeph
-
-namespace zeph {
 
 // The recorded turn as a looping animated GIF, each frame standing AnimationFrameDelay.
 struct AnimationGif {
