@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <map>
+#include <mutex>
 #include <tuple>
 
 namespace zeph {
@@ -14,13 +15,21 @@ namespace {
 constexpr int ScreenDpi = 96;
 constexpr int PointsPerInch = 72;
 
+std::mutex& CacheMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
 }  // namespace
 
 GlyphFont& GlyphFont::For(const QString& family, int points, bool bold)
 {
-    // The whole program draws on the user-interface thread, so one shared table serves all
-    // canvases, including the one created afresh for every frame.
+    // One shared table serves all canvases, including the one created afresh for every frame.
+    // The window draws on the user-interface thread while an animation may draw its frames on
+    // a worker, so the table and each font's glyph cache are taken under one lock.
     static std::map<std::tuple<QString, int, bool>, std::unique_ptr<GlyphFont>> fonts;
+    const std::lock_guard lock(CacheMutex());
     auto& slot = fonts[{family, points, bold}];
     if (!slot) {
         QFont font(family);
@@ -41,6 +50,9 @@ GlyphFont::GlyphFont(const QFont& font) : font_(font)
 
 const Glyph& GlyphFont::Get(char32_t code)
 {
+    // A glyph once made stays where it is (its own allocation or a map node), so the reference
+    // outlives the lock.
+    const std::lock_guard lock(CacheMutex());
     if (code < ascii_.size()) {
         auto& slot = ascii_[code];
         if (!slot)

@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build, the tests and the simulator need (quiet, idempotent).
 set -euo pipefail
 PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libnlopt-cxx-dev libtbb-dev fonts-liberation desktop-file-utils
+          libbenchmark-dev libnlopt-cxx-dev libtbb-dev libgif-dev fonts-liberation desktop-file-utils
           qt6-svg-dev poppler-utils librsvg2-bin)
 missing=()
 for p in "${PACKAGES[@]}"; do

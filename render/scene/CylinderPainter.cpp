@@ -219,7 +219,6 @@ void SteamDots::Legend()
 void DrawSteam(Canvas& c, const MechanismModel& m, const SceneGeometry& g, Random& rnd)
 {
     const ScreenOutlines& o = g.outlines;
-    rnd.SeedFromClock();
     SteamDots dots(c, m, o, rnd);
     dots.LiveSteam();
     const TColor front = ToColour(m.Steam.FrontColour);

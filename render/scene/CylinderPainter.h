@@ -14,7 +14,7 @@ void DrawCylinderOutline(Canvas& c, const SceneGeometry& g);
 
 // The steam of this tick as the animation left it: live steam, each cylinder end's dots in its
 // phase colour and count, the exhaust spaces (blue while exhausting, white otherwise) and,
-// with the screen data, the phase legend. The dots are scattered by `rnd`, reseeded each time.
+// with the screen data, the phase legend. The dots are scattered by `rnd` as the caller seeded it.
 void DrawSteam(Canvas& c, const MechanismModel& m, const SceneGeometry& g, Random& rnd);
 
 // The canvas colour of a steam phase colour.

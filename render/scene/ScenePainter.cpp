@@ -40,7 +40,13 @@ bool ScenePainter::Paint(Canvas& c, const MechanismModel& m, TextScale ts)
     // The picture's texts: a plain sans-serif of 8 points, narrow enough for the readout columns.
     c.SetFontName(QStringLiteral("Liberation Sans Narrow"));
     const SceneGeometry g = MapScene(m);
-    if (m.SteamDisplayOn) DrawSteam(c, m, g, random_);
+    if (m.SteamDisplayOn) {
+        if (steamSeed_)
+            random_.Seed(*steamSeed_);
+        else
+            random_.SeedFromClock();
+        DrawSteam(c, m, g, random_);
+    }
     DrawDriverAndPivots(c, m);
     DrawCylinderOutline(c, g);
     DrawFixedPivotMarks(c, g);

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QImage>
+#include <cstdint>
+#include <optional>
 
 #include "model/design/MechanismModel.h"
 #include "platform/Canvas.h"
@@ -23,6 +25,11 @@ public:
     // The same drawing steps onto any canvas (a recording one in tests).
     bool Paint(Canvas& c, const MechanismModel& m, TextScale ts = {});
 
+    // The steam dots are scattered afresh for every picture, from the clock unless a seed is
+    // set here: then every picture scatters them from that seed, the same state giving the
+    // same picture. nullopt goes back to the clock.
+    void SetSteamSeed(std::optional<uint64_t> seed) { steamSeed_ = seed; }
+
 private:
     // Makes the image white, as cheaply as what it holds allows.
     void Whiten(QImage& image) const;
@@ -34,6 +41,7 @@ private:
     };
 
     Random random_;  // scatters the steam dots
+    std::optional<uint64_t> steamSeed_;
     LastPicture last_;
 };
 

@@ -4,6 +4,7 @@
 #include "model/design/MechanismModel.h"
 #include "tools/report/ReportAnalysis.h"
 #include "tools/report/ReportAnalysisArgs.h"
+#include "tools/report/ReportAnimation.h"
 #include "tools/report/ReportArgs.h"
 #include "tools/report/ReportOutput.h"
 #include "tools/report/ReportPicture.h"
@@ -100,6 +101,7 @@ int Run(MechanismModel& m, const Request& r, std::ostream& out, std::ostream& er
     case Command::Sensitivity: return RunSensitivity(m, r, out, err);
     case Command::Setting: return RunSetting(m, r, out, err);
     case Command::Tolerance: return RunTolerance(m, r, out, err);
+    case Command::Animate: return RunAnimation(m, r, err);
     case Command::Help: break;
     }
     return ExitOk;
@@ -129,6 +131,7 @@ Subcommands:
   sensitivity  how much each event moves per +0.01 of each dimension
   setting  valve setting: free dimensions searched within bounds for balanced or targeted events
   tolerance  spread of the events over designs built with tolerances and worn pins
+  animate  one driver turn of the main window's picture as a looping animated GIF
   help     this text (also --help or -h, anywhere on the line)
 
 zepharin-report events [--step DEG] [--design FILE] [--set CODE=VALUE]... [--gear NAME]... [--rev OFFSET]... [--csv]
@@ -230,6 +233,20 @@ zepharin-report tolerance [--tol CODE=T]... [--all T] [--wear C] [--samples N] [
   cut-off of each gear, nominal marked, as one picture; --pdf and --svg the same as vectors.
   Exit 1 when a sample had no mid gear or could not close the linkage (counted as missing).
 
+zepharin-report animate --gif FILE [--gear NAME | --rev OFFSET] [--step DEG] [--steam] [--view PRESET]
+                [--size WxH] [--design FILE] [--set CODE=VALUE]...
+  One driver turn of the main window's picture as a looping animated GIF, frame for frame
+  what the window shows when it runs at that step: the driver turns in the gear's running
+  direction from the design's driver angle, DEG degrees a frame (1 .. 180, default 10: 36
+  frames), each frame standing 2 hundredths of a second. The gear is the design's own (mid
+  gear as opened) unless --gear or --rev names one; --steam shows the steam display, settled
+  by a turn that is not recorded so that the loop has no seam (the dots are scattered from a
+  fixed seed: the same command gives the same file); --view recalls view preset 1 .. 6 of
+  the design (the start view otherwise); --size is the part of the picture shown from its
+  top-left corner (default 632x380, the window's start size; at most 1280x1024). The file is
+  replaced only once the new one is whole on the disk (a pipe or a device is refused). Needs
+  no display; nothing is written to stdout.
+
 Options of all:
   --design FILE     start from the design in a dimensions file (.dzg) saved by the simulator,
                     opened as the simulator opens it, instead of the built-in dimensions; a
@@ -237,8 +254,9 @@ Options of all:
   --set CODE=VALUE  change a dimension by its code, after --design and before mid gear is
                     found: 1..27 for the frame dimensions, 101..117 for the cylinder
                     dimensions; repeatable, applied in the order given
-  --csv             comma-separated values with four decimals instead of a table (not diagram;
-                    setting's dimensions and tolerance's half-widths with nine significant digits)
+  --csv             comma-separated values with four decimals instead of a table (not diagram
+                    or animate; setting's dimensions and tolerance's half-widths with nine
+                    significant digits)
   Options may also be written --name=VALUE.
 
 Numbers must be complete decimal numbers (a leading + is allowed); a step lies within
@@ -247,7 +265,8 @@ Numbers must be complete decimal numbers (a leading + is allowed); a step lies w
 Exit status: 0 done; 1 done, but the linkage could not close somewhere (a warning on
 stderr names where, also for figures that cannot be trusted; for setting, the result
 cannot be trusted); 2 command line or design file refused (one line on stderr, nothing on
-stdout); 3 the output, or the file of --write or a picture file, could not be written.
+stdout); 3 the output, or the file of --write, a picture file or animate's --gif, could not
+be written.
 )";
 }
 
@@ -263,6 +282,7 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         }
         PrepareDesign(m, r);
         if (r.command == Command::Setting) CheckStartsWithinBounds(m, r);
+        if (r.command == Command::Animate) PlaceAnimation(m, r);
     } catch (const DesignFileError& e) {
         err << Prefix << e.what() << '\n';
         return ExitUsage;

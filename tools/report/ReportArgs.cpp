@@ -10,6 +10,7 @@
 
 #include "model/design/MechanismModel.h"
 #include "tools/report/ReportAnalysisArgs.h"
+#include "tools/report/ReportAnimation.h"
 #include "tools/report/ReportToleranceArgs.h"
 
 namespace zeph::report {
@@ -24,10 +25,11 @@ enum : unsigned {
     ForDiagram = 16u,
     ForSensitivity = 32u,
     ForSetting = 64u,
-    ForTolerance = 128u
+    ForTolerance = 128u,
+    ForAnimate = 256u
 };
 constexpr unsigned ForAll =
-    ForEvents | ForPivots | ForPorts | ForSteam | ForDiagram | ForSensitivity | ForSetting | ForTolerance;
+    ForEvents | ForPivots | ForPorts | ForSteam | ForDiagram | ForSensitivity | ForSetting | ForTolerance | ForAnimate;
 
 // Whether a decimal number too far from 1 for a double lies below 1: its first significant
 // digit stands after the point once the exponent is applied. The text is one that from_chars
@@ -150,13 +152,15 @@ void ApplyRev(Request& r, const std::string& value)
     r.gears.push_back({"rev:" + value, std::nullopt, ParseModelValue(value, "--rev")});
 }
 
-const std::array<Option, 25> kOptions = {{
-    {"--step", true, ForEvents | ForPivots | ForSensitivity | ForSetting | ForTolerance, ApplyStep},
+constexpr unsigned ForGears = ForEvents | ForPivots | ForSteam | ForDiagram | ForSensitivity | ForTolerance | ForAnimate;
+
+const std::array<Option, 29> kOptions = {{
+    {"--step", true, ForEvents | ForPivots | ForSensitivity | ForSetting | ForTolerance | ForAnimate, ApplyStep},
     {"--angle", true, ForPivots, ApplyAngle},
     {"--set", true, ForAll, ApplySet},
-    {"--csv", false, ForAll & ~ForDiagram, ApplyCsv},
-    {"--gear", true, ForEvents | ForPivots | ForSteam | ForDiagram | ForSensitivity | ForTolerance, ApplyGear},
-    {"--rev", true, ForEvents | ForPivots | ForSteam | ForDiagram | ForSensitivity | ForTolerance, ApplyRev},
+    {"--csv", false, ForAll & ~(ForDiagram | ForAnimate), ApplyCsv},
+    {"--gear", true, ForGears, ApplyGear},
+    {"--rev", true, ForGears, ApplyRev},
     {"--codes", true, ForSensitivity, ApplyCodes},
     {"--delta", true, ForSensitivity, ApplyDelta},
     {"--free", true, ForSetting, ApplyFree},
@@ -176,6 +180,10 @@ const std::array<Option, 25> kOptions = {{
     {"--wear", true, ForTolerance, ApplyWear},
     {"--samples", true, ForTolerance, ApplySamples},
     {"--seed", true, ForTolerance, ApplySeed},
+    {"--gif", true, ForAnimate, ApplyGif},
+    {"--view", true, ForAnimate, ApplyView},
+    {"--size", true, ForAnimate, ApplySize},
+    {"--steam", false, ForAnimate, ApplySteam},
 }};
 
 const Option* FindOption(const std::string& name)
@@ -193,7 +201,7 @@ struct CommandInfo {
     unsigned mask;
 };
 
-const std::array<CommandInfo, 8> kCommands = {{
+const std::array<CommandInfo, 9> kCommands = {{
     {Command::Events, "events", ForEvents},
     {Command::Pivots, "pivots", ForPivots},
     {Command::Ports, "ports", ForPorts},
@@ -202,6 +210,7 @@ const std::array<CommandInfo, 8> kCommands = {{
     {Command::Sensitivity, "sensitivity", ForSensitivity},
     {Command::Setting, "setting", ForSetting},
     {Command::Tolerance, "tolerance", ForTolerance},
+    {Command::Animate, "animate", ForAnimate},
 }};
 
 const CommandInfo& InfoOf(Command c)
@@ -217,7 +226,7 @@ Command ParseCommand(const std::string& word)
         if (word == info.name) return info.command;
     if (word == "help") return Command::Help;
     throw UsageError("unknown subcommand " + Quoted(word) +
-                     " (events, pivots, ports, steam, diagram, sensitivity, setting, tolerance or help)");
+                     " (events, pivots, ports, steam, diagram, sensitivity, setting, tolerance, animate or help)");
 }
 
 const char* CommandName(Command c) { return InfoOf(c).name; }
@@ -290,6 +299,7 @@ void CheckCombination(Request& r)
                                          : "pivots takes exactly one --gear or --rev");
     if (r.command == Command::Setting) CheckSetting(r);
     if (r.command == Command::Tolerance) CheckTolerance(r);
+    if (r.command == Command::Animate) CheckAnimation(r);
     if (r.command == Command::Events && r.gears.empty())
         for (const char* name : {"mid", "fwd", "fwdmax", "rev", "revmax"})
             r.gears.push_back({name, GearByName(name), 0});
@@ -378,7 +388,8 @@ Request ParseArgs(const std::vector<std::string>& args)
     if (std::any_of(args.begin(), args.end(), IsHelp)) return r;
     if (args.empty())
         throw UsageError(
-            "a subcommand is needed (events, pivots, ports, steam, diagram, sensitivity, setting, tolerance or help)");
+            "a subcommand is needed (events, pivots, ports, steam, diagram, sensitivity, setting, tolerance, animate or "
+            "help)");
     r.command = ParseCommand(args[0]);
     if (r.command == Command::Help) return r;
     size_t first = 1;

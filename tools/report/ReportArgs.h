@@ -21,7 +21,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class Command { Events, Pivots, Ports, Steam, Diagram, Sensitivity, Setting, Tolerance, Help };
+enum class Command { Events, Pivots, Ports, Steam, Diagram, Sensitivity, Setting, Tolerance, Animate, Help };
 
 // The diagram a picture is made of, and the graph of the port events diagram.
 enum class DiagramChoice { Sine, Oval, Steam, Ports };
@@ -35,6 +35,11 @@ using DimSetting = DimChange;
 struct FreeRequest {
     int code = 0;
     std::optional<double> min, max;
+};
+
+// The size of an animation's frames, in pixels.
+struct FrameSize {
+    int width = 0, height = 0;
 };
 
 struct Request {
@@ -63,6 +68,10 @@ struct Request {
     std::optional<double> wear;            // tolerance: --wear
     std::optional<long> samples;           // tolerance
     std::optional<std::uint64_t> seed;     // tolerance
+    std::optional<std::string> gif;        // animate: the animation file
+    std::optional<int> viewPreset;         // animate: the design's view preset to recall
+    std::optional<FrameSize> frameSize;    // animate
+    bool steam = false;                    // animate: with the steam display
 };
 
 // The diagram list holds nine positions at the most.

@@ -32,20 +32,6 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
         qt_message_output(type, context, message);
 }
 
-// The painters render their glyphs through Qt, which wants an application object; one made
-// here lives until the program ends.
-void EnsureGuiApplication()
-{
-    if (QCoreApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    previousHandler = qInstallMessageHandler(QuietHandler);
-    static int argc = 1;
-    static char name[] = "zepharin-report";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-}
-
 DiagramKind KindFor(DiagramChoice d)
 {
     switch (d) {
@@ -83,6 +69,18 @@ std::vector<PictureFailure> WritePictures(const Request& r, const std::function<
 }
 
 }  // namespace
+
+void EnsureGuiApplication()
+{
+    if (QCoreApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousHandler = qInstallMessageHandler(QuietHandler);
+    static int argc = 1;
+    static char name[] = "zepharin-report";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* app = new QGuiApplication(argc, argv);
+    (void)app;
+}
 
 PictureResult WriteDiagramPicture(MechanismModel& m, const Request& r)
 {

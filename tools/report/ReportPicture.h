@@ -11,6 +11,11 @@
 
 namespace zeph::report {
 
+// The painters render their glyphs through Qt, which wants an application object: without one,
+// one is made here (on the offscreen platform unless QT_QPA_PLATFORM names another) and lives
+// until the program ends.
+void EnsureGuiApplication();
+
 // A picture file that could not be written, and why.
 struct PictureFailure {
     std::string path;

@@ -20,6 +20,7 @@ const Command kCommands[] = {
     {.name = "saveAsDimensions", .menu = M::File, .caption = "Save&AsDimensions",
      .tool = 2, .toolSlot = 2, .picture = P::Disk, .hint = "Save As: Dimensional Data"},
     {.name = "savePicture", .menu = M::File, .caption = "Save &Picture"},
+    {.name = "saveAnimation", .menu = M::File, .caption = "Save A&nimation..."},
     {.name = "exit", .menu = M::File, .separatorBefore = true, .caption = "E&xit"},
 
     {.name = "setReverseArm", .menu = M::SetUp, .caption = "Set&RevArmPos",

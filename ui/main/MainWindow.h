@@ -21,6 +21,7 @@ class QDialog;
 
 namespace zeph {
 
+class AnimationSaver;
 class DynVarBars;
 class HelpTextWindow;
 class PictureView;
@@ -79,6 +80,7 @@ private:
     void OpenDesignCommand();
     void SaveDesignCommand();
     void SavePictureCommand();
+    void SaveAnimationCommand();
 
     QPushButton* MakeButton(const char* name, const QString& caption, const QString& hint, QRect place);
     // A bar of the strip as its row in StripBars gives it, at 0.
@@ -147,6 +149,7 @@ private:
     QDialog *linesDialog_ = nullptr, *pivotTableWindow_ = nullptr;
     HelpTextWindow *instructionsWindow_ = nullptr, *specialInstructionsWindow_ = nullptr;
     QDialog* aboutBox_ = nullptr;
+    AnimationSaver* animationSaver_ = nullptr;
     QDialog *eventsTableWindow_ = nullptr, *valveSettingWindow_ = nullptr, *toleranceStudyWindow_ = nullptr;
 };
 

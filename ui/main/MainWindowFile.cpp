@@ -1,9 +1,10 @@
-// The main window's File and Help menus: the design-file dialogs, the picture as a PNG, and the help windows.
+// The main window's File and Help menus: the design-file dialogs, the picture as a PNG, the animation as a GIF, and the help windows.
 #include <QDir>
 #include <QFileDialog>
 
 #include "ui/help/AboutBox.h"
 #include "ui/help/HelpTextWindow.h"
+#include "ui/main/AnimationSaver.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/ErrorBox.h"
 #include "ui/widgets/ExistingFileDialog.h"
@@ -39,6 +40,8 @@ void MainWindow::BuildFileCommands()
     connect(Item("openDimensions"), &QAction::triggered, this, &MainWindow::OpenDesignCommand);
     connect(Item("saveAsDimensions"), &QAction::triggered, this, &MainWindow::SaveDesignCommand);
     connect(Item("savePicture"), &QAction::triggered, this, &MainWindow::SavePictureCommand);
+    animationSaver_ = new AnimationSaver(this);
+    connect(Item("saveAnimation"), &QAction::triggered, this, &MainWindow::SaveAnimationCommand);
 }
 
 void MainWindow::OpenDesignCommand()
@@ -79,6 +82,18 @@ void MainWindow::SaveDesignCommand()
 void MainWindow::SavePictureCommand()
 {
     SavePictureAs(this, picture_->grab().toImage(), QString(), session_.Files().DesignFolder());
+}
+
+// One driver turn of what the picture shows: the design, gear, view, display options, font and
+// the part of the scene in view, at the chosen step (within the animation's limits) whether
+// the driver runs or not.
+void MainWindow::SaveAnimationCommand()
+{
+    AnimationSettings settings;
+    settings.step = session_.model().ChosenStepAngle;
+    settings.size = picture_->size();
+    settings.textScale = TextScaleFor(session_.controls().largeFont);
+    animationSaver_->Save(session_.model(), settings, session_.Files().DesignFolder());
 }
 
 // Created with the other windows, so each loads its text once, at start-up.

@@ -11,13 +11,12 @@ class QWidget;
 
 namespace zeph {
 
-// Where a picture is offered to go: `designFolder` (where the design was last opened or saved)
-// when there is one, else the user's pictures folder, else the home folder.
+// Where a picture's save dialog starts: `designFolder` (where the design was last opened or
+// saved) when it is a folder, else the user's pictures folder, else the home folder.
 QString PictureFolder(const QString& designFolder);
 
 // "Save Picture": asks for a file (dialog named "pictureDialog", `suggestedName` offered),
-// starting in `designFolder` (where the design was last opened or saved) or, without one, in
-// the user's pictures folder or else the home folder; writes the picture there and, when that
+// starting in PictureFolder(designFolder); writes the picture there and, when that
 // fails, says why in an error box.
 void SavePictureAs(QWidget* parent, const QImage& picture, const QString& suggestedName = QString(),
                    const QString& designFolder = QString());
