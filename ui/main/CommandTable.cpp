@@ -19,7 +19,10 @@ const Command kCommands[] = {
      .tool = 1, .toolSlot = 1, .picture = P::OpenFolder, .hint = "Open File: Dimensional Data"},
     {.name = "saveAsDimensions", .menu = M::File, .caption = "Save&AsDimensions",
      .tool = 2, .toolSlot = 2, .picture = P::Disk, .hint = "Save As: Dimensional Data"},
-    {.name = "savePicture", .menu = M::File, .caption = "Save &Picture"},
+    {.name = "savePicture", .menu = M::File, .caption = "Save Pic&ture"},
+    {.name = "printCopy", .menu = M::File, .separatorBefore = true, .caption = "&Print..."},
+    {.name = "previewCopy", .menu = M::File, .caption = "Print Pre&view..."},
+    {.name = "exportCopy", .menu = M::File, .caption = "Export PDF/SVG..."},
     {.name = "exit", .menu = M::File, .separatorBefore = true, .caption = "E&xit"},
 
     {.name = "setReverseArm", .menu = M::SetUp, .caption = "Set&RevArmPos",
