@@ -228,9 +228,8 @@ void DiagramWindow::FitToTextScale()
     ImageCanvas canvas(picture_);
     EraseDiagram(canvas);
     shown_.reset();
-    const Real sx = ts.x;
     view_->setFixedSize(picture_.size());
-    closeButton_->move(RoundInt(layout_.closeAt.x() * sx), layout_.closeAt.y());
+    closeButton_->move(RoundInt(layout_.closeAt.x() * Real(ts.x)), layout_.closeAt.y());
 }
 
 void DiagramWindow::Opened()
