@@ -1,5 +1,7 @@
 // Test entry for widget and drawing tests: one offscreen QApplication for the whole run.
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,6 +21,10 @@ int main(int argc, char** argv)
 {
     qInstallMessageHandler(QuietHandler);
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt keeps its own settings (the file dialogs' history of folders) under the configuration
+    // folder: a folder of this run's, so that no test run writes into the user's settings.
+    QTemporaryDir config;
+    if (config.isValid()) qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -26,7 +26,7 @@ HardCopy DiagramCopy(const MechanismModel& m, const DiagramData& data, const QSt
 {
     auto model = std::make_shared<const MechanismModel>(m);
     auto diagram = std::make_shared<const DiagramData>(data);
-    return DrawingCopy(title, ClientSizeOf(KindOf(data)), [model, diagram, storedUndoLine, ts](Canvas& c) {
+    return DrawingCopy(title, PictureSizeOf(KindOf(data), ts), [model, diagram, storedUndoLine, ts](Canvas& c) {
         EraseDiagram(c);
         PaintDiagram(c, *model, *diagram, storedUndoLine, ts);
     });

@@ -18,7 +18,7 @@ namespace zeph {
 // The scene as the main window shows it: its top-left `shown` pixels (within 1280 x 1024).
 HardCopy SceneCopy(const MechanismModel& m, QSize shown, TextScale ts, const QString& title);
 
-// A computed diagram as its window shows it, erased first, at its client size.
+// A computed diagram as its window shows it, erased first, at its picture's size for `ts`.
 HardCopy DiagramCopy(const MechanismModel& m, const DiagramData& data, const QString& storedUndoLine, TextScale ts,
                      const QString& title);
 

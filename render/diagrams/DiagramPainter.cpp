@@ -1,6 +1,7 @@
 // Dispatch from a computed diagram to its painter.
 #include "render/diagrams/DiagramPainter.h"
 
+#include "model/linkage/ViewTransform.h"
 #include "render/diagrams/OvalDiagramPainter.h"
 #include "render/diagrams/PortsDiagramPainter.h"
 #include "render/diagrams/SineDiagramPainter.h"
@@ -9,6 +10,12 @@
 namespace zeph {
 
 QSize ClientSizeOf(DiagramKind kind) { return kind == DiagramKind::Oval ? OvalClientSize : DiagramClientSize; }
+
+QSize PictureSizeOf(DiagramKind kind, TextScale ts)
+{
+    const QSize client = ClientSizeOf(kind);
+    return {RoundInt(client.width() * Real(ts.x)), client.height()};
+}
 
 DiagramFrameState PaintDiagram(Canvas& c, const MechanismModel& m, const DiagramData& data,
                                const QString& storedUndoLine, TextScale ts)

@@ -14,6 +14,9 @@ namespace zeph {
 
 // The window's client size a diagram is drawn for.
 QSize ClientSizeOf(DiagramKind kind);
+// The picture a diagram window shows at a text scale: the client size, widened by the scale's
+// horizontal factor so that the position list spread by the large font still fits.
+QSize PictureSizeOf(DiagramKind kind, TextScale ts);
 
 // Paints a diagram computed by ComputeDiagram onto c, over whatever c holds (erase first for a
 // redraw). Reads the model only.

@@ -11,23 +11,14 @@
 
 #include "PictureMatch.h"
 #include "ReportTestSupport.h"
+#include "VectorRendering.h"
 
 namespace zeph::report {
 namespace {
 
 using test::Report;
 using test::Result;
-
-// Runs a standard viewer's converter; the skip reason when it is not installed.
-QString Convert(const QString& program, const QStringList& args)
-{
-    if (QStandardPaths::findExecutable(program).isEmpty()) return program + QStringLiteral(" is not installed");
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(120000) || p.exitCode() != 0)
-        return program + QStringLiteral(" failed: ") + QString::fromLocal8Bit(p.readAllStandardError());
-    return {};
-}
+using zeph::test::Convert;
 
 struct Outputs {
     QImage png, pdf, svg;

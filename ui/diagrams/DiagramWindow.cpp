@@ -1,6 +1,7 @@
 // A diagram window: the shared frame (close, dynamic-variable bars, undo, menu, caption) around one diagram's picture.
 #include "ui/diagrams/DiagramWindow.h"
 
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -8,10 +9,12 @@
 
 #include "model/linkage/ViewTransform.h"
 #include "platform/Canvas.h"
+#include "render/copies/PictureCopies.h"
 #include "render/diagrams/DiagramPainter.h"
 #include "ui/session/BarRanges.h"
 #include "ui/widgets/DialogKit.h"
 #include "ui/widgets/DynVarBars.h"
+#include "ui/widgets/HardCopyCommands.h"
 #include "ui/widgets/HorizontalBar.h"
 #include "ui/widgets/PictureFile.h"
 #include "ui/widgets/PictureView.h"
@@ -23,7 +26,7 @@ namespace zeph {
 struct DiagramWindow::Layout {
     const char* objectName;
     const char* title;        // the caption's title, before the design's name
-    const char* pictureName;  // offered as the file name of "Save Picture"
+    const char* pictureName;  // offered as the file name of "Save Picture", and without ".png" of an export
     QPoint closeAt;
     bool usesPositions;       // the positions dialog on opening, "SetRevArmPos", redraw on mouse move
     const char* setPositions;
@@ -165,6 +168,10 @@ void DiagramWindow::BuildMenu(QMenuBar* bar)
         {"dynamicVariables", Shown::Always, nullptr, &Layout::dynamicVariables,
          [](DiagramWindow& w) { w.ToggleDynVarDisplay(); }},
         {"savePicture", Shown::Always, "Save &Picture", nullptr, [](DiagramWindow& w) { w.SavePictureAs(); }},
+        {"printCopy", Shown::Always, "Pr&int...", nullptr, [](DiagramWindow& w) { w.RunOnCopy(PrintHardCopy); }},
+        {"previewCopy", Shown::Always, "Print Pre&view...", nullptr,
+         [](DiagramWindow& w) { w.RunOnCopy(PreviewHardCopy); }},
+        {"exportCopy", Shown::Always, "Export PDF/SVG...", nullptr, [](DiagramWindow& w) { w.ExportCopy(); }},
     };
     QMenu* setUp = nullptr;
     for (const MenuCommand& c : kCommands) {
@@ -216,13 +223,13 @@ void DiagramWindow::showEvent(QShowEvent* e)
 // window grow by the same factor, and the "Close" button moves along with the texts beside it.
 void DiagramWindow::FitToTextScale()
 {
-    const Real sx = TextScaleFor(session_.controls().largeFont).x;
-    const QSize client = ClientSizeOf(kind_);
-    picture_ = QImage(RoundInt(client.width() * sx), client.height(), QImage::Format_RGB32);
+    const TextScale ts = TextScaleFor(session_.controls().largeFont);
+    picture_ = QImage(PictureSizeOf(kind_, ts), QImage::Format_RGB32);
     ImageCanvas canvas(picture_);
     EraseDiagram(canvas);
+    shown_.reset();
     view_->setFixedSize(picture_.size());
-    closeButton_->move(RoundInt(layout_.closeAt.x() * sx), layout_.closeAt.y());
+    closeButton_->move(RoundInt(layout_.closeAt.x() * Real(ts.x)), layout_.closeAt.y());
 }
 
 void DiagramWindow::Opened()
@@ -271,6 +278,7 @@ void DiagramWindow::Draw()
     const DiagramData data = session_.Diagrams().ComputeDiagram(kind_, mode_);
     ImageCanvas canvas(picture_);
     const DiagramFrameState state = PaintDiagram(canvas, session_.model(), data, undoLine_, TextScaleFor(session_.controls().largeFont));
+    shown_ = Shown{data, undoLine_};
     undoLine_ = state.undoLine;
     ApplyFrameState(state);
     SetCaption();
@@ -338,6 +346,31 @@ bool DiagramWindow::SavePicture(const QString& file) const
 void DiagramWindow::SavePictureAs()
 {
     zeph::SavePictureAs(this, picture_, layout_.pictureName, session_.Files().DesignFolder());
+}
+
+// ---- the picture on paper and as vectors -------------------------------------------------------
+
+// The copy paints the last draw on an erased page: drawn over the picture as it stood, that draw
+// covered every line and opaque text of the one before it, which had the same data.
+std::optional<HardCopy> DiagramWindow::HardCopyShown() const
+{
+    if (!shown_) return std::nullopt;
+    const QString title = QString::fromLatin1(layout_.title).simplified() + QStringLiteral(": ") +
+                          QString::fromStdString(session_.model().DimSetName);
+    return DiagramCopy(session_.model(), shown_->data, shown_->storedUndoLine,
+                       TextScaleFor(session_.controls().largeFont), title);
+}
+
+void DiagramWindow::RunOnCopy(void (*command)(QWidget*, const HardCopy&))
+{
+    if (const std::optional<HardCopy> copy = HardCopyShown()) command(this, *copy);
+}
+
+void DiagramWindow::ExportCopy()
+{
+    const QString name = QFileInfo(QString::fromLatin1(layout_.pictureName)).completeBaseName();
+    if (const std::optional<HardCopy> copy = HardCopyShown())
+        ExportHardCopy(this, *copy, name, session_.Files().DesignFolder());
 }
 
 }  // namespace zeph

@@ -8,8 +8,10 @@
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <optional>
 
 #include "model/diagrams/DiagramData.h"
+#include "platform/HardCopy.h"
 #include "render/diagrams/DiagramFrame.h"
 #include "ui/session/Session.h"
 
@@ -28,7 +30,8 @@ class PictureView;
 // Object names: the window "sineDiagramWindow", "ovalDiagramWindow", "steamDiagramWindow" or
 // "portsDiagramWindow"; "picture", "close", "undo", "dynVarBar1".."dynVarBar4"; the menu items
 // "setPositions" (not for the port events), "redraw", "undoDisplay", "dynamicVariables",
-// "savePicture", and for the port events "forwardGraph", "reverseGraph", "bothGraphs".
+// "savePicture", "printCopy", "previewCopy", "exportCopy", and for the port events
+// "forwardGraph", "reverseGraph", "bothGraphs".
 class DiagramWindow : public QDialog {
     Q_OBJECT
 public:
@@ -51,6 +54,9 @@ public:
     void ShowGraph(PortsMode mode);
     // The picture as a PNG file; false when it could not be written.
     bool SavePicture(const QString& file) const;
+    // The picture as vectors for paper and files, as "Pr&int...", the preview and the export
+    // take it: the data and the undo line of the last draw; none before the first draw.
+    std::optional<HardCopy> HardCopyShown() const;
 
     void done(int result) override;
     void setVisible(bool visible) override;
@@ -72,6 +78,8 @@ private:
     void ToggleDynVarDisplay();
     void AfterUndo();
     void SavePictureAs();
+    void RunOnCopy(void (*command)(QWidget*, const HardCopy&));
+    void ExportCopy();
     void ApplyFrameState(const DiagramFrameState& state);
     void SetCaption();
 
@@ -81,6 +89,12 @@ private:
     PortsMode mode_ = PortsMode::Forward;
     QImage picture_;
     QString undoLine_;  // the undo line of the last draw, drawn first by the next one
+    // What the last draw painted since the picture was made: its data and the undo line it began with.
+    struct Shown {
+        DiagramData data;
+        QString storedUndoLine;
+    };
+    std::optional<Shown> shown_;
     bool redrawAfterPositions_ = false;
 
     PictureView* view_ = nullptr;

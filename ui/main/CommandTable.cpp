@@ -21,6 +21,9 @@ const Command kCommands[] = {
      .tool = 2, .toolSlot = 2, .picture = P::Disk, .hint = "Save As: Dimensional Data"},
     {.name = "savePicture", .menu = M::File, .caption = "Save &Picture"},
     {.name = "saveAnimation", .menu = M::File, .caption = "Save A&nimation..."},
+    {.name = "printCopy", .menu = M::File, .separatorBefore = true, .caption = "Pr&int..."},
+    {.name = "previewCopy", .menu = M::File, .caption = "Print Pre&view..."},
+    {.name = "exportCopy", .menu = M::File, .caption = "Export PDF/SVG..."},
     {.name = "exit", .menu = M::File, .separatorBefore = true, .caption = "E&xit"},
 
     {.name = "setReverseArm", .menu = M::SetUp, .caption = "Set&RevArmPos",

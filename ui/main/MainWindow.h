@@ -14,6 +14,7 @@
 #include <map>
 #include <string>
 
+#include "platform/HardCopy.h"
 #include "render/scene/ScenePainter.h"
 #include "ui/session/Session.h"
 
@@ -44,6 +45,9 @@ public:
     void Tick();
     // The picture of the last tick, as copied to the window.
     const QImage& SceneImage() const { return scene_; }
+    // The scene as the picture shows it now (its visible part, without the controls over it),
+    // as vectors for paper and files: what "Pr&int...", the preview and the export take.
+    HardCopy SceneHardCopy() const;
 
     // Opens the design file at `path` as "&OpenDimensions" does once its dialog is confirmed;
     // a refused file leaves everything as it was and is named in one error box with the reason.

@@ -1,13 +1,16 @@
-// The main window's File and Help menus: the design-file dialogs, the picture as a PNG, the animation as a GIF, and the help windows.
+// The main window's File and Help menus: the design-file dialogs, the picture as a PNG, the animation
+// as a GIF, print and export, and the help windows.
 #include <QDir>
 #include <QFileDialog>
 
+#include "render/copies/PictureCopies.h"
 #include "ui/help/AboutBox.h"
 #include "ui/help/HelpTextWindow.h"
 #include "ui/main/AnimationSaver.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/ErrorBox.h"
 #include "ui/widgets/ExistingFileDialog.h"
+#include "ui/widgets/HardCopyCommands.h"
 #include "ui/widgets/PictureFile.h"
 #include "ui/widgets/PictureView.h"
 
@@ -42,6 +45,12 @@ void MainWindow::BuildFileCommands()
     connect(Item("savePicture"), &QAction::triggered, this, &MainWindow::SavePictureCommand);
     animationSaver_ = new AnimationSaver(this);
     connect(Item("saveAnimation"), &QAction::triggered, this, &MainWindow::SaveAnimationCommand);
+    connect(Item("printCopy"), &QAction::triggered, this, [this] { PrintHardCopy(this, SceneHardCopy()); });
+    connect(Item("previewCopy"), &QAction::triggered, this, [this] { PreviewHardCopy(this, SceneHardCopy()); });
+    connect(Item("exportCopy"), &QAction::triggered, this, [this] {
+        ExportHardCopy(this, SceneHardCopy(), QString::fromStdString(session_.model().DimSetName),
+                       session_.Files().DesignFolder());
+    });
 }
 
 void MainWindow::OpenDesignCommand()
@@ -94,6 +103,15 @@ void MainWindow::SaveAnimationCommand()
     settings.size = picture_->size();
     settings.textScale = TextScaleFor(session_.controls().largeFont);
     animationSaver_->Save(session_.model(), settings, session_.Files().DesignFolder());
+}
+
+// Taken when a command starts: the copy holds the model of that moment, so ticks running on
+// behind the print or file dialog cannot leave half of one state and half of the next on paper.
+HardCopy MainWindow::SceneHardCopy() const
+{
+    const QString name = QString::fromStdString(session_.model().DimSetName);
+    return SceneCopy(session_.model(), picture_->size(), TextScaleFor(session_.controls().largeFont),
+                     QStringLiteral("ZEPHARIN Inside Admission: %1").arg(name));
 }
 
 // Created with the other windows, so each loads its text once, at start-up.
