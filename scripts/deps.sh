@@ -2,7 +2,11 @@
 # Installs the Debian 12 packages the build, the tests and the simulator need (quiet, idempotent).
 set -euo pipefail
 PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libnlopt-cxx-dev libtbb-dev fonts-liberation desktop-file-utils)
+          libbenchmark-dev libnlopt-cxx-dev libtbb-dev fonts-liberation desktop-file-utils
+          groff-base dpkg-dev file debootstrap debian-archive-keyring gpgv)
+# groff-base checks the manual pages; dpkg-dev (dpkg-shlibdeps) and file let cpack find the
+# package's dependencies; debootstrap (checking the archive's signature with the keyring and gpgv)
+# makes the clean root that scripts/package-check.sh installs into.
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
