@@ -18,11 +18,9 @@ the diagrams of a design without a window, and studies the valve setting:
 the sensitivity of each event to each dimension, a search for balanced events
 and the spread of the events over designs built to tolerances with worn pins.")
 
-# Staged with DESTDIR, so that the install rules know they are not installing into a live system
-# (data/ then leaves the desktop's caches alone: dpkg's triggers refresh them on installation).
-# Staged so, CPack installs with the prefix CPACK_INSTALL_PREFIX, not CMAKE_INSTALL_PREFIX.
-set(CPACK_SET_DESTDIR ON)
-set(CPACK_INSTALL_PREFIX /usr)
+# CPack stages a Debian package with DESTDIR set and this prefix, so the install rules know they
+# are not installing into a live system (data/ then leaves the desktop's caches alone: dpkg's
+# triggers refresh them on installation).
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
@@ -33,9 +31,9 @@ set(ZEPH_PACKAGE_MAINTAINER "ZEPHARIN developers <zepharin@example.invalid>"
     CACHE STRING "The Maintainer field of the Debian package")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ZEPH_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Not linked but needed: Qt's platform plugins (without one no window opens; the Qt Gui library
-# only recommends them) and the fonts the picture and the menus are drawn in.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# Not linked but needed: the fonts the picture, the diagrams and the menus are drawn in (Qt's
+# X11 and offscreen platform plugins come with the Qt Gui library itself).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 # The file type of *.dzg and the desktop entry's type list, taken up by their tools' triggers.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "man-db")

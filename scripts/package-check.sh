@@ -59,7 +59,7 @@ check "no Maintainer" test -n "$(field Maintainer)"
 # A summary line and an extended description of several lines under it.
 check "the Description has no extended part" test "$(field Description | wc -l)" -ge 4
 depends=$(field Depends | tr -d ' ' | tr ',' '\n' | sed 's/(.*//')
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins \
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 \
                fonts-liberation; do
     has_line "$depends" "$package" || fault "Depends lacks $package"
 done
@@ -143,15 +143,18 @@ else
     # Without Recommends: what Depends pulls in must be enough to run.
     in_root apt-get install -y -qq --no-install-recommends "/tmp/$(basename "$deb")" >"$tmp/apt.log" 2>&1 ||
         { tail -n 20 "$tmp/apt.log"; die "apt-get could not install the package"; }
-    echo "installed in $((SECONDS - start)) s"
+    echo "installed in $((SECONDS - start)) s, $(in_root dpkg-query -W -f '.\n' | wc -l) packages in the root"
 
     step "the installed package"
     missing=$(in_root ldd /usr/bin/zepharin /usr/bin/zepharin-report | grep 'not found')
     [[ -z $missing ]] || fault "shared libraries not found: $missing"
     out=$(in_root zepharin --version 2>&1)
+    echo "zepharin --version: $out"
     [[ $out == "zepharin $version" ]] || fault "zepharin --version says: $out"
     out=$(in_root zepharin-report events --gear fwd --csv 2>&1)
-    [[ $? == 0 && $(head -n 1 <<<"$out") == gear,* && $(wc -l <<<"$out") == 2 ]] ||
+    status=$?
+    echo "zepharin-report events --gear fwd --csv: $(tail -n 1 <<<"$out")"
+    [[ $status == 0 && $(head -n 1 <<<"$out") == gear,* && $(wc -l <<<"$out") == 2 ]] ||
         fault "zepharin-report events --gear fwd --csv gave: $out"
     # A picture: the report loads Qt's offscreen platform and draws in the installed fonts.
     out=$(in_root zepharin-report diagram ports --png /tmp/ports.png 2>&1)
@@ -165,6 +168,7 @@ else
     said=$(timeout 300 grep -m 1 -E 'Cannot open the design|Error Loading' <"$tmp/stderr")
     kill "$simulator" 2>/dev/null
     wait "$simulator" 2>/dev/null
+    echo "the simulator offscreen: $said"
     [[ $said == *"Cannot open the design /tmp/absent.dzg"* ]] || fault "the simulator's start-up said: ${said:-nothing}"
     out=$(in_root desktop-file-validate /usr/share/applications/zepharin.desktop 2>&1)
     [[ -z $out ]] || fault "desktop-file-validate in the root: $out"
