@@ -12,8 +12,13 @@ tmp=$(mktemp -d "${TMPDIR:-/tmp}/zepharin-package.XXXXXX") || exit 1
 root=$tmp/root
 faults=0
 
+simulator=
 cleanup()
 {
+    if [[ -n $simulator ]]; then
+        kill "$simulator" 2>/dev/null
+        wait "$simulator" 2>/dev/null
+    fi
     if mountpoint -q "$root/proc" 2>/dev/null && ! umount "$root/proc"; then
         echo "package-check: could not unmount $root/proc; $tmp is left in place" >&2
         return
@@ -21,6 +26,7 @@ cleanup()
     rm -rf --one-file-system "$tmp"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
 
 step() { echo "== $*"; }
 fault()
@@ -168,6 +174,7 @@ else
     said=$(timeout 300 grep -m 1 -E 'Cannot open the design|Error Loading' <"$tmp/stderr")
     kill "$simulator" 2>/dev/null
     wait "$simulator" 2>/dev/null
+    simulator=
     echo "the simulator offscreen: $said"
     [[ $said == *"Cannot open the design /tmp/absent.dzg"* ]] || fault "the simulator's start-up said: ${said:-nothing}"
     out=$(in_root desktop-file-validate /usr/share/applications/zepharin.desktop 2>&1)
