@@ -19,10 +19,14 @@ cleanup()
         kill "$simulator" 2>/dev/null
         wait "$simulator" 2>/dev/null
     fi
-    if mountpoint -q "$root/proc" 2>/dev/null && ! umount "$root/proc"; then
-        echo "package-check: could not unmount $root/proc; $tmp is left in place" >&2
-        return
-    fi
+    # The root's /proc, and whatever a failed debootstrap left mounted there, deepest first.
+    local mount
+    while IFS= read -r mount; do
+        if ! umount "$mount"; then
+            echo "package-check: could not unmount $mount; $tmp is left in place" >&2
+            return
+        fi
+    done < <(awk -v root="$root/" 'index($2, root) == 1 { print $2 }' /proc/mounts | sort -r)
     rm -rf --one-file-system "$tmp"
 }
 trap cleanup EXIT
