@@ -12,6 +12,15 @@ tmp=$(mktemp -d "${TMPDIR:-/tmp}/zepharin-package.XXXXXX") || exit 1
 root=$tmp/root
 faults=0
 
+# Unmounts the root's /proc, and whatever a failed debootstrap left mounted there, deepest first.
+unmount_root()
+{
+    local mount
+    while IFS= read -r mount; do
+        umount "$mount" || { echo "package-check: could not unmount $mount" >&2; return 1; }
+    done < <(awk -v root="$root/" 'index($2, root) == 1 { print $2 }' /proc/mounts | sort -r)
+}
+
 simulator=
 cleanup()
 {
@@ -19,14 +28,7 @@ cleanup()
         kill "$simulator" 2>/dev/null
         wait "$simulator" 2>/dev/null
     fi
-    # The root's /proc, and whatever a failed debootstrap left mounted there, deepest first.
-    local mount
-    while IFS= read -r mount; do
-        if ! umount "$mount"; then
-            echo "package-check: could not unmount $mount; $tmp is left in place" >&2
-            return
-        fi
-    done < <(awk -v root="$root/" 'index($2, root) == 1 { print $2 }' /proc/mounts | sort -r)
+    unmount_root || { echo "package-check: $tmp is left in place" >&2; return; }
     rm -rf --one-file-system "$tmp"
 }
 trap cleanup EXIT
@@ -122,6 +124,7 @@ else
     start=$SECONDS
     made=0
     for attempt in 1 2; do
+        unmount_root || die "cannot clear the root of a failed attempt"
         rm -rf --one-file-system "$root"
         # shellcheck disable=SC2086 # an empty mirror is left out
         if debootstrap --variant=minbase bookworm "$root" ${ZEPH_DEBIAN_MIRROR:-} >"$tmp/debootstrap.log" 2>&1; then
