@@ -103,6 +103,45 @@ TEST_F(InstallTest, ProgramsGoToBinAndTheirDataToShareZepharin)
     EXPECT_EQ(report.status, 0) << report.out.toStdString();
 }
 
+// The manual pages go gzipped to share/man/man1, each the page of the source once unpacked.
+TEST_F(InstallTest, ManualPagesGoGzippedToShareMan)
+{
+    for (const QString page : {"zepharin.1", "zepharin-report.1"}) {
+        const QString gz = In("share/man/man1/" + page + ".gz");
+        ASSERT_TRUE(QFileInfo(gz).isFile()) << page.toStdString();
+        QProcess gunzip;
+        gunzip.start("gzip", {"-dc", gz});
+        ASSERT_TRUE(gunzip.waitForFinished(60000)) << page.toStdString();
+        EXPECT_EQ(gunzip.exitCode(), 0) << page.toStdString();
+        EXPECT_EQ(gunzip.readAllStandardOutput(), ReadBytes(QString(ZEPH_SOURCE_DIR) + "/man/" + page))
+            << page.toStdString();
+    }
+}
+
+// Staged with DESTDIR, as cpack stages the package, everything lands under DESTDIR and the desktop's
+// caches are left alone: neither made among the staged files (the package would ship them) nor
+// refreshed under the prefix itself (which for the package is the live /usr).
+TEST_F(InstallTest, AStagedInstallLeavesTheDesktopCachesAlone)
+{
+    QTemporaryDir root;
+    const QString prefix = root.filePath("prefix");
+    const QString stage = root.filePath("stage");
+    ASSERT_TRUE(QDir().mkpath(prefix + "/share/mime/packages") && QDir().mkpath(prefix + "/share/applications"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DESTDIR", stage);
+    const Finished staged = RunProgram(ZEPH_CMAKE_COMMAND, {"--install", ZEPH_BUILD_DIR, "--prefix", prefix}, env);
+    ASSERT_EQ(staged.status, 0) << staged.out.toStdString();
+
+    const QString stagedPrefix = stage + prefix;
+    EXPECT_TRUE(QFileInfo(stagedPrefix + "/bin/zepharin").isExecutable());
+    EXPECT_TRUE(QFileInfo(stagedPrefix + "/share/mime/packages/zepharin.xml").isFile());
+    EXPECT_TRUE(QFileInfo(stagedPrefix + "/share/man/man1/zepharin.1.gz").isFile());
+    for (const QString& under : {stagedPrefix, prefix}) {
+        EXPECT_EQ(QDir(under + "/share/mime").entryList(QDir::Files), QStringList()) << under.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(under + "/share/applications/mimeinfo.cache")) << under.toStdString();
+    }
+}
+
 TEST_F(InstallTest, TheDesktopEntryIsValidAndOpensDesignFiles)
 {
     const QString entry = In("share/applications/zepharin.desktop");
