@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include "model/design/DimensionTable.h"
 #include "ui/analysis/AnalysisThreads.h"
 #include "ui/analysis/EventTexts.h"
 #include "ui/analysis/FreeDimensionTable.h"
