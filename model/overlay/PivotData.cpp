@@ -33,15 +33,31 @@ std::string TableValue(double v, int width, int decimals)
     return text.substr(0, cut);
 }
 
-// One row: the driver angle, then each slot's vertical and horizontal position.
-std::string TableRow(const MechanismModel& m)
+// One row's values as the line sets them: the driver angle, then each slot's vertical and
+// horizontal position.
+std::vector<std::string> TableValues(const MechanismModel& m)
 {
-    std::string row = TableValue(m.DriverAngle, 7, 2);
+    std::vector<std::string> values = {TableValue(m.DriverAngle, 7, 2)};
     for (int slot = 1; slot <= PivotDataSlotCount; ++slot) {
         const Pivot& p = m.Pivots[static_cast<size_t>(SlotPivot(m, slot))];
-        row += "   " + TableValue(p.y, slot == 1 ? 7 : 9, 3) + "  " + TableValue(p.x, 7, 3);
+        values.push_back(TableValue(p.y, slot == 1 ? 7 : 9, 3));
+        values.push_back(TableValue(p.x, 7, 3));
     }
+    return values;
+}
+
+std::string TableRow(const std::vector<std::string>& values)
+{
+    std::string row = values[0];
+    for (size_t i = 1; i + 1 < values.size(); i += 2) row += "   " + values[i] + "  " + values[i + 1];
     return row;
+}
+
+std::string Trimmed(const std::string& s)
+{
+    const size_t first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace
@@ -106,7 +122,21 @@ void ChooseSlot(MechanismModel& m, int slot)
 
 std::vector<std::string> PivotDataTable(MechanismModel& m, const std::string& date, const std::string& time)
 {
-    std::vector<std::string> lines;
+    return PivotDataTableSheet(m, date, time).lines;
+}
+
+std::vector<std::string> PivotDataColumnNames()
+{
+    std::vector<std::string> names = {"Driver Angle"};
+    for (int slot = 1; slot <= PivotDataSlotCount; ++slot)
+        for (const char* axis : {" Vert", " Horz"}) names.push_back("No." + std::to_string(slot) + axis);
+    return names;
+}
+
+PivotDataSheet PivotDataTableSheet(MechanismModel& m, const std::string& date, const std::string& time)
+{
+    PivotDataSheet sheet;
+    std::vector<std::string>& lines = sheet.lines;
     lines.push_back("Pivot Data   " + m.DimSetName + "     " + date + "   " + time);
     lines.push_back("       Reverse Arm " + FigureText(m.RevArmPosition, 7, 3) + "      Step Angle " +
                     FigureText(m.ChosenStepAngle, 7, 3));
@@ -122,7 +152,10 @@ std::vector<std::string> PivotDataTable(MechanismModel& m, const std::string& da
     for (int rows = 1;; ++rows) {
         m.DriverAngle = angleOfRow(rows - 1);
         SolveLinkage(m);
-        lines.push_back(TableRow(m));
+        const std::vector<std::string> values = TableValues(m);
+        lines.push_back(TableRow(values));
+        std::vector<std::string>& fields = sheet.rows.emplace_back();
+        for (const std::string& v : values) fields.push_back(Trimmed(v));
         // A step of 0 or less (or not a number) would never reach a whole turn.
         if (!(step > 0) || angleOfRow(rows) > 360) break;
         if (rows == PivotTableMaxRows) {
@@ -133,7 +166,7 @@ std::vector<std::string> PivotDataTable(MechanismModel& m, const std::string& da
     }
     m.DriverAngle = savedAngle;
     m.StepAngle = savedStep;
-    return lines;
+    return sheet;
 }
 
 }  // namespace zeph

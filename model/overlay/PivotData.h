@@ -48,4 +48,15 @@ constexpr int PivotTableMaxRows = 36001;
 // last line.
 std::vector<std::string> PivotDataTable(MechanismModel& m, const std::string& date, const std::string& time);
 
+// The same table with each angle row also as its fields: the driver angle, then the vertical and
+// horizontal position of slots 1..6, each the text its line holds there without the padding
+// (empty where the line leaves the value blank).
+struct PivotDataSheet {
+    std::vector<std::string> lines;
+    std::vector<std::vector<std::string>> rows;
+};
+PivotDataSheet PivotDataTableSheet(MechanismModel& m, const std::string& date, const std::string& time);
+// The names of the fields of a row, from the two column headings.
+std::vector<std::string> PivotDataColumnNames();
+
 }  // namespace zeph

@@ -200,6 +200,40 @@ TEST_F(PivotTable, ValuesThatCannotShowAreLeftBlank)
     for (const std::string& line : t) EXPECT_EQ(line.find("NAN"), std::string::npos) << line;
 }
 
+// The sheet's fields are the lines' own texts, column for column: a blank value stays an empty
+// field in its place rather than shifting the ones after it.
+TEST_F(PivotTable, SheetRowsHoldEachLinesFieldsInTheirColumns)
+{
+    m.ChosenStepAngle = 90;
+    m.PivotData.PivotSlot[2] = CrankPin;
+    m.Pivots[BellCrankPivot] = {3.4e38f, 0.25f};
+    m.PivotData.PivotSlot[1] = BellCrankPivot;
+    const PivotDataSheet sheet = PivotDataTableSheet(m, "5/6/2024", "1:02:03 PM");
+    EXPECT_EQ(sheet.lines, Table());
+    ASSERT_EQ(sheet.rows.size(), sheet.lines.size() - 4);
+    ASSERT_EQ(PivotDataColumnNames().size(), 13u);
+    for (size_t r = 0; r < sheet.rows.size(); ++r) {
+        const std::vector<std::string>& f = sheet.rows[r];
+        ASSERT_EQ(f.size(), 13u);
+        EXPECT_EQ(f[1], "0.250") << r;
+        EXPECT_EQ(f[2], "") << r;  // slot 1's horizontal cannot show
+        std::string joined;
+        for (const std::string& field : f) joined += field.empty() ? "" : " " + field;
+        std::string words;
+        for (size_t i = 0, n; i < sheet.lines[r + 4].size(); i = n) {
+            const size_t start = sheet.lines[r + 4].find_first_not_of(' ', i);
+            if (start == std::string::npos) break;
+            n = std::min(sheet.lines[r + 4].find(' ', start), sheet.lines[r + 4].size());
+            words += " " + sheet.lines[r + 4].substr(start, n - start);
+        }
+        EXPECT_EQ(joined, words) << r;
+    }
+    EXPECT_EQ(sheet.rows[1][0], "90.00");
+    // At 90 degrees the crank pin (slot 2) is straight below the driver centre.
+    EXPECT_EQ(sheet.rows[1][3], "-1.500");
+    EXPECT_EQ(sheet.rows[1][4], "-0.000");
+}
+
 TEST_F(PivotTable, AStepOfZeroOrLessGivesOneRow)
 {
     for (float step : {0.0f, -5.0f, std::numeric_limits<float>::quiet_NaN()}) {

@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "ModalSupport.h"
 #include "QStringPrinter.h"
+#include "ReportTestSupport.h"
 #include "UiTestSupport.h"
 #include "ui/analysis/EventsTableWindow.h"
 
@@ -121,4 +123,44 @@ TEST_F(EventsTableWindowTest, CopiesTabSeparatedRows)
 {
     E<QPushButton>("copy")->click();
     EXPECT_EQ(QApplication::clipboard()->text(), events->CsvText().replace(',', '\t'));
+}
+
+// Paper holds what the window shows: every cell of the table once, column for column, under the
+// design file's name and the changed dimension; while a newer table is due nothing is printed.
+// The export writes those figures into the PDF's text, and the preview opens and closes.
+TEST_F(EventsTableWindowTest, ReportAndExportHoldTheTableShownAndTheDesign)
+{
+    ASSERT_FALSE(session->Files().SaveDesignFile(dir.filePath("big6.dzg")));
+    session->Dimensions().ApplyDimensions("test", {{18, 1.8f}});
+    for (const char* name : {"printReport", "previewReport", "exportReport"}) EXPECT_FALSE(E<QPushButton>(name)->isEnabled());
+    WaitForTable();
+    for (const char* name : {"printReport", "previewReport", "exportReport"}) EXPECT_TRUE(E<QPushButton>(name)->isEnabled());
+
+    const HardCopyReport report = events->Report();
+    EXPECT_TRUE(test::Facts(report).contains("Design: big6.dzg"));
+    EXPECT_TRUE(test::Facts(report).contains("18 Valve Con Rod 1.8 (built-in 1.773)"));
+    auto* table = E<QTableWidget>("eventsTable");
+    ASSERT_EQ(table->rowCount(), 5);
+    for (int r = 0; r < table->rowCount(); ++r) EXPECT_EQ(test::JoinedRow(report, 0, r, 1), test::ShownRow(*table, r)) << r;
+    EXPECT_EQ(ReportCopy(report).pages, 1);
+
+    const QString pdf = dir.filePath("events.pdf");
+    {
+        test::ModalAnswers answers(test::ChooseFile(pdf));
+        E<QPushButton>("exportReport")->click();
+        EXPECT_EQ(answers.names, QStringList{"exportDialog"});
+    }
+    EXPECT_TRUE(test::FileBytes(pdf).startsWith("%PDF"));
+    QString skip;
+    const QString text = test::PdfText(pdf, skip);
+    if (skip.isEmpty()) {
+        EXPECT_TRUE(text.contains("big6.dzg"));
+        for (int c : {1, 8, 12, 17}) EXPECT_TRUE(text.contains(table->item(1, c)->text())) << c;
+    }
+    {
+        test::ModalAnswers answers(test::CloseIt);
+        E<QPushButton>("previewReport")->click();
+        EXPECT_EQ(answers.names, QStringList{"printPreview"});
+    }
+    if (!skip.isEmpty()) GTEST_SKIP() << skip.toStdString();
 }

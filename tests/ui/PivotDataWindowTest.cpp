@@ -6,14 +6,18 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 
 #include "QStringPrinter.h"
+#include "ReportTestSupport.h"
 #include "UiTestSupport.h"
 #include "ui/pivots/PivotDataTableWindow.h"
 #include "render/scene/SceneGeometry.h"
+#include "ui/widgets/HardCopyCommands.h"
 
 using namespace zeph;
 
@@ -68,7 +72,7 @@ TEST_F(PivotDataWindowTest, OpensWithTheTableAndItsMenu)
 
     QStringList menu;
     for (QAction* a : test::Child<QMenuBar>(*table, "menuBar")->actions()) menu << a->text();
-    EXPECT_EQ(menu, (QStringList{"&Close ", "              ", "&Edit"}));
+    EXPECT_EQ(menu, (QStringList{"&Close ", "              ", "&Edit", "&File"}));
     QStringList edit;
     for (QAction* a : test::Child<QMenu>(*table, "editMenu")->actions()) edit << a->text();
     EXPECT_EQ(edit, (QStringList{"Cu&t", "&Copy", "&Paste", "", "Select&All"}));
@@ -175,4 +179,32 @@ TEST_F(PivotDataWindowTest, MainWindowOpensTheLinesDialogFromItsMenuAndFromAPres
     WhileModal([&] { QTest::mouseClick(picture, Qt::LeftButton, {}, crosshead + QPoint(1, 1)); },
                [this](QWidget&) { EXPECT_EQ(m.Lines[1].pivot1, float(Crosshead)); });
     EXPECT_FLOAT_EQ(m.Pivots[RefPoint1].x, (crosshead.x() + 1 - 115) / 28.0f);
+}
+
+// The report's rows are the memo's rows field for field, under the design and the gear line;
+// printed to a PDF printer its text holds them.
+TEST_F(PivotDataWindowTest, ReportHoldsTheMemosRowsAndPrintsThem)
+{
+    const HardCopyReport report = table->Report();
+    const QStringList lines = Memo()->toPlainText().split(u'\n');
+    ASSERT_EQ(report.tables.size(), 1u);
+    ASSERT_EQ(report.tables[0].rows.size(), size_t(lines.size() - 4));
+    for (size_t r = 0; r < report.tables[0].rows.size(); ++r)
+        EXPECT_EQ(report.tables[0].rows[r], lines[int(r) + 4].split(u' ', Qt::SkipEmptyParts)) << r;
+    EXPECT_TRUE(test::Facts(report).contains("Design: built-in design"));
+    EXPECT_TRUE(test::Facts(report).contains("Dimensions changed from the built-in design: none"));
+    EXPECT_TRUE(test::Facts(report).contains(lines[1].simplified()));
+    EXPECT_EQ(test::Child<QAction>(*table, "exportReport")->parent(), test::Child<QMenu>(*table, "fileMenu"));
+
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("pivots.pdf"));
+    PrintOn(printer, ReportCopy(report));
+    EXPECT_TRUE(test::FileBytes(dir.filePath("pivots.pdf")).startsWith("%PDF"));
+    QString skip;
+    const QString text = test::PdfText(dir.filePath("pivots.pdf"), skip);
+    if (!skip.isEmpty()) GTEST_SKIP() << skip.toStdString();
+    EXPECT_TRUE(text.contains("built-in design"));
+    for (const QString& field : report.tables[0].rows[2]) EXPECT_TRUE(text.contains(field)) << field.toStdString();
 }

@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "ModalSupport.h"
 #include "QStringPrinter.h"
+#include "ReportTestSupport.h"
 #include "UiTestSupport.h"
 #include "ui/analysis/ToleranceStudyWindow.h"
 
@@ -128,3 +130,46 @@ TEST_F(ToleranceStudyWindowTest, RefusesBadInput)
 }
 
 }  // namespace
+
+// Nothing to print before a run; after it the report holds the window's spread and ranking cells
+// as shown, the tolerances and wear asked for and the histograms, and an SVG export their texts.
+TEST_F(ToleranceStudyWindowTest, ReportHoldsTheRunShownWithWhatWasAsked)
+{
+    const char* items[] = {"printReport", "previewReport", "exportReport"};
+    for (const char* name : items) EXPECT_FALSE(S<QPushButton>(name)->isEnabled());
+    S<QLineEdit>("all")->setText("0.005");
+    SetTolerance(18, "0.02");
+    S<QLineEdit>("wear")->setText("0.002");
+    S<QLineEdit>("samples")->setText("30");
+    QSignalSpy spy(study, &ToleranceStudyWindow::finished);
+    S<QPushButton>("run")->click();
+    for (const char* name : items) EXPECT_FALSE(S<QPushButton>(name)->isEnabled());
+    ASSERT_TRUE(spy.wait(120000));
+    for (const char* name : items) EXPECT_TRUE(S<QPushButton>(name)->isEnabled());
+
+    const HardCopyReport report = study->Report();
+    const QString facts = test::Facts(report);
+    EXPECT_TRUE(facts.contains("Design: built-in design"));
+    EXPECT_TRUE(facts.contains("+-0.005 on 1, 2, 3")) << facts.toStdString();
+    EXPECT_TRUE(facts.contains("+-0.02 on 18;")) << facts.toStdString();
+    EXPECT_TRUE(facts.contains("Wear at the pins: +-0.002")) << facts.toStdString();
+    EXPECT_TRUE(facts.contains("Samples: 30 of 30")) << facts.toStdString();
+    ASSERT_EQ(report.tables.size(), 2u);
+    EXPECT_EQ(report.tables[0].rows, test::ShownRows(*S<QTableWidget>("spreadTable")));
+    EXPECT_EQ(report.tables[1].rows, test::ShownRows(*S<QTableWidget>("rankingTable")));
+    ASSERT_TRUE(report.plot.has_value());
+    EXPECT_FALSE(report.plot->pageSize.isEmpty());
+
+    QTemporaryDir dir;
+    const QString svg = dir.filePath("study.svg");
+    {
+        test::ModalAnswers answers(test::ChooseFile(svg));
+        S<QPushButton>("exportReport")->click();
+        EXPECT_EQ(answers.names, QStringList{"exportDialog"});
+    }
+    const QByteArray bytes = test::FileBytes(svg);
+    EXPECT_TRUE(bytes.contains("<svg"));
+    const QStringList fwdCutoff = report.tables[0].rows[3];  // fwd front cut-off
+    for (int c : {2, 3, 4}) EXPECT_TRUE(bytes.contains(fwdCutoff[c].toUtf8())) << fwdCutoff[c].toStdString();
+    EXPECT_TRUE(bytes.contains(report.tables[1].rows[0][1].toUtf8()));
+}

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "QStringPrinter.h"
+#include "ReportTestSupport.h"
 #include "UiTestSupport.h"
 #include "model/analysis/SettingObjective.h"
 #include "ui/analysis/FreeDimensionTable.h"
@@ -205,4 +206,27 @@ TEST(GoalEffects, WeighEachGoalFromItsGearsRow)
     EXPECT_EQ(*e[0].goals[1], 1 * (40.0 - 80.0));   // cut-off front - rear in rev, weight 1
     EXPECT_DOUBLE_EQ(*e[0].effect, std::hypot(100.0, 40.0));
     EXPECT_FALSE(e[1].effect);
+}
+
+// Nothing to print before a result; the report then holds the result and events tables cell for
+// cell as the window shows them, with each free dimension's start -> result, on one page.
+TEST_F(ValveSettingWindowTest, ReportHoldsTheResultShown)
+{
+    for (const char* name : {"printReport", "previewReport", "exportReport"}) EXPECT_FALSE(S<QPushButton>(name)->isEnabled());
+    SolveAndWait();
+    for (const char* name : {"printReport", "previewReport", "exportReport"}) EXPECT_TRUE(S<QPushButton>(name)->isEnabled());
+
+    const HardCopyReport report = setting->Report();
+    const QStringList before = Column("resultTable", 1), after = Column("resultTable", 2);
+    const QString facts = test::Facts(report);
+    EXPECT_TRUE(facts.contains("Design: built-in design"));
+    EXPECT_TRUE(facts.contains(QString("6 Ecc Rod Left End %1 -> %2").arg(before[0], after[0]))) << facts.toStdString();
+    EXPECT_TRUE(facts.contains(QString("18 Valve Con Rod %1 -> %2").arg(before[1], after[1]))) << facts.toStdString();
+    ASSERT_GE(report.tables.size(), 2u);
+    EXPECT_EQ(report.tables[0].rows, test::ShownRows(*S<QTableWidget>("resultTable")));
+    auto* events = S<QTableWidget>("resultEvents");
+    ASSERT_GT(events->rowCount(), 0);
+    for (int r = 0; r < events->rowCount(); ++r)
+        EXPECT_EQ(test::JoinedRow(report, 1, r, 2), test::ShownRow(*events, r)) << r;
+    EXPECT_EQ(ReportCopy(report).pages, 1);
 }

@@ -16,29 +16,25 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/analysis/EventFigures.h"
 #include "platform/Files.h"
 #include "platform/desktop/NumericKeyFilter.h"
 #include "ui/analysis/EventTexts.h"
+#include "ui/analysis/EventsTableCells.h"
+#include "ui/analysis/EventsTableReport.h"
 #include "ui/session/Session.h"
+#include "ui/widgets/HardCopyItems.h"
 #include "ui/widgets/PictureFile.h"
+#include "ui/widgets/ReportFacts.h"
 
 namespace zeph {
 
 namespace {
 
 constexpr double SweepStep = 0.1;  // degrees, as the events report sweeps by default
-constexpr int FigureColumns = 15;  // the report's columns
 // The differences front - rear shaded where they exceed these: lead in model units, the
 // events in percent of stroke.
 constexpr double LeadTolerance = 0.01;
 constexpr double EventTolerance = 1.0;
-
-const QStringList kCaptions = {"gear",        "rev arm",     "dir",           "travel\nmin",   "travel\nmax",
-                               "lead\nfront", "lead\nrear",  "front\nadmission", "front\ncut-off", "front\nrelease",
-                               "front\ncompression", "rear\nadmission", "rear\ncut-off", "rear\nrelease",
-                               "rear\ncompression", "lead\nF-R", "admission\nF-R", "cut-off\nF-R", "release\nF-R",
-                               "compression\nF-R"};
 
 // The design's mid gear found again, as the events report finds it after `--set`, then each
 // gear swept from it; a share of Max becomes its offset on this design.
@@ -57,19 +53,6 @@ EventsTable ComputeTable(MechanismModel m, const std::vector<EventNotch>& notche
     }
     table.gears = SweepGears(m, gears, SweepStep);
     return table;
-}
-
-// front - rear of the lead and of each event, in the order of the difference columns.
-std::array<std::optional<double>, 5> Differences(const GearEvents& ev)
-{
-    const EventFigureValues f = EventFiguresOf(ev);
-    std::array<std::optional<double>, 5> d;
-    for (int i = 0; i < 5; ++i) {
-        const auto& front = f[i == 0 ? 0 : 1 + i];
-        const auto& rear = f[i == 0 ? 1 : 5 + i];
-        if (front && rear) d[i] = *front - *rear;
-    }
-    return d;
 }
 
 QTableWidgetItem* Cell(const QString& text)
@@ -105,9 +88,10 @@ EventsTableWindow::~EventsTableWindow() = default;
 
 void EventsTableWindow::BuildWidgets()
 {
-    table_ = new QTableWidget(0, static_cast<int>(kCaptions.size()), this);
+    const QStringList captions = EventsTableCaptions();
+    table_ = new QTableWidget(0, static_cast<int>(captions.size()), this);
     table_->setObjectName("eventsTable");
-    table_->setHorizontalHeaderLabels(kCaptions);
+    table_->setHorizontalHeaderLabels(captions);
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(false);
@@ -139,7 +123,12 @@ void EventsTableWindow::BuildWidgets()
     controls->addWidget(offsetBox_);
     for (QPushButton* b : {addOffset, addEvery10, remove}) controls->addWidget(b);
     controls->addStretch();
-    for (QPushButton* b : {copy, save, close}) controls->addWidget(b);
+    for (QPushButton* b : {copy, save}) controls->addWidget(b);
+    hardCopy_ = HardCopyButtons(this, {[this] { return ReportCopy(Report()); }, QStringLiteral("events"),
+                                       [this] { return session_.Files().DesignFolder(); }});
+    for (QPushButton* b : hardCopy_) controls->addWidget(b);
+    controls->addWidget(close);
+    EnableHardCopy(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
     layout->addLayout(controls);
@@ -174,12 +163,14 @@ void EventsTableWindow::SessionChanged(Changes what)
 {
     if (!(what & Change::Dimensions)) return;
     stale_ = true;
+    EnableHardCopy(false);
     if (isVisible()) ScheduleRefresh();
 }
 
 void EventsTableWindow::ScheduleRefresh()
 {
     status_->setText("Computing...");
+    EnableHardCopy(false);
     refreshTimer_->start();
 }
 
@@ -210,6 +201,8 @@ void EventsTableWindow::ShowTable(const EventsTable& table)
     // whole table again for each one.
     table_->resizeColumnsToContents();
     FitWidth();
+    // Printed only while the table is the design's own: not while a newer one is due.
+    EnableHardCopy(!stale_ && !job_->Busy() && !refreshTimer_->isActive() && !table.gears.empty());
     emit refreshed();
 }
 
@@ -226,21 +219,29 @@ void EventsTableWindow::FitWidth()
 
 void EventsTableWindow::FillRow(int row, const GearEvents& ev)
 {
-    const QStringList fields = EventFields(ev);
-    for (int c = 0; c < FigureColumns; ++c) {
-        const QString& text = fields[c];
-        QTableWidgetItem* item = Cell(text.isEmpty() ? QStringLiteral("-") : text);
-        if (c == 0) item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        if (c == 0 && ev.mechanismError) item->setForeground(Qt::red);
-        table_->setItem(row, c, item);
-    }
-    const auto diffs = Differences(ev);
-    for (int i = 0; i < 5; ++i) {
-        QTableWidgetItem* item = Cell(diffs[i] ? FixedText(*diffs[i]) : QStringLiteral("-"));
+    const QStringList cells = EventsTableCells(ev);
+    for (int c = 0; c < cells.size(); ++c) table_->setItem(row, c, Cell(cells[c]));
+    table_->item(row, 0)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    if (ev.mechanismError) table_->item(row, 0)->setForeground(Qt::red);
+    const auto diffs = EventDifferences(ev);
+    for (int i = 0; i < EventsDifferenceColumns; ++i) {
         const double tolerance = i == 0 ? LeadTolerance : EventTolerance;
-        if (diffs[i]) item->setBackground(std::fabs(*diffs[i]) > tolerance ? QColor(255, 200, 150) : QColor(200, 240, 200));
-        table_->setItem(row, FigureColumns + i, item);
+        if (diffs[size_t(i)])
+            table_->item(row, EventsFigureColumns + i)
+                ->setBackground(std::fabs(*diffs[size_t(i)]) > tolerance ? QColor(255, 200, 150) : QColor(200, 240, 200));
     }
+}
+
+void EventsTableWindow::EnableHardCopy(bool on)
+{
+    for (QPushButton* b : hardCopy_) b->setEnabled(on);
+}
+
+HardCopyReport EventsTableWindow::Report() const
+{
+    QStringList facts = DesignFacts(session_);
+    facts << ChangedDimensionsFact(session_.model());
+    return EventsTableReport(shown_.gears, facts, SweepStep);
 }
 
 void EventsTableWindow::AddOffset()

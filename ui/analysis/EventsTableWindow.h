@@ -9,11 +9,13 @@
 
 #include "model/analysis/GearChoice.h"
 #include "model/analysis/GearSweep.h"
+#include "platform/HardCopyReport.h"
 #include "ui/analysis/LatestJob.h"
 #include "ui/session/SessionChange.h"
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTableWidget;
 class QTimer;
 
@@ -38,7 +40,8 @@ struct EventsTable {
 // differences, shaded where they exceed 1 % of stroke or 0.01 of lead), "offsetBox" and
 // "addOffset" (a gear that far from mid gear), "addEvery10" (every 10 % of Rev Arm to Cent Max
 // each way), "removeNotches" (the added gears selected, or all of them when none is), "copy"
-// (tab-separated, header first), "saveCsv", "status" and "close". Not modal; the table is
+// (tab-separated, header first), "saveCsv", the report's "printReport", "previewReport" and
+// "exportReport" (enabled only while the table shown is the design's own), "status" and "close". Not modal; the table is
 // computed on a worker thread from a copy of the design whenever a dimension changes while the
 // window shows, and once more when it opens.
 class EventsTableWindow : public QDialog {
@@ -53,6 +56,8 @@ public:
     bool SaveCsv(const QString& path);
     // The gears of the table, the five standard ones first.
     std::vector<EventNotch> Notches() const;
+    // The table shown, for paper: the design's facts, then its cells.
+    HardCopyReport Report() const;
 
 signals:
     // A new table is shown.
@@ -69,6 +74,7 @@ private:
     void ShowTable(const EventsTable& table);
     void FillRow(int row, const GearEvents& ev);
     void FitWidth();
+    void EnableHardCopy(bool on);
     void AddOffset();
     void AddEvery10();
     void RemoveNotches();
@@ -83,6 +89,7 @@ private:
     QTableWidget* table_ = nullptr;
     QLineEdit* offsetBox_ = nullptr;
     QLabel* status_ = nullptr;
+    std::vector<QPushButton*> hardCopy_;
     QTimer* refreshTimer_ = nullptr;
     bool stale_ = true;
     bool fitted_ = false;

@@ -27,9 +27,12 @@
 #include "ui/analysis/AnalysisThreads.h"
 #include "ui/analysis/EventTexts.h"
 #include "ui/analysis/NumberCellDelegate.h"
+#include "ui/analysis/ToleranceStudyReport.h"
 #include "ui/analysis/ToleranceTexts.h"
 #include "ui/session/Session.h"
+#include "ui/widgets/HardCopyItems.h"
 #include "ui/widgets/PictureFile.h"
+#include "ui/widgets/ReportFacts.h"
 
 namespace zeph {
 
@@ -185,8 +188,8 @@ void ToleranceStudyWindow::BuildWidgets()
     leftLayout->addWidget(dimensions_, 1);
     leftLayout->addLayout(boxes);
 
-    spread_ = Table(this, "spreadTable", {"gear", "event", "nominal", "mean", "sd", "min", "max", "p05", "p95", "missing"});
-    ranking_ = Table(this, "rankingTable", {"code", "name", "tolerance", "wear", "share %"});
+    spread_ = Table(this, "spreadTable", SpreadCaptions());
+    ranking_ = Table(this, "rankingTable", RankingCaptions());
     histograms_ = new QLabel(this);
     histograms_->setObjectName("histograms");
     histograms_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -212,6 +215,15 @@ void ToleranceStudyWindow::BuildWidgets()
     controls->addWidget(progress_, 1);
     controls->addWidget(savePicture_);
     controls->addWidget(saveCsv_);
+    // "P" and "V" are the picture's and the CSV's here.
+    hardCopy_ = HardCopyButtons(this,
+                                {[this] { return ReportCopy(Report()); }, QStringLiteral("tolerance"),
+                                 [this] { return session_.Files().DesignFolder(); }},
+                                {QStringLiteral("Pri&nt..."), QStringLiteral("Print Prev&iew..."), QStringLiteral("Export PDF/SVG...")});
+    for (QPushButton* b : hardCopy_) {
+        b->setEnabled(false);
+        controls->addWidget(b);
+    }
     controls->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(split, 1);
@@ -340,6 +352,13 @@ void ToleranceStudyWindow::ShowRun()
     histograms_->setPixmap(QPixmap::fromImage(picture_));
     savePicture_->setEnabled(true);
     saveCsv_->setEnabled(true);
+    for (QPushButton* b : hardCopy_) b->setEnabled(true);
+}
+
+HardCopyReport ToleranceStudyWindow::Report() const
+{
+    if (!shown_) return {};
+    return ToleranceStudyReport(shown_->request, shown_->result, shown_->ranking, DesignFacts(session_));
 }
 
 QString ToleranceStudyWindow::CsvText() const

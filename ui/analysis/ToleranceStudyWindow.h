@@ -7,9 +7,11 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "model/analysis/ToleranceRanking.h"
 #include "model/analysis/ToleranceStudy.h"
+#include "platform/HardCopyReport.h"
 
 class QLabel;
 class QLineEdit;
@@ -32,7 +34,8 @@ struct ToleranceRun {
 // a tolerance typed there overrides "all"), the boxes "all", "wear", "samples", "seed" and
 // "gears" (names such as fwd or rev, or offsets from mid gear, separated by spaces), "run",
 // "cancel", "progress", "status", "spreadTable" (the report's columns), "histograms" (a label
-// showing the picture), "rankingTable", "savePicture" and "saveCsv". Not modal: the study runs
+// showing the picture), "rankingTable", "savePicture", "saveCsv" and the report's "printReport",
+// "previewReport" and "exportReport" (these four enabled once a run is shown). Not modal: the study runs
 // on a copy of the design on worker threads, Cancel keeps the samples taken in so far.
 class ToleranceStudyWindow : public QDialog {
     Q_OBJECT
@@ -47,6 +50,9 @@ public:
     // The spread and ranking as the tolerance report's CSV writes them; empty before a run.
     QString CsvText() const;
     bool SaveCsv(const QString& path);
+    // The run shown, for paper: the design, what was asked, the tables and the histograms; an
+    // empty report before a run.
+    HardCopyReport Report() const;
 
 signals:
     // A run ended (done or cancelled) and its figures are shown.
@@ -70,6 +76,7 @@ private:
     QTableWidget *dimensions_ = nullptr, *spread_ = nullptr, *ranking_ = nullptr;
     QLineEdit *all_ = nullptr, *wear_ = nullptr, *samples_ = nullptr, *seed_ = nullptr, *gears_ = nullptr;
     QPushButton *run_ = nullptr, *cancel_ = nullptr, *savePicture_ = nullptr, *saveCsv_ = nullptr;
+    std::vector<QPushButton*> hardCopy_;
     QProgressBar* progress_ = nullptr;
     QLabel *status_ = nullptr, *histograms_ = nullptr;
 

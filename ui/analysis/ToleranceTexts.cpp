@@ -54,10 +54,14 @@ std::vector<QStringList> RankingRows(const CutoffRanking& ranking)
     return rows;
 }
 
+QStringList SpreadCaptions() { return Header({"gear", "event", "nominal", "mean", "sd", "min", "max", "p05", "p95", "missing"}); }
+
+QStringList RankingCaptions() { return Header({"code", "name", "tolerance", "wear", "share %"}); }
+
 QString ToleranceCsv(const ToleranceResult& r, const CutoffRanking& ranking)
 {
     std::vector<QStringList> spread = SpreadRows(r);
-    spread.insert(spread.begin(), Header({"gear", "event", "nominal", "mean", "sd", "min", "max", "p05", "p95", "missing"}));
+    spread.insert(spread.begin(), SpreadCaptions());
     std::vector<QStringList> ranks = RankingRows(ranking);
     ranks.insert(ranks.begin(), Header({"code", "name", "tolerance", "wear", "share_percent"}));
     return JoinRows(spread, u',') + u'\n' + JoinRows(ranks, u',');

@@ -17,6 +17,10 @@ std::vector<QStringList> SpreadRows(const ToleranceResult& r);
 // wear, share in percent.
 std::vector<QStringList> RankingRows(const CutoffRanking& ranking);
 
+// The column captions the window shows over the two tables.
+QStringList SpreadCaptions();
+QStringList RankingCaptions();
+
 // Both tables with their headers, a blank line between them.
 QString ToleranceCsv(const ToleranceResult& r, const CutoffRanking& ranking);
 

@@ -12,20 +12,22 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include "model/design/DimensionTable.h"
 #include "ui/analysis/AnalysisThreads.h"
 #include "ui/analysis/EventTexts.h"
 #include "ui/analysis/FreeDimensionTable.h"
 #include "ui/analysis/GoalListEditor.h"
 #include "ui/analysis/GoalSensitivity.h"
+#include "ui/analysis/SettingResultTexts.h"
+#include "ui/analysis/ValveSettingReport.h"
 #include "ui/session/Session.h"
+#include "ui/widgets/HardCopyItems.h"
+#include "ui/widgets/ReportFacts.h"
 
 namespace zeph {
 
 namespace {
 
 constexpr double SweepStep = 0.1;  // degrees, as the report's default
-constexpr int ValueDigits = 9;     // enough to give back a 32-bit float
 // The valve connecting rod and the eccentric rod's left end: the lengths a fitter adjusts.
 constexpr int DefaultFree[] = {18, 6};
 
@@ -53,10 +55,6 @@ QTableWidget* ResultTable(QWidget* parent, const char* name, const QStringList& 
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     return table;
 }
-
-QString Residual(const std::optional<double>& r) { return r ? FixedText(*r) : QStringLiteral("-"); }
-
-QString Objective(const SettingEvaluation& e) { return e.Feasible() ? FixedText(e.objective) : QStringLiteral("infeasible"); }
 
 std::vector<std::string> Labels(const std::vector<GearChoice>& gears)
 {
@@ -121,10 +119,8 @@ void ValveSettingWindow::BuildWidgets()
     status_ = new QLabel(this);
     status_->setObjectName("status");
     status_->setWordWrap(true);
-    resultTable_ = ResultTable(this, "resultTable", {"", "before", "after"});
-    QStringList eventHeaders = EventHeader();
-    eventHeaders.prepend("stage");
-    resultEvents_ = ResultTable(this, "resultEvents", eventHeaders);
+    resultTable_ = ResultTable(this, "resultTable", SettingResultCaptions());
+    resultEvents_ = ResultTable(this, "resultEvents", SettingEventCaptions());
 
     auto* goalSide = new QWidget(this);
     goalSide->setObjectName("goalSide");
@@ -149,6 +145,12 @@ void ValveSettingWindow::BuildWidgets()
     controls->addWidget(cancel_);
     controls->addWidget(progress_, 1);
     controls->addWidget(apply_);
+    hardCopy_ = HardCopyButtons(this, {[this] { return ReportCopy(Report()); }, QStringLiteral("valve-setting"),
+                                       [this] { return session_.Files().DesignFolder(); }});
+    for (QPushButton* b : hardCopy_) {
+        b->setEnabled(false);
+        controls->addWidget(b);
+    }
     controls->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(top, 3);
@@ -311,29 +313,19 @@ void ValveSettingWindow::Solved()
 
 void ValveSettingWindow::ShowResult()
 {
-    const SettingResult& r = *result_;
-    const SettingProblem& p = solvedProblem_;
     resultTable_->setRowCount(0);
-    for (size_t i = 0; i < p.free.size(); ++i) {
-        const DimensionInfo* d = FindDimension(p.free[i].code);
-        AddRow(resultTable_, {QString("%1 %2").arg(p.free[i].code).arg(d ? d->caption : ""),
-                              SignificantText(r.start[i], ValueDigits), SignificantText(r.values[i], ValueDigits)});
-    }
-    for (size_t i = 0; i < p.goals.size(); ++i)
-        AddRow(resultTable_, {GoalListEditor::Label(p.goals[i]), Residual(r.before.residuals[i]),
-                              Residual(r.after.residuals[i])});
-    AddRow(resultTable_, {"objective", Objective(r.before), Objective(r.after)});
-    AddRow(resultTable_, {"evaluations", "", QString::number(r.evaluations)});
+    for (const QStringList& row : SettingResultRows(solvedProblem_, *result_)) AddRow(resultTable_, row);
     resultTable_->resizeColumnsToContents();
-
     resultEvents_->setRowCount(0);
-    for (const auto& [stage, events] : {std::pair{"before", &r.before.events}, std::pair{"after", &r.after.events}})
-        for (const GearEvents& ev : *events) {
-            QStringList cells = EventFields(ev);
-            cells.prepend(stage);
-            AddRow(resultEvents_, cells);
-        }
+    for (const QStringList& row : SettingEventRows(*result_)) AddRow(resultEvents_, row);
     resultEvents_->resizeColumnsToContents();
+    for (QPushButton* b : hardCopy_) b->setEnabled(true);
+}
+
+HardCopyReport ValveSettingWindow::Report() const
+{
+    if (!result_) return {};
+    return ValveSettingReport(solvedProblem_, *result_, DesignFacts(session_));
 }
 
 void ValveSettingWindow::Apply()

@@ -12,6 +12,7 @@
 #include "model/analysis/Sensitivity.h"
 #include "model/analysis/SettingProblem.h"
 #include "model/analysis/ValveSetting.h"
+#include "platform/HardCopyReport.h"
 #include "ui/analysis/LatestJob.h"
 #include "ui/session/SessionChange.h"
 
@@ -38,7 +39,8 @@ struct SensitivityRun {
 // "sensitivityStatus", "solve", "cancel", "progress", "apply", "status", "resultTable" (item,
 // before, after: the free dimensions to nine significant digits, each goal's residual, the
 // objective, the evaluations) and "resultEvents" (the events report's columns after a "stage"
-// column, before then after, for the goals' gears). Not modal. The sensitivity is computed
+// column, before then after, for the goals' gears), and the report's "printReport",
+// "previewReport" and "exportReport", enabled once a result is shown. Not modal. The sensitivity is computed
 // on a worker thread whenever the design or the goals' gears change while the window shows;
 // Solve runs the search on a worker thread (Cancel keeps the best point met so far); Apply
 // writes the result into the design through the session as one undo level.
@@ -51,6 +53,9 @@ public:
     bool Solving() const { return solveWatcher_.isRunning(); }
     // The result shown, if any.
     const std::optional<SettingResult>& Result() const { return result_; }
+    // The result shown, for paper: the design, the free dimensions' start and result, the
+    // tables; an empty report before a result.
+    HardCopyReport Report() const;
 
 signals:
     // A solve ended (done or cancelled) and its result is shown.
@@ -80,6 +85,7 @@ private:
     GoalListEditor* goals_ = nullptr;
     QLabel *sensitivityStatus_ = nullptr, *status_ = nullptr;
     QPushButton *solve_ = nullptr, *cancel_ = nullptr, *apply_ = nullptr;
+    std::vector<QPushButton*> hardCopy_;
     QProgressBar* progress_ = nullptr;
     QTableWidget *resultTable_ = nullptr, *resultEvents_ = nullptr;
     QTimer* sensitivityTimer_ = nullptr;

@@ -5,7 +5,10 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "ui/pivots/PivotDataReport.h"
 #include "ui/session/Session.h"
+#include "ui/widgets/HardCopyItems.h"
+#include "ui/widgets/ReportFacts.h"
 #include "ui/widgets/WindowCaption.h"
 
 namespace zeph {
@@ -67,6 +70,11 @@ void PivotDataTableWindow::BuildMenu()
     copyAction_->setObjectName("copy");
     pasteAction_->setObjectName("paste");
     selectAllAction_->setObjectName("selectAll");
+    QMenu* file = bar->addMenu("&File");
+    file->setObjectName("fileMenu");
+    HardCopyActions(file, this,
+                    {[this] { return ReportCopy(Report()); }, QStringLiteral("pivot-data"),
+                     [this] { return session_.Files().DesignFolder(); }});
     layout()->setMenuBar(bar);
 
     connect(close, &QAction::triggered, this, &QDialog::accept);
@@ -89,7 +97,17 @@ void PivotDataTableWindow::Rebuild()
     cutAction_->setEnabled(false);
     copyAction_->setEnabled(false);
     selectAllAction_->setEnabled(true);
-    memo_->setPlainText(session_.Overlay().PivotDataTableText());
+    sheet_ = session_.Overlay().PivotDataTableNow();
+    QStringList lines;
+    for (const std::string& line : sheet_.lines) lines << QString::fromStdString(line);
+    memo_->setPlainText(lines.join(u'\n'));
+}
+
+HardCopyReport PivotDataTableWindow::Report() const
+{
+    QStringList facts = DesignFacts(session_);
+    facts << ChangedDimensionsFact(session_.model());
+    return PivotDataReport(sheet_, facts);
 }
 
 void PivotDataTableWindow::Cut()

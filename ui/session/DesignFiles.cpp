@@ -14,6 +14,7 @@ void DesignFiles::TakeName(const QString& path)
 {
     m.DimSetName = DesignSetName(path.toStdString());
     designFolder_ = QFileInfo(path).absolutePath();
+    designFileName_ = QFileInfo(path).fileName();
 }
 
 std::optional<QString> DesignFiles::OpenDesignFile(const QString& path)

@@ -27,11 +27,14 @@ public:
     std::optional<ReplaceFailure> SaveDesignFile(const QString& path);
     // The folder of the design file opened or saved last; empty before the first.
     const QString& DesignFolder() const { return designFolder_; }
+    // The name (without folder) of the design file opened or saved last; empty before the first.
+    const QString& DesignFileName() const { return designFileName_; }
 
 private:
     void TakeName(const QString& path);
 
     QString designFolder_;
+    QString designFileName_;
 };
 
 }  // namespace zeph

@@ -56,9 +56,13 @@ void OverlayControl::TogglePivotData()
 QString OverlayControl::PivotDataTableText()
 {
     QStringList lines;
-    for (const std::string& line : PivotDataTable(m, ShortDateText().toStdString(), LongTimeText().toStdString()))
-        lines.append(QString::fromStdString(line));
+    for (const std::string& line : PivotDataTableNow().lines) lines.append(QString::fromStdString(line));
     return lines.join(u'\n');
+}
+
+PivotDataSheet OverlayControl::PivotDataTableNow()
+{
+    return PivotDataTableSheet(m, ShortDateText().toStdString(), LongTimeText().toStdString());
 }
 
 void OverlayControl::OpenLinesDialog(bool beepAtOrigin)

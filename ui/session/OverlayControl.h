@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "model/overlay/PivotData.h"
 #include "ui/session/SessionController.h"
 
 namespace zeph {
@@ -24,6 +25,8 @@ public:
     // The pivot data table for today, one line per row, lines separated by "\n". Solving its
     // rows leaves the last row's pivots in the model until the next tick.
     QString PivotDataTableText();
+    // The same table with its rows as fields (see PivotDataTableSheet).
+    PivotDataSheet PivotDataTableNow();
     // The lines dialog asked for by its menu item or tool button: a beep first while both
     // reference points lie at the origin, then linesDialogRequested.
     void RequestLinesDialog();
