@@ -16,6 +16,9 @@ struct ReportTable {
     std::vector<QStringList> rows;
     // Columns from this one on hold figures, set right-aligned.
     int firstFigureColumn = 1;
+    // Set beside the table before it, both at the top, where a narrow table would leave half
+    // the page empty.
+    bool besidePrevious = false;
 };
 
 struct HardCopyReport {
@@ -25,9 +28,10 @@ struct HardCopyReport {
     std::optional<HardCopy> plot;  // its first page, fitted to the text's width below the tables
 };
 
-// A4 portrait pages with 15 mm margins. The text runs on over as many pages as it needs, a
-// table row never split; the plot follows on the last page, or on a page of its own when it
-// does not fit there. Texts are escaped: a table cell shows exactly its string.
+// A4 portrait pages with 15 mm margins. A report that would run a little over one page is set
+// smaller (down to 70 %) to stay on one; a longer one runs on over as many pages as it needs, a
+// table row never split. The plot follows on the last page, made smaller to fit what is left
+// of it down to half its size, else on a page of its own. Texts are escaped: a table cell shows exactly its string.
 HardCopy ReportCopy(const HardCopyReport& report);
 
 }  // namespace zeph

@@ -147,6 +147,15 @@ TEST(HardCopyReport, LongTablesRunOnAndThePlotComesLast)
     ASSERT_EQ(one.size(), 1u) << "a short report and its plot share one page";
     EXPECT_TRUE(HasRed(one[0]));
 
+    // Just over a page at full size: set smaller to stay on one.
+    HardCopyReport spill = report;
+    spill.plot.reset();
+    for (int i = 0; i < 55; ++i) spill.tables[0].rows.push_back({QString::number(i), QStringLiteral("2.000")});
+    HardCopyReport fullSize = spill;
+    fullSize.tables.push_back(fullSize.tables[0]);
+    EXPECT_EQ(ReportCopy(spill).pages, 1);
+    EXPECT_GT(ReportCopy(fullSize).pages, 1) << "twice as much does not shrink onto one page";
+
     for (int i = 0; i < 200; ++i) report.tables[0].rows.push_back({QString::number(i), QStringLiteral("<b>&")});
     const std::vector<QImage> many = Pages(ReportCopy(report));
     ASSERT_GE(many.size(), 3u);

@@ -14,6 +14,8 @@
 #include "QStringPrinter.h"
 #include "ReportTestSupport.h"
 #include "UiTestSupport.h"
+#include "platform/HardCopyReport.h"
+#include "platform/HardCopyReport.h"
 #include "ui/analysis/ToleranceStudyWindow.h"
 
 using namespace zeph;
@@ -159,6 +161,8 @@ TEST_F(ToleranceStudyWindowTest, ReportHoldsTheRunShownWithWhatWasAsked)
     EXPECT_EQ(report.tables[1].rows, test::ShownRows(*S<QTableWidget>("rankingTable")));
     ASSERT_TRUE(report.plot.has_value());
     EXPECT_FALSE(report.plot->pageSize.isEmpty());
+    EXPECT_EQ(ReportCopy(report).pages, 1) << "the study of all 44 codes and its histograms on one page";
+    EXPECT_EQ(ReportCopy(report).pages, 1) << "the study of all 44 codes and its histograms on one page";
 
     QTemporaryDir dir;
     const QString svg = dir.filePath("study.svg");

@@ -60,7 +60,7 @@ HardCopyReport ToleranceStudyReport(const ToleranceRequest& request, const Toler
     report.facts << TolerancesFact(request) << WearFact(request) << SamplesFact(request, result);
     report.tables.push_back({QStringLiteral("Spread"), SpreadCaptions(), SpreadRows(result), 2});
     report.tables.push_back({QStringLiteral("Share of the cut-off spread, first order"), RankingCaptions(),
-                             RankingRows(ranking), 2});
+                             RankingRows(ranking), 2, true});
     return report;
 }
 
