@@ -20,14 +20,8 @@ namespace {
 QString AskForFile(QWidget* parent, const QString& designFolder)
 {
     QFileDialog dialog(parent, QStringLiteral("Save Animation"), PictureFolder(designFolder));
-    dialog.setObjectName("animationDialog");
-    dialog.setNameFilters({QStringLiteral("GIF Animation (*.gif)")});
-    dialog.setDefaultSuffix(QStringLiteral("gif"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setSizeGripEnabled(true);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front();
+    SetUpSaveDialog(dialog, "animationDialog", {QStringLiteral("GIF Animation (*.gif)")}, QStringLiteral("gif"));
+    return ChosenSaveFile(dialog);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ namespace {
 const QString PdfFilter = QStringLiteral("PDF Document (*.pdf)");
 const QString SvgFilter = QStringLiteral("SVG Drawing (*.svg)");
 
+// The printer's document name and the paper turned to the copy's shape.
 void SetUpPrinter(QPrinter& printer, const HardCopy& copy)
 {
     printer.setDocName(copy.title);
@@ -67,17 +68,12 @@ void ExportHardCopy(QWidget* parent, const HardCopy& copy, const QString& sugges
 {
     const QString start = QDir(PictureFolder(designFolder)).filePath(suggestedName + QStringLiteral(".pdf"));
     QFileDialog dialog(parent, QStringLiteral("Export PDF/SVG"), start);
-    dialog.setObjectName("exportDialog");
-    dialog.setNameFilters({PdfFilter, SvgFilter});
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setSizeGripEnabled(true);
+    SetUpSaveDialog(dialog, "exportDialog", {PdfFilter, SvgFilter}, QStringLiteral("pdf"));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         dialog.setDefaultSuffix(filter == SvgFilter ? QStringLiteral("svg") : QStringLiteral("pdf"));
     });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const QString path = dialog.selectedFiles().front();
+    const QString path = ChosenSaveFile(dialog);
+    if (path.isEmpty()) return;
     const HardCopyFormat format = FormatOfPath(path).value_or(
         dialog.selectedNameFilter() == SvgFilter ? HardCopyFormat::Svg : HardCopyFormat::Pdf);
     if (const std::optional<ReplaceFailure> failure = WriteHardCopy(copy, path, format))

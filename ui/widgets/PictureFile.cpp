@@ -33,18 +33,29 @@ void ReportSaveFailure(QWidget* parent, const QString& what, const QString& path
                                  .arg(what, where, reason));
 }
 
+void SetUpSaveDialog(QFileDialog& dialog, const char* name, const QStringList& filters, const QString& suffix)
+{
+    dialog.setObjectName(name);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setSizeGripEnabled(true);
+}
+
+QString ChosenSaveFile(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
 void SavePictureAs(QWidget* parent, const QImage& picture, const QString& suggestedName, const QString& designFolder)
 {
     const QString start = QDir(PictureFolder(designFolder)).filePath(suggestedName);
     QFileDialog dialog(parent, QStringLiteral("Save Picture"), start);
-    dialog.setObjectName("pictureDialog");
-    dialog.setNameFilters({QStringLiteral("PNG Picture (*.png)")});
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setSizeGripEnabled(true);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const QString path = dialog.selectedFiles().front();
+    SetUpSaveDialog(dialog, "pictureDialog", {QStringLiteral("PNG Picture (*.png)")}, QStringLiteral("png"));
+    const QString path = ChosenSaveFile(dialog);
+    if (path.isEmpty()) return;
     if (const std::optional<ReplaceFailure> failure = WritePng(picture, path))
         ReportSaveFailure(parent, QStringLiteral("picture"), path, *failure);
 }

@@ -3,10 +3,12 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include "platform/Files.h"
 #include "platform/PngFile.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace zeph {
@@ -14,6 +16,12 @@ namespace zeph {
 // Where a picture's save dialog starts: `designFolder` (where the design was last opened or
 // saved) when it is a folder, else the user's pictures folder, else the home folder.
 QString PictureFolder(const QString& designFolder);
+
+// A dialog for a file the program writes: named for the tests, with its filters, the ending
+// added to a name without one, save mode and a size grip.
+void SetUpSaveDialog(QFileDialog& dialog, const char* name, const QStringList& filters, const QString& suffix);
+// Runs the dialog; the confirmed file, or empty when it was cancelled.
+QString ChosenSaveFile(QFileDialog& dialog);
 
 // "Save Picture": asks for a file (dialog named "pictureDialog", `suggestedName` offered),
 // starting in PictureFolder(designFolder); writes the picture there and, when that
