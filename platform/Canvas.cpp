@@ -58,6 +58,22 @@ GlyphFont& Canvas::Glyphs()
     return *glyphs_;
 }
 
+// ---------------------------------------------------------------- written tiles
+
+void WrittenTiles::Resize(int width, int height)
+{
+    columns_ = size_t(std::max(width, 0) + Size - 1) / Size;
+    rows_ = size_t(std::max(height, 0) + Size - 1) / Size;
+    marked_.assign(columns_ * rows_, 0);
+}
+
+void WrittenTiles::Mark(long long left, long long top, long long right, long long bottom)
+{
+    if (left >= right || top >= bottom) return;
+    for (long long r = top / Size; r <= (bottom - 1) / Size; ++r)
+        std::fill_n(marked_.begin() + r * columns_ + left / Size, (right - 1) / Size - left / Size + 1, 1);
+}
+
 // ---------------------------------------------------------------- image canvas
 
 namespace {
@@ -75,10 +91,10 @@ void TakeIn(ImageCanvas::Area& area, Coord left, Coord top, Coord right, Coord b
 }
 
 // The pixels of the image for the duration of one call, with clipped writes; what it writes is
-// added to the canvas's written area.
+// added to the canvas's written area and tiles.
 struct Surface {
-    Surface(QImage& image, ImageCanvas::Area& written)
-        : bits(reinterpret_cast<QRgb*>(image.bits())), written(&written)  // detaches a shared image
+    Surface(QImage& image, ImageCanvas::Area& written, WrittenTiles& tiles)
+        : bits(reinterpret_cast<QRgb*>(image.bits())), written(&written), tiles(&tiles)  // detaches a shared image
     {
         if (bits) {
             stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
@@ -97,6 +113,7 @@ struct Surface {
         if (left >= right) return;
         for (Coord y = top; y < bottom; ++y) std::fill(bits + y * stride + left, bits + y * stride + right, color);
         TakeIn(*written, left, top, right, bottom);
+        tiles->Mark(left, top, right, bottom);
     }
 
     // One pixel inside the image.
@@ -104,10 +121,12 @@ struct Surface {
     {
         bits[y * stride + x] = color;
         TakeIn(*written, x, y, x + 1, y + 1);
+        tiles->Mark(x, y);
     }
 
     QRgb* bits = nullptr;
     ImageCanvas::Area* written;
+    WrittenTiles* tiles;
     qsizetype stride = 0;  // pixels per scan line
     Coord width = 0, height = 0;
 };
@@ -183,25 +202,26 @@ ImageCanvas::ImageCanvas(QImage& image) : image_(image)
 {
     if (!image_.isNull() && image_.format() != QImage::Format_RGB32)
         image_ = image_.convertToFormat(QImage::Format_RGB32);
+    tiles_.Resize(image_.width(), image_.height());
 }
 
 void ImageCanvas::LineTo(int x, int y)
 {
-    const Surface s(image_, written_);
+    const Surface s(image_, written_, tiles_);
     PenLine(PenStamp(s, *this), PenPos().x(), PenPos().y(), x, y);
     SetPenPos(QPoint(x, y));
 }
 
 void ImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
 {
-    const Surface s(image_, written_);
+    const Surface s(image_, written_, tiles_);
     const PenStamp pen(s, *this);
     raster::EllipseShape(x1, y1, x2, y2).ForEachPixel(pen.Reach(), pen);
 }
 
 void ImageCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-    const Surface s(image_, written_);
+    const Surface s(image_, written_, tiles_);
     const PenStamp pen(s, *this);
     const raster::ArcSelector arc(x1, y1, x2, y2, x3, y3, x4, y4);
     raster::EllipseShape(x1, y1, x2, y2).ForEachPixel(pen.Reach(), [&](Coord px, Coord py) {
@@ -215,7 +235,7 @@ void ImageCanvas::Rectangle(int x1, int y1, int x2, int y2)
     const Box b = Normalised(x1, y1, x2, y2);
     if (b.left == b.right || b.top == b.bottom)
         return;
-    const Surface s(image_, written_);
+    const Surface s(image_, written_, tiles_);
     const PenStamp pen(s, *this);
     const Coord right = b.right - 1, bottom = b.bottom - 1;
     // Four sides, each with both of its end pixels, so a one-pixel box is still drawn.
@@ -233,7 +253,7 @@ void ImageCanvas::Polygon(const QPolygon& points, TColor fill)
 {
     if (points.size() < 2)
         return;
-    const Surface s(image_, written_);
+    const Surface s(image_, written_, tiles_);
     FillPolygon(s, points, ToQRgb(fill));
     const PenStamp pen(s, *this);
     for (qsizetype i = 0; i < points.size(); ++i) {
@@ -246,13 +266,13 @@ void ImageCanvas::SetPixel(int x, int y, TColor color)
 {
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
         return;
-    Surface(image_, written_).Set(x, y, ToQRgb(color));
+    Surface(image_, written_, tiles_).Set(x, y, ToQRgb(color));
 }
 
 // One detach for the whole batch, then straight into the scan lines.
 void ImageCanvas::SetPixels(const QPoint* points, size_t count, TColor color)
 {
-    const Surface s(image_, written_);
+    const Surface s(image_, written_, tiles_);
     const QRgb rgb = ToQRgb(color);
     for (size_t i = 0; i < count; ++i) {
         const int x = points[i].x(), y = points[i].y();
@@ -264,7 +284,7 @@ void ImageCanvas::SetPixels(const QPoint* points, size_t count, TColor color)
 void ImageCanvas::FillRect(int x1, int y1, int x2, int y2, TColor color)
 {
     const Box b = Normalised(x1, y1, x2, y2);
-    Surface(image_, written_).Fill(b.left, b.top, b.right, b.bottom, ToQRgb(color));
+    Surface(image_, written_, tiles_).Fill(b.left, b.top, b.right, b.bottom, ToQRgb(color));
 }
 
 void ImageCanvas::Clear(TColor color)
@@ -273,11 +293,12 @@ void ImageCanvas::Clear(TColor color)
         return;
     image_.fill(ToQRgb(color));
     TakeIn(written_, 0, 0, image_.width(), image_.height());
+    tiles_.Mark(0, 0, image_.width(), image_.height());
 }
 
 void ImageCanvas::TextOut(int x, int y, const QString& text)
 {
-    const Surface s(image_, written_);
+    const Surface s(image_, written_, tiles_);
     const QRgb color = ToQRgb(FontColor());
     GlyphFont& font = Glyphs();
     const Coord stopAt = s.width + font.Height();  // no glyph reaches back further than an em

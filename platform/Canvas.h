@@ -95,6 +95,41 @@ private:
     GlyphFont* glyphs_ = nullptr;  // resolved lazily, dropped on every font change
 };
 
+// The 16 x 16 tiles of an image that a canvas has written into: whitening those takes back a
+// line drawing at the cost of what it drew, where its bounding box may span the whole image.
+class WrittenTiles {
+public:
+    static constexpr int Size = 16;
+
+    void Resize(int width, int height);
+    // Columns [left, right) x rows [top, bottom), which lie within the image.
+    void Mark(long long left, long long top, long long right, long long bottom);
+    void Mark(long long x, long long y) { marked_[size_t(y / Size) * columns_ + size_t(x / Size)] = 1; }
+    // Calls visit(left, top, right, bottom) for each run of written tiles along a tile row, in
+    // pixels (the last tiles of a row or column may reach past the image).
+    template <class Visit>
+    void ForEachRun(Visit&& visit) const;
+
+private:
+    size_t columns_ = 0, rows_ = 0;
+    std::vector<unsigned char> marked_;
+};
+
+template <class Visit>
+void WrittenTiles::ForEachRun(Visit&& visit) const
+{
+    for (size_t r = 0; r < rows_; ++r)
+        for (size_t c = 0; c < columns_;) {
+            if (!marked_[r * columns_ + c]) {
+                ++c;
+                continue;
+            }
+            const size_t start = c;
+            while (c < columns_ && marked_[r * columns_ + c]) ++c;
+            visit(int(start * Size), int(r * Size), int(c * Size), int((r + 1) * Size));
+        }
+}
+
 // Canvas drawing straight into the pixels of a 32-bit image, without anti-aliasing. The image
 // is converted to Format_RGB32 if it has another format. It may be shared or copied while the
 // canvas exists: every call detaches it first, so copies never see later drawing.
@@ -108,8 +143,10 @@ public:
     explicit ImageCanvas(QImage& image);
 
     QImage& Image() { return image_; }
-    // Every pixel that the calls on this canvas have written lies within this area.
+    // Every pixel that the calls on this canvas have written lies within this area, and within
+    // the written tiles.
     Area WrittenArea() const { return written_; }
+    const WrittenTiles& Tiles() const { return tiles_; }
 
     void LineTo(int x, int y) override;
     void Ellipse(int x1, int y1, int x2, int y2) override;
@@ -125,6 +162,7 @@ public:
 private:
     QImage& image_;
     Area written_;
+    WrittenTiles tiles_;
 };
 
 enum class CanvasOp {

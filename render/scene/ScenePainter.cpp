@@ -17,18 +17,20 @@ bool ScenePainter::Paint(QImage& image, const MechanismModel& m, TextScale ts)
     Whiten(image);
     ImageCanvas canvas(image);
     const bool blanked = Paint(canvas, m, ts);
-    last_ = {image.cacheKey(), canvas.WrittenArea()};
+    last_ = {image.cacheKey(), canvas.Tiles()};
     return blanked;
 }
 
-// Left as this painter's last picture made it, the image is white but where that picture wrote,
-// and whitening that area is enough: a fraction of the whole image on most ticks.
+// Left as this painter's last picture made it, the image is white but in the tiles that picture
+// wrote, and whitening those is enough: a fraction of the whole image on most ticks.
 void ScenePainter::Whiten(QImage& image) const
 {
     const bool untouched = image.cacheKey() == last_.image;
     ImageCanvas canvas(image);
     if (untouched)
-        canvas.FillRect(last_.area.left, last_.area.top, last_.area.right, last_.area.bottom, clWhite);
+        last_.tiles.ForEachRun([&](int left, int top, int right, int bottom) {
+            canvas.FillRect(left, top, right, bottom, clWhite);
+        });
     else
         canvas.Clear(clWhite);
 }

@@ -34,10 +34,10 @@ private:
     // Makes the image white, as cheaply as what it holds allows.
     void Whiten(QImage& image) const;
 
-    // The image this painter painted last (its cache key just after) and the area it wrote.
+    // The image this painter painted last (its cache key just after) and the tiles it wrote.
     struct LastPicture {
         qint64 image = 0;
-        ImageCanvas::Area area;
+        WrittenTiles tiles;
     };
 
     Random random_;  // scatters the steam dots
