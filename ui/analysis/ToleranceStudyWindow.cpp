@@ -124,7 +124,7 @@ ToleranceStudyWindow::ToleranceStudyWindow(Session& session, QWidget* parent) : 
 
 ToleranceStudyWindow::~ToleranceStudyWindow()
 {
-    if (cancelFlag_) cancelFlag_->store(true);
+    runControl_.Stop();
     watcher_.waitForFinished();
 }
 
@@ -164,7 +164,6 @@ void ToleranceStudyWindow::BuildWidgets()
     run_->setObjectName("run");
     cancel_ = new QPushButton("&Cancel", this);
     cancel_->setObjectName("cancel");
-    cancel_->setEnabled(false);
     savePicture_ = new QPushButton("Save &Picture...", this);
     savePicture_->setObjectName("savePicture");
     saveCsv_ = new QPushButton("Save CS&V...", this);
@@ -178,6 +177,7 @@ void ToleranceStudyWindow::BuildWidgets()
     progress_->setObjectName("progress");
     progress_->setRange(0, 1);
     progress_->setValue(0);
+    runControl_.Attach(run_, cancel_, progress_);
     status_ = new QLabel("Set the tolerances and press Run.", this);
     status_->setObjectName("status");
     status_->setWordWrap(true);
@@ -297,11 +297,10 @@ void ToleranceStudyWindow::Run()
         if (!why.isEmpty()) status_->setText(why);
         return;
     }
-    cancelFlag_ = std::make_shared<std::atomic<bool>>(false);
-    SetRunning(true);
+    const std::shared_ptr<std::atomic<bool>> cancelFlag = runControl_.Begin();
     status_->setText(QString("Drawing %1 designs...").arg(request->samples));
     QProgressBar* bar = progress_;
-    watcher_.setFuture(QtConcurrent::run(AnalysisThreads(), [design = session_.model(), q = *request, cancel = cancelFlag_, bar] {
+    watcher_.setFuture(QtConcurrent::run(AnalysisThreads(), [design = session_.model(), q = *request, cancel = cancelFlag, bar] {
         const AnalysisControl control = BarProgressControl(bar, cancel.get());
         ToleranceRun run{q, RunToleranceStudy(design, q, control), {}};
         AnalysisControl rankControl;
@@ -313,24 +312,14 @@ void ToleranceStudyWindow::Run()
 
 void ToleranceStudyWindow::Cancel()
 {
-    if (!cancelFlag_ || !Running()) return;
-    cancelFlag_->store(true);
+    if (!Running()) return;
+    runControl_.Stop();
     status_->setText("Cancelling: keeping the samples taken in so far...");
-}
-
-void ToleranceStudyWindow::SetRunning(bool running)
-{
-    run_->setEnabled(!running);
-    cancel_->setEnabled(running);
-    if (running) {
-        progress_->setRange(0, 1);
-        progress_->setValue(0);
-    }
 }
 
 void ToleranceStudyWindow::Finished()
 {
-    SetRunning(false);
+    runControl_.End();
     shown_ = watcher_.result();
     ShowRun();
     const ToleranceResult& r = shown_->result;

@@ -12,6 +12,7 @@
 #include "model/analysis/ToleranceRanking.h"
 #include "model/analysis/ToleranceStudy.h"
 #include "platform/HardCopyReport.h"
+#include "ui/analysis/CancellableRun.h"
 
 class QLabel;
 class QLineEdit;
@@ -68,7 +69,6 @@ private:
     void Cancel();
     void Finished();
     void ShowRun();
-    void SetRunning(bool running);
     void SaveCsvCommand();
     void SavePictureCommand();
 
@@ -81,7 +81,7 @@ private:
     QLabel *status_ = nullptr, *histograms_ = nullptr;
 
     QFutureWatcher<ToleranceRun> watcher_;
-    std::shared_ptr<std::atomic<bool>> cancelFlag_;
+    CancellableRun runControl_;
     std::optional<ToleranceRun> shown_;
     QImage picture_;
 };

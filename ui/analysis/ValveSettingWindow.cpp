@@ -90,7 +90,7 @@ ValveSettingWindow::ValveSettingWindow(Session& session, QWidget* parent) : QDia
 ValveSettingWindow::~ValveSettingWindow()
 {
     stopSensitivity_->store(true);
-    if (cancelFlag_) cancelFlag_->store(true);
+    solveControl_.Stop();
     solveWatcher_.waitForFinished();
 }
 
@@ -105,7 +105,6 @@ void ValveSettingWindow::BuildWidgets()
     solve_->setObjectName("solve");
     cancel_ = new QPushButton("&Cancel", this);
     cancel_->setObjectName("cancel");
-    cancel_->setEnabled(false);
     apply_ = new QPushButton("&Apply", this);
     apply_->setObjectName("apply");
     apply_->setEnabled(false);
@@ -116,6 +115,7 @@ void ValveSettingWindow::BuildWidgets()
     progress_->setObjectName("progress");
     progress_->setRange(0, 1);
     progress_->setValue(0);
+    solveControl_.Attach(solve_, cancel_, progress_);
     status_ = new QLabel(this);
     status_->setObjectName("status");
     status_->setWordWrap(true);
@@ -267,11 +267,11 @@ void ValveSettingWindow::Solve()
         return;
     }
     solvedProblem_ = problem;
-    cancelFlag_ = std::make_shared<std::atomic<bool>>(false);
-    SetSolving(true);
+    const std::shared_ptr<std::atomic<bool>> cancelFlag = solveControl_.Begin();
+    apply_->setEnabled(false);
     status_->setText("Solving...");
     QProgressBar* bar = progress_;
-    solveWatcher_.setFuture(QtConcurrent::run(AnalysisThreads(), [design = session_.model(), problem, cancel = cancelFlag_, bar] {
+    solveWatcher_.setFuture(QtConcurrent::run(AnalysisThreads(), [design = session_.model(), problem, cancel = cancelFlag, bar] {
         const AnalysisControl control = BarProgressControl(bar, cancel.get());
         return SolveValveSetting(design, problem, control);
     }));
@@ -279,25 +279,14 @@ void ValveSettingWindow::Solve()
 
 void ValveSettingWindow::Cancel()
 {
-    if (!cancelFlag_ || !Solving()) return;
-    cancelFlag_->store(true);
+    if (!Solving()) return;
+    solveControl_.Stop();
     status_->setText("Cancelling: keeping the best point met so far...");
-}
-
-void ValveSettingWindow::SetSolving(bool solving)
-{
-    solve_->setEnabled(!solving);
-    cancel_->setEnabled(solving);
-    if (solving) {
-        apply_->setEnabled(false);
-        progress_->setRange(0, 1);
-        progress_->setValue(0);
-    }
 }
 
 void ValveSettingWindow::Solved()
 {
-    SetSolving(false);
+    solveControl_.End();
     result_ = solveWatcher_.result();
     progress_->setValue(progress_->maximum());
     ShowResult();

@@ -13,6 +13,7 @@
 #include "model/analysis/SettingProblem.h"
 #include "model/analysis/ValveSetting.h"
 #include "platform/HardCopyReport.h"
+#include "ui/analysis/CancellableRun.h"
 #include "ui/analysis/LatestJob.h"
 #include "ui/session/SessionChange.h"
 
@@ -78,7 +79,6 @@ private:
     void Solved();
     void ShowResult();
     void Apply();
-    void SetSolving(bool solving);
 
     Session& session_;
     FreeDimensionTable* dimensions_ = nullptr;
@@ -96,7 +96,7 @@ private:
     bool designChanged_ = true;  // since the sensitivity shown was computed
 
     QFutureWatcher<SettingResult> solveWatcher_;
-    std::shared_ptr<std::atomic<bool>> cancelFlag_;
+    CancellableRun solveControl_;
     SettingProblem solvedProblem_;
     std::optional<SettingResult> result_;
     bool applying_ = false;
